@@ -1,0 +1,93 @@
+#include "cli/befehl.h"
+
+#include <QGuiApplication>
+#include <QLocale>
+#include <cstdio>
+
+namespace tlt::cli {
+
+namespace {
+std::vector<Befehl> &liste()
+{
+    static std::vector<Befehl> l;
+    return l;
+}
+
+void nutzung(QTextStream &s)
+{
+    s << "Aufruf: tlt BEFEHL [ARGUMENTE]\n\nBefehle:\n";
+    for (const auto &b : befehle())
+        s << "  " << b.aufruf << "\n      " << b.beschreibung << "\n";
+}
+} // namespace
+
+Registrierung::Registrierung(Befehl b)
+{
+    liste().push_back(std::move(b));
+}
+
+const std::vector<Befehl> &befehle()
+{
+    return liste();
+}
+
+int aufruffehler(Umgebung &u, const QString &befehlsname)
+{
+    for (const auto &b : befehle())
+        if (b.name == befehlsname)
+            u.err << "Aufruf: " << b.aufruf << "\n";
+    u.err.flush();
+    return Aufruffehler;
+}
+
+bool nimmOption(QStringList &args, const QString &name, QString *wert, bool *gefunden)
+{
+    if (gefunden)
+        *gefunden = false;
+    const int i = static_cast<int>(args.indexOf(name));
+    if (i < 0)
+        return true;
+    if (gefunden)
+        *gefunden = true;
+    if (i + 1 >= args.size())
+        return false;
+    if (wert)
+        *wert = args.at(i + 1);
+    args.remove(i, 2);
+    return true;
+}
+
+} // namespace tlt::cli
+
+int main(int argc, char **argv)
+{
+    // Drawing text (PDF output, certificates) needs a GUI application, but never a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("tlt"));
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    out.setEncoding(QStringConverter::Utf8);
+    err.setEncoding(QStringConverter::Utf8);
+    tlt::cli::Umgebung u{out, err};
+
+    QStringList args = QGuiApplication::arguments().mid(1);
+    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
+        tlt::cli::nutzung(args.isEmpty() ? err : out);
+        return args.isEmpty() ? tlt::cli::Aufruffehler : tlt::cli::Ok;
+    }
+    const QString name = args.takeFirst();
+    for (const auto &b : tlt::cli::befehle()) {
+        if (b.name == name) {
+            const int rc = b.ausfuehren(args, u);
+            out.flush();
+            err.flush();
+            return rc;
+        }
+    }
+    err << "Unbekannter Befehl: " << name << "\n";
+    tlt::cli::nutzung(err);
+    return tlt::cli::Aufruffehler;
+}

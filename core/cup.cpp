@@ -1,0 +1,130 @@
+#include "core/cup.h"
+
+#include "core/sortierung.h"
+
+namespace tlt {
+
+const QStringList &kategorien()
+{
+    static const QStringList liste{
+        QStringLiteral("1 - vereinsoffene Veranstaltung"), QStringLiteral("2 - kreisoffene Veranstaltung"),
+        QStringLiteral("3 - bezirksoffene Veranstaltung"), QStringLiteral("4 - landessoffene Veranstaltung"),
+        QStringLiteral("5 - regionale Veranstaltung"),     QStringLiteral("6 - nationale Veranstaltung"),
+        QStringLiteral("7 - internationale Veranstaltung"),
+    };
+    return liste;
+}
+
+Cup::Cup()
+{
+    cv.setDefaultColWidth(78);
+    ag.setDefaultColWidth(110);
+    pv.setDefaultColWidth(78);
+    laufe.setDefaultColWidth(200);
+    teil.setDefaultColWidth(75);
+    cv.setColCount(3);
+    ag.setColCount(3);
+    pv.setColCount(2);
+    neu();
+}
+
+void Cup::neu()
+{
+    dateiname.clear();
+    htmlstil = 0;
+    urkundenstil = 0;
+    name.clear();
+    veranstalter.clear();
+    kategorie = 0;
+    min = 1;
+    max = 1;
+
+    static const char *const agDaten[14][3] = {
+        {"WK U8", "MK U8", "7"},    {"WK U10", "MK U10", "9"}, {"WK U12", "MK U12", "11"}, {"WJ U14", "MJ U14", "13"},
+        {"WJ U16", "MJ U16", "15"}, {"WJ U18", "MJ U18", "17"}, {"WJ U20", "MJ U20", "19"}, {"F U23", "M U23", "22"},
+        {"F", "M", "29"},           {"F30", "M30", "39"},       {"F40", "M40", "49"},       {"F50", "M50", "59"},
+        {"F60", "M60", "69"},       {"F70 u.ä.", "M70 u.ä.", "150"},
+    };
+    ag.setColCount(3);
+    ag.setColWidth(2, 70);
+    ag.setRowCount(15);
+    ag.setCell(0, 0, QStringLiteral("weibl. Bezeichnung"));
+    ag.setCell(1, 0, QStringLiteral("männl. Bezeichnung"));
+    ag.setCell(2, 0, QStringLiteral("Maximalalter"));
+    for (int r = 0; r < 14; ++r)
+        for (int c = 0; c < 3; ++c)
+            ag.setCell(c, r + 1, QString::fromUtf8(agDaten[r][c]));
+    agsort(ag);
+
+    cv.setColCount(3);
+    cv.setRowCount(4);
+    cv.setCell(0, 0, QStringLiteral("Name"));
+    cv.setCell(1, 0, QStringLiteral("Strecke"));
+    cv.setCell(2, 0, QStringLiteral("Zeit"));
+    static const char *const cvDaten[3][3] = {
+        {"A-Cup", "10000m", "1:00'00,0\""}, {"B-Cup", "5000m", "0:30'00,0\""}, {"C-Cup", "3000m", "0:15'00,0\""}};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            cv.setCell(c, r + 1, QString::fromUtf8(cvDaten[r][c]));
+    cvsort(cv);
+
+    pv.setColCount(2);
+    pv.setRowCount(21);
+    pv.setCell(0, 0, QStringLiteral("Platz"));
+    pv.setCell(1, 0, QStringLiteral("Punkte"));
+    for (int n = 1; n <= 20; ++n) {
+        pv.setCell(0, n, QString::number(n));
+        pv.setCell(1, n, QString::number(21 - n));
+    }
+    pvsort(pv);
+
+    static const char *const laufLabels[34] = {
+        "Laufnummer:", "Lauftyp:", "Datum:", "Cuplauf bzw. Zeit/Distanz:", "Veranstalter:", "Anschrift:", "", "",
+        "Telefon:", "Fax:", "Ort:", "Kreis:", "Bezirk:", "Land:", "Wettkampfstätte:", "", "Zeitmessung:",
+        "Windmessung:", "Gerätekontrolle:", "Anzahl der Kampfrichter:", "Anzahl der Helfer:",
+        "Anzahl der Mitarbeiter:", "Wettkampfrichter:", "Telefon:", "Fax:", "Verbandsaufsicht:", "Telefon:", "Fax:",
+        "Bemerkungen:", "", "", "DLV-Veranstaltungsnr.:", "Bonusfaktor:", "Bonussummand:"};
+    laufe.setRowCount(34);
+    laufe.setColCount(1);
+    laufe.setColWidth(0, 120);
+    for (int r = 0; r < 34; ++r)
+        laufe.setCell(0, r, QString::fromUtf8(laufLabels[r]));
+
+    static const char *const teilKopf[8] = {"Name",   "Vorname",      "Geburtsdatum", "Geschlecht",
+                                             "Verein", "Altersgruppe", "Startnummer",  "ggf. Cup"};
+    teil.setColCount(8);
+    teil.setRowCount(1);
+    teil.setColWidth(0, 100);
+    teil.setColWidth(1, 100);
+    teil.setColWidth(4, 200);
+    for (int c = 0; c < 8; ++c)
+        teil.setCell(c, 0, QString::fromUtf8(teilKopf[c]));
+
+    edit(0);
+}
+
+void Cup::edit(int flag)
+{
+    geaendert = flag != 0;
+    if (beiAenderung)
+        beiAenderung();
+}
+
+QString Cup::statusDatei() const
+{
+    return dateiname.isEmpty() ? QStringLiteral("unbekannt") : dateiname;
+}
+
+QString Cup::statusAenderung() const
+{
+    return geaendert ? QStringLiteral("geändert") : QString();
+}
+
+void Cup::uebernehmen(Cup &&anderer)
+{
+    auto hook = std::move(beiAenderung);
+    *this = std::move(anderer);
+    beiAenderung = std::move(hook);
+}
+
+} // namespace tlt

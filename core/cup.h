@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/tabelle.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace tlt {
+
+// The race types, exactly as stored in row 1 of a race column.
+inline const QString kDistanzlauf = QStringLiteral("Distanzlauf (fixe Zeit)");
+inline const QString kZeitlauf = QStringLiteral("Zeitlauf (fixe Distanz)");
+inline const QString kKeinDatum = QStringLiteral("TT.MM.JJJJ");
+
+// The item texts of the category choice, index 0-6.
+const QStringList &kategorien();
+
+// The whole cup: settings, the five tables and the state that goes with them.
+class Cup {
+public:
+    Cup();
+
+    // Settings.
+    QString name;
+    QString veranstalter;
+    int kategorie = 0; // index into kategorien(), -1 or out of range selects nothing
+    int min = 1;       // minimum participations for the final ranking
+    int max = 1;       // maximum number of counted results
+
+    // Tables: cup variations, age groups, points, races (transposed), participants.
+    Tabelle cv;
+    Tabelle ag;
+    Tabelle pv;
+    Tabelle laufe;
+    Tabelle teil;
+
+    QString dateiname;
+    bool geaendert = false;
+    int htmlstil = 0;
+    int urkundenstil = 0;
+
+    // Called by edit() so that a window can refresh its status bar.
+    std::function<void()> beiAenderung;
+
+    // Replaces everything by a new cup with the default tables.
+    void neu();
+    // Sets the changed flag (flag != 0) and notifies.
+    void edit(int flag);
+
+    int anzahlLaufe() const { return laufe.colCount() - 1; }
+    int anzahlTeilnehmer() const { return teil.rowCount() - 1; }
+    // Race c (1-based): its type, and the participant column holding its results.
+    const QString &lauftyp(int c) const { return laufe.cell(c, 1); }
+    static int ergebnisspalte(int c) { return 7 + c; }
+
+    // Status bar texts as edit() sets them.
+    QString statusDatei() const;
+    QString statusAenderung() const;
+
+    // Replaces the cup's data (not its notification hook) by another cup's.
+    void uebernehmen(Cup &&anderer);
+};
+
+} // namespace tlt
