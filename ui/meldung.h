@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace tlt::ui {
+
+// Every question, refusal and file dialog of the program goes through here, so tests can
+// script the answers instead of waiting on a modal box.
+enum class Antwort { Ja, Nein, Ok, Abbrechen };
+
+// "Warnung", warning icon, "&Ja"/"&Nein"; true only for "&Ja".
+bool frage(QWidget *parent, const QString &text);
+// "Warnung", warning icon, "OK".
+void warnung(QWidget *parent, const QString &text);
+// No icon, caption "Tempolauftabellator", "&Ja"/"&Nein"; true only for "&Ja".
+bool frageOhneSymbol(QWidget *parent, const QString &text);
+// A runtime failure (file, conversion): caption "Tempolauftabellator", error icon, "OK".
+void fehler(QWidget *parent, const QString &text);
+
+struct Dateiauswahl {
+    QString titel;
+    QString filter;      // e.g. "Tempolauftabellator 3.*.* (*.tl3)"
+    QString endung;      // default suffix without dot, e.g. "tl3"
+    QString verzeichnis; // start folder or file
+};
+// Returns the chosen file name, empty when cancelled. Save dialogs ask before overwriting.
+QString dateiOeffnen(QWidget *parent, const Dateiauswahl &a);
+QString dateiSpeichern(QWidget *parent, const Dateiauswahl &a);
+
+// Test hooks. Queued answers and file names are used, in order, instead of showing a dialog;
+// every message shown while hooks are active is recorded.
+void setNextAnswer(Antwort a);
+void setNextFileName(const QString &name); // an empty name means "cancelled"
+struct Protokolleintrag {
+    QString art; // "frage", "warnung", "frageOhneSymbol", "fehler", "oeffnen", "speichern"
+    QString titel;
+    QString text;
+};
+const QList<Protokolleintrag> &protokoll();
+void resetTestHooks();
+// When set, a dialog that has no scripted answer is a test failure: it is recorded with art "unerwartet"
+// and answered "&Nein"/cancel instead of blocking.
+void setTestmodus(bool an);
+
+} // namespace tlt::ui
