@@ -6,6 +6,8 @@
 namespace tlt {
 inline const QString kProgrammname = QStringLiteral("Tempolauftabellator");
 inline const QString kVersion = QStringLiteral("3.1.9");
-inline const QString kHerstellerhinweis = QStringLiteral("(freie Software des TLT-Projekts)");
-inline const QString kWebadresse = QStringLiteral("https://tempolauftabellator.example.org");
+// The DLV event report prints the notice and the address in a 32-character margin after one blank:
+// keep both at most 30 characters long.
+inline const QString kHerstellerhinweis = QStringLiteral("(freie Software, TLT-Projekt)");
+inline const QString kWebadresse = QStringLiteral("https://tempolauf.example.org");
 } // namespace tlt
