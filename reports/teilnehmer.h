@@ -1,0 +1,16 @@
+#pragma once
+
+namespace tlt {
+
+class Cup;
+class Ausgabe;
+
+// Statistics of one participant (row `zeile` of teil): every race with placing, points and speed.
+// Clears the pane first. A cell that is no integer throws Konvertierungsfehler; the lines written
+// so far stay.
+void ausgabe_teilnehmer(Cup &cup, Ausgabe &a, int zeile);
+
+// The statistics of all participants, one after the other, in the current order of teil.
+void ausgabe_teilnehmeralle(Cup &cup, Ausgabe &a);
+
+} // namespace tlt
