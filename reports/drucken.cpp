@@ -1,0 +1,116 @@
+#include "reports/drucken.h"
+
+#include "core/version.h"
+#include "reports/ausgabe.h"
+
+#include <QFontMetrics>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <cmath>
+
+namespace tlt {
+
+namespace {
+// Round to nearest, halves to even (the default rounding mode of the floating-point unit).
+int runden(double x)
+{
+    return static_cast<int>(std::nearbyint(x));
+}
+} // namespace
+
+QFont druckschrift(const Ausgabezeile &zeile, QPaintDevice *geraet)
+{
+    QFont f(QStringLiteral("Courier New"));
+    f.setStyleHint(QFont::TypeWriter);
+    f.setPointSize(zeile.groesse > 0 ? zeile.groesse : 9);
+    f.setBold(zeile.stil & Fett);
+    f.setItalic(zeile.stil & Kursiv);
+    f.setUnderline(zeile.stil & Unterstrichen);
+    // Sizes are points on the device, not on the screen.
+    return geraet ? QFont(f, geraet) : f;
+}
+
+QRect seitenrechteck(const QPaintDevice &geraet, double links, double oben, double rechts, double unten)
+{
+    const int dpiX = geraet.logicalDpiX();
+    const int dpiY = geraet.logicalDpiY();
+    const int l = runden(links * dpiX);
+    const int t = runden(oben * dpiY);
+    const int r = geraet.width() - runden(rechts * dpiX);
+    const int b = geraet.height() - runden(unten * dpiY);
+    return QRect(QPoint(l, t), QPoint(r - 1, b - 1));
+}
+
+std::vector<Zeilenplatz> seitenumbruch(const Ausgabe &aus, QPaintDevice &geraet, const QRect &rechteck)
+{
+    std::vector<Zeilenplatz> plaetze;
+    plaetze.reserve(static_cast<size_t>(aus.anzahl()));
+    int seite = 0;
+    int y = rechteck.top();
+    const int unten = rechteck.top() + rechteck.height();
+    for (const Ausgabezeile &z : aus.zeilen()) {
+        const int hoehe = QFontMetrics(druckschrift(z, &geraet), &geraet).lineSpacing();
+        if (y + hoehe > unten && y > rechteck.top()) {
+            ++seite;
+            y = rechteck.top();
+        }
+        plaetze.push_back({seite, y});
+        y += hoehe;
+    }
+    return plaetze;
+}
+
+bool printausgabe(Ausgabe &aus, QPagedPaintDevice &geraet, double links, double oben, double rechts, double unten,
+                  QString *fehler)
+{
+    auto scheitern = [&](const QString &text) {
+        if (fehler)
+            *fehler = text;
+        return false;
+    };
+
+    auto *drucker = dynamic_cast<QPrinter *>(&geraet);
+    if (drucker)
+        drucker->setDocName(kProgrammname);
+    if (auto *pdf = dynamic_cast<QPdfWriter *>(&geraet)) {
+        pdf->setTitle(kProgrammname);
+        pdf->setCreator(kProgrammname + QLatin1Char(' ') + kVersion);
+    }
+
+    const QRect rechteck = seitenrechteck(geraet, links, oben, rechts, unten);
+    if (rechteck.width() <= 0 || rechteck.height() <= 0)
+        return scheitern(QStringLiteral("Die Ränder lassen auf der Seite keinen Platz zum Drucken."));
+    const std::vector<Zeilenplatz> plaetze = seitenumbruch(aus, geraet, rechteck);
+
+    QPainter maler;
+    if (!maler.begin(&geraet))
+        return scheitern(QStringLiteral("Der Druckauftrag konnte nicht gestartet werden."));
+    maler.setPen(Qt::black);
+    maler.setClipRect(rechteck);
+    int seite = 0;
+    for (size_t i = 0; i < plaetze.size(); ++i) {
+        const Ausgabezeile &z = aus.zeile(static_cast<int>(i));
+        if (plaetze[i].seite != seite) {
+            if (!geraet.newPage()) {
+                maler.end();
+                return scheitern(QStringLiteral("Der Drucker konnte keine neue Seite beginnen."));
+            }
+            seite = plaetze[i].seite;
+            maler.setClipRect(rechteck);
+        }
+        const QFont schrift = druckschrift(z, &geraet);
+        maler.setFont(schrift);
+        const int grundlinie = plaetze[i].y + QFontMetrics(schrift, &geraet).ascent();
+        maler.drawText(QPoint(rechteck.left(), grundlinie), z.text);
+    }
+    const bool beendet = maler.end();
+    if (!beendet || (drucker && drucker->printerState() == QPrinter::Error))
+        return scheitern(QStringLiteral("Beim Drucken ist ein Fehler aufgetreten."));
+
+    aus.clear();
+    return true;
+}
+
+} // namespace tlt

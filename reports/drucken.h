@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <vector>
+
+class QPagedPaintDevice;
+class QPaintDevice;
+
+namespace tlt {
+
+class Ausgabe;
+struct Ausgabezeile;
+
+// The font of one pane line on a device: "Courier New" in the line's size and style.
+QFont druckschrift(const Ausgabezeile &zeile, QPaintDevice *geraet);
+
+// The page rectangle in device dots for margins in inches; the right and bottom edges are
+// measured from the printable width and height. Rounds to nearest, halves to even.
+QRect seitenrechteck(const QPaintDevice &geraet, double links, double oben, double rechts, double unten);
+
+// Where each line goes: page number (from 0) and the top of the line in device dots.
+struct Zeilenplatz {
+    int seite = 0;
+    int y = 0;
+};
+// Lays the lines out top to bottom in the rectangle, starting a new page when the next line
+// would not fit. Every page takes at least one line, so a line higher than the page still prints.
+std::vector<Zeilenplatz> seitenumbruch(const Ausgabe &aus, QPaintDevice &geraet, const QRect &rechteck);
+
+// Prints the pane onto the device (a printer, a PDF writer) within the margins, page after page,
+// as one job titled "Tempolauftabellator", and then clears the pane. When the device fails the
+// pane stays as it was, false is returned and *fehler tells why.
+bool printausgabe(Ausgabe &aus, QPagedPaintDevice &geraet, double links, double oben, double rechts, double unten,
+                  QString *fehler = nullptr);
+
+} // namespace tlt

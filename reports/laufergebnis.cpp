@@ -1,0 +1,141 @@
+#include "reports/laufergebnis.h"
+
+#include "core/cup.h"
+#include "core/konvertierung.h"
+#include "core/pruefungen.h"
+#include "core/sortierung.h"
+#include "reports/ausgabe.h"
+
+#include <vector>
+
+namespace tlt {
+
+namespace {
+
+// Surname, first name and the last two digits of the birth year: "Muster, Erika ('85)".
+QString namensfeld(const Tabelle &teil, int r)
+{
+    return teil.cell(0, r) + QStringLiteral(", ") + teil.cell(1, r) + QStringLiteral(" ('") +
+           teil.cell(2, r).mid(8, 2) + QLatin1Char(')');
+}
+
+class Laufliste {
+public:
+    Laufliste(const Cup &cup, Ausgabe &aus, int k) : m_cup(cup), m_aus(aus), m_spalte(Cup::ergebnisspalte(k)) {}
+
+    // The age-group blocks over the given participant rows; returns the number of participant lines.
+    int altersgruppen(const std::vector<int> &zeilen)
+    {
+        const Tabelle &ag = m_cup.ag;
+        int vorher = -1;
+        int gesamt = 0;
+        for (int i = 1; i < ag.rowCount(); ++i) {
+            m_aus.leerzeile();
+            m_aus.p(0, Unterstrichen, 9,
+                    linksbuendig(QStringLiteral("Pos."), 5) + linksbuendig(QStringLiteral("Name, Vorname"), 36) +
+                        linksbuendig(QStringLiteral("Verein"), 30) + rechtsbuendig(QStringLiteral("Ergebnis"), 11));
+            m_aus.leerzeile();
+            const QString spanne = QStringLiteral(" (") + QString::number(vorher + 1) + QLatin1Char('-') +
+                                   ag.cell(2, i) + QLatin1Char(')');
+
+            m_aus.p(0, Normal, 9, QStringLiteral("Altergruppe ") + ag.cell(0, i) + spanne);
+            const int weiblich = gruppe(zeilen, ag.cell(0, i));
+            if (weiblich == 0)
+                m_aus.d(-2);
+
+            m_aus.leerzeile();
+            m_aus.p(0, Normal, 9, QStringLiteral("Altergruppe ") + ag.cell(1, i) + spanne);
+            const int maennlich = gruppe(zeilen, ag.cell(1, i));
+            if (maennlich == 0)
+                m_aus.d(-2);
+
+            if (weiblich + maennlich == 0)
+                m_aus.d(-2);
+            gesamt += weiblich + maennlich;
+            vorher = toInt(ag.cell(2, i));
+        }
+        return gesamt;
+    }
+
+private:
+    // The lines of one label in table order. Equal entries share the placing of the first of them;
+    // the next different result gets the number of runners listed before it plus one.
+    int gruppe(const std::vector<int> &zeilen, const QString &label)
+    {
+        const Tabelle &teil = m_cup.teil;
+        int platz = 1;
+        QString vorige;
+        int geschrieben = 0;
+        for (int r : zeilen) {
+            if (teil.cell(5, r) != label)
+                continue;
+            const QString &eintrag = teil.cell(m_spalte, r);
+            if (eintrag.isEmpty())
+                continue;
+            if (eintrag != vorige && !istCode(eintrag)) {
+                m_aus.p(0, Normal, 9,
+                        rechtsbuendig(QString::number(platz) + QStringLiteral(". "), 5) +
+                            linksbuendig(namensfeld(teil, r), 36) + linksbuendig(teil.cell(4, r), 30) +
+                            rechtsbuendig(eintrag, 11));
+                ++platz;
+            } else {
+                m_aus.p(0, Normal, 9,
+                        rechtsbuendig(QString(), 5) + linksbuendig(namensfeld(teil, r), 36) +
+                            linksbuendig(teil.cell(4, r), 30) + rechtsbuendig(abk2text(eintrag), 11));
+                if (eintrag == vorige)
+                    ++platz;
+            }
+            vorige = eintrag;
+            ++geschrieben;
+        }
+        return geschrieben;
+    }
+
+    const Cup &m_cup;
+    Ausgabe &m_aus;
+    int m_spalte;
+};
+
+} // namespace
+
+void ausgabe_laufergebnis(Cup &cup, Ausgabe &aus, int k)
+{
+    const int spalte = Cup::ergebnisspalte(k);
+    teilsort(cup, -1, 0);
+    teilsort(cup, -1, spalte);
+
+    aus.berichtskopf(cup);
+    aus.p(0, Fett, 12, QStringLiteral("Ergebnisse vom ") + cup.laufe.cell(k, 2));
+    aus.p(0, Fett, 12, QStringLiteral("Lauf ") + cup.laufe.cell(k, 0) + QStringLiteral(" - ") + cup.lauftyp(k));
+
+    // Only the rows that took part in the race matter; the walk keeps the table order.
+    const Tabelle &teil = cup.teil;
+    Laufliste liste(cup, aus, k);
+    if (cup.cv.rowCount() <= 1) {
+        std::vector<int> zeilen;
+        for (int r = 1; r < teil.rowCount(); ++r)
+            if (!teil.cell(spalte, r).isEmpty())
+                zeilen.push_back(r);
+        liste.altersgruppen(zeilen);
+    } else {
+        const bool zeitlauf = cup.lauftyp(k) == kZeitlauf;
+        for (int v = 1; v < cup.cv.rowCount(); ++v) {
+            const QString &name = cup.cv.cell(0, v);
+            aus.leerzeile();
+            aus.doppellinie();
+            aus.leerzeile();
+            aus.p(0, Fett, 10,
+                  QStringLiteral("Ergebnisse im ") + name + QStringLiteral(" (") +
+                      (zeitlauf ? cup.cv.cell(1, v) : cup.cv.cell(2, v)) + QLatin1Char(')'));
+            std::vector<int> zeilen;
+            for (int r = 1; r < teil.rowCount(); ++r)
+                if (teil.cell(7, r) == name && !teil.cell(spalte, r).isEmpty())
+                    zeilen.push_back(r);
+            if (liste.altersgruppen(zeilen) == 0)
+                aus.d(-4);
+        }
+    }
+    aus.berichtsfuss();
+}
+
+} // namespace tlt
