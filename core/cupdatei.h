@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -14,18 +15,26 @@ QString clsf(const QString &text);
 // The fields of a line: the texts in front of each "|"; text after the last "|" is ignored.
 QStringList cut(const QString &zeile);
 
+// The bytes of the cup file (Windows-1252, CR LF). Sorts the participants by surname first.
+QByteArray dateiinhalt(Cup &cup);
 // Writes the cup to a device (Windows-1252, CR LF). Sorts the participants by surname first.
 // Returns false with a German message in *fehler when the device fails.
 bool speichern(Cup &cup, QIODevice &geraet, QString *fehler);
 // Writes the cup to a file through QSaveFile: the old file stays intact unless the new one is complete.
+// On success the cup takes the file's full path as its file name and is marked unchanged.
 bool speichernDatei(Cup &cup, const QString &pfad, QString *fehler);
 
-// Reads a cup from a device into ziel. On failure ziel is untouched and *fehler holds the message.
+// Reads a cup from a device (opened for reading, or opened here) into ziel. On failure ziel is
+// untouched and *fehler holds the German message. On success ziel keeps its file name and its
+// style selections, gets everything else from the file and is marked unchanged.
 bool laden(Cup &ziel, QIODevice &geraet, QString *fehler);
-// Reads a cup file; on success sets the file name and clears the changed flag.
+// Reads a cup file; on success sets the file name (full path) and clears the changed flag.
 bool ladenDatei(Cup &ziel, const QString &pfad, QString *fehler);
 
-// Characters of the cup's texts that Windows-1252 cannot hold, each listed once.
+// Whether Windows-1252 can hold the character.
+bool darstellbar(QChar c);
+// Characters of the texts the cup file holds that Windows-1252 cannot hold, each listed once, in
+// the order they are met. Such characters would be written as the substitute byte 0x1A.
 QString nichtDarstellbareZeichen(const Cup &cup);
 
 } // namespace tlt
