@@ -1,0 +1,258 @@
+// The report commands of tlt: race result list, overall standings, participant statistics and
+// the DLV event report, written as text to stdout, as an HTML page or as a PDF.
+#include "cli/befehl.h"
+
+#include "core/cup.h"
+#include "core/cupdatei.h"
+#include "core/konvertierung.h"
+#include "reports/ausgabe.h"
+#include "reports/dlv.h"
+#include "reports/drucken.h"
+#include "reports/gesamt.h"
+#include "reports/html.h"
+#include "reports/laufergebnis.h"
+#include "reports/teilnehmer.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace tlt::cli {
+
+namespace {
+
+// The margins of the print command, in inches: left, top, right, bottom.
+constexpr double kRandLinks = 1.0;
+constexpr double kRandOben = 0.75;
+constexpr double kRandRechts = 0.5;
+constexpr double kRandUnten = 0.75;
+
+const QString kZiele = QStringLiteral("[--html DATEI [--html-stil 0|1] | --pdf DATEI]");
+
+struct Ziel {
+    QString html;
+    int htmlstil = 0;
+    QString pdf;
+};
+
+// A report command: its positional arguments after the cup file, and the function that writes
+// the report into the pane (after checking the arguments against the loaded cup).
+struct Bericht {
+    int positionale = 0;
+    // Returns an empty text when the arguments fit the cup, otherwise the reason they do not.
+    std::function<QString(const Cup &, const QStringList &)> pruefen;
+    std::function<void(Cup &, Ausgabe &, const QStringList &)> schreiben;
+};
+
+bool nimmZiel(QStringList &args, Ziel &ziel, QString *grund)
+{
+    bool html = false, stil = false, pdf = false;
+    QString stiltext;
+    if (!nimmOption(args, QStringLiteral("--html"), &ziel.html, &html) ||
+        !nimmOption(args, QStringLiteral("--html-stil"), &stiltext, &stil) ||
+        !nimmOption(args, QStringLiteral("--pdf"), &ziel.pdf, &pdf)) {
+        *grund = QStringLiteral("Einer Option fehlt ihr Wert.");
+        return false;
+    }
+    if (html && pdf) {
+        *grund = QStringLiteral("--html und --pdf schließen einander aus.");
+        return false;
+    }
+    if (stil) {
+        if (!html) {
+            *grund = QStringLiteral("--html-stil gilt nur zusammen mit --html.");
+            return false;
+        }
+        if (stiltext != QLatin1String("0") && stiltext != QLatin1String("1")) {
+            *grund = QStringLiteral("--html-stil erwartet 0 oder 1.");
+            return false;
+        }
+        ziel.htmlstil = stiltext.toInt();
+    }
+    if ((html && ziel.html.isEmpty()) || (pdf && ziel.pdf.isEmpty())) {
+        *grund = QStringLiteral("Der Dateiname fehlt.");
+        return false;
+    }
+    return true;
+}
+
+void zeilenAusgeben(const Ausgabe &aus, QTextStream &out)
+{
+    for (const Ausgabezeile &z : aus.zeilen())
+        out << z.text << '\n';
+    out.flush();
+}
+
+bool pdfSchreiben(Ausgabe &aus, const QString &pfad, QString *fehler)
+{
+    QSaveFile datei(pfad);
+    if (!datei.open(QIODevice::WriteOnly)) {
+        *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht angelegt werden: %2").arg(pfad, datei.errorString());
+        return false;
+    }
+    {
+        QPdfWriter pdf(&datei);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        pdf.setResolution(600);
+        if (!printausgabe(aus, pdf, kRandLinks, kRandOben, kRandRechts, kRandUnten, fehler)) {
+            datei.cancelWriting();
+            return false;
+        }
+    }
+    if (!datei.commit()) {
+        *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht gespeichert werden: %2").arg(pfad, datei.errorString());
+        return false;
+    }
+    return true;
+}
+
+int ausfuehren(const QString &name, const Bericht &bericht, QStringList args, Umgebung &u)
+{
+    auto falsch = [&](const QString &grund) {
+        u.err << grund << '\n';
+        return aufruffehler(u, name);
+    };
+
+    Ziel ziel;
+    QString grund;
+    if (!nimmZiel(args, ziel, &grund))
+        return falsch(grund);
+    for (const QString &a : args)
+        if (a.startsWith(QLatin1String("--")))
+            return falsch(QStringLiteral("Unbekannte Option: %1").arg(a));
+    if (args.size() != 1 + bericht.positionale)
+        return falsch(QStringLiteral("Falsche Anzahl von Argumenten."));
+
+    Cup cup;
+    QString fehler;
+    if (!ladenDatei(cup, args.first(), &fehler)) {
+        u.err << fehler << '\n';
+        return Fehler;
+    }
+    const QStringList rest = args.mid(1);
+    if (bericht.pruefen) {
+        grund = bericht.pruefen(cup, rest);
+        if (!grund.isEmpty())
+            return falsch(grund);
+    }
+
+    Ausgabe aus;
+    try {
+        bericht.schreiben(cup, aus, rest);
+    } catch (const Konvertierungsfehler &e) {
+        // The report stops; what it wrote so far is still worth seeing.
+        zeilenAusgeben(aus, u.out);
+        u.err << e.meldung() << '\n';
+        return Fehler;
+    }
+
+    if (!ziel.html.isEmpty()) {
+        cup.htmlstil = ziel.htmlstil;
+        if (!ausgabe2html(aus, cup, ziel.html, &fehler)) {
+            u.err << fehler << '\n';
+            return Fehler;
+        }
+    } else if (!ziel.pdf.isEmpty()) {
+        if (!pdfSchreiben(aus, ziel.pdf, &fehler)) {
+            u.err << fehler << '\n';
+            return Fehler;
+        }
+    } else {
+        zeilenAusgeben(aus, u.out);
+    }
+    return Ok;
+}
+
+// The race number argument: 1 … number of races.
+QString laufPruefen(const Cup &cup, const QString &text)
+{
+    int k = 0;
+    if (!istInt(text, &k) || k < 1 || k > cup.anzahlLaufe()) {
+        if (cup.anzahlLaufe() == 0)
+            return QStringLiteral("Der Cup hat keinen Lauf.");
+        return QStringLiteral("Einen Lauf \"%1\" gibt es nicht; der Cup hat die Läufe 1 bis %2.")
+            .arg(text)
+            .arg(cup.anzahlLaufe());
+    }
+    return {};
+}
+
+// The row of the participant with this start number ("7" finds "007"); 0 when there is none.
+int zeileZurStartnummer(const Cup &cup, const QString &text)
+{
+    int gesucht = 0;
+    if (!istInt(text, &gesucht) || gesucht < 1)
+        return 0;
+    for (int r = 1; r < cup.teil.rowCount(); ++r) {
+        int n = 0;
+        if (istInt(cup.teil.cell(6, r), &n) && n == gesucht)
+            return r;
+    }
+    return 0;
+}
+
+Bericht laufbericht(std::function<void(Cup &, Ausgabe &, int)> f)
+{
+    return Bericht{1, [](const Cup &cup, const QStringList &a) { return laufPruefen(cup, a.at(0)); },
+                   [f](Cup &cup, Ausgabe &aus, const QStringList &a) { f(cup, aus, a.at(0).trimmed().toInt()); }};
+}
+
+const Registrierung laufergebnis{Befehl{
+    QStringLiteral("laufergebnis"), QStringLiteral("tlt laufergebnis CUP.tl3 LAUF ") + kZiele,
+    QStringLiteral("Ergebnisliste eines Laufes nach Cupvariante und Altersgruppe"),
+    [](const QStringList &args, Umgebung &u) {
+        return ausfuehren(QStringLiteral("laufergebnis"), laufbericht(ausgabe_laufergebnis), args, u);
+    }}};
+
+const Registrierung gesamt{Befehl{
+    QStringLiteral("gesamt"), QStringLiteral("tlt gesamt CUP.tl3 LAUF ") + kZiele,
+    QStringLiteral("Gesamtwertung nach diesem Lauf"), [](const QStringList &args, Umgebung &u) {
+        return ausfuehren(QStringLiteral("gesamt"), laufbericht(ausgabe_gesamt), args, u);
+    }}};
+
+const Registrierung teilnehmer{Befehl{
+    QStringLiteral("teilnehmer"), QStringLiteral("tlt teilnehmer CUP.tl3 STARTNUMMER ") + kZiele,
+    QStringLiteral("Statistik einer Teilnehmerin oder eines Teilnehmers"), [](const QStringList &args, Umgebung &u) {
+        Bericht b{1,
+                  [](const Cup &cup, const QStringList &a) {
+                      return zeileZurStartnummer(cup, a.at(0)) > 0
+                                 ? QString()
+                                 : QStringLiteral("Keine Teilnahme mit der Startnummer \"%1\".").arg(a.at(0));
+                  },
+                  [](Cup &cup, Ausgabe &aus, const QStringList &a) {
+                      ausgabe_teilnehmer(cup, aus, zeileZurStartnummer(cup, a.at(0)));
+                  }};
+        return ausfuehren(QStringLiteral("teilnehmer"), b, args, u);
+    }}};
+
+const Registrierung teilnehmerAlle{Befehl{
+    QStringLiteral("teilnehmer-alle"), QStringLiteral("tlt teilnehmer-alle CUP.tl3 ") + kZiele,
+    QStringLiteral("Statistik aller Teilnehmer"), [](const QStringList &args, Umgebung &u) {
+        Bericht b{0, {}, [](Cup &cup, Ausgabe &aus, const QStringList &) { ausgabe_teilnehmeralle(cup, aus); }};
+        return ausfuehren(QStringLiteral("teilnehmer-alle"), b, args, u);
+    }}};
+
+const Registrierung dlv{Befehl{
+    QStringLiteral("dlv"), QStringLiteral("tlt dlv CUP.tl3 LAUF [--version 1|2] ") + kZiele,
+    QStringLiteral("DLV-Veranstaltungsbericht eines Laufes (Version 1 oder 2, ohne Angabe 1)"),
+    [](QStringList args, Umgebung &u) {
+        QString version = QStringLiteral("1");
+        if (!nimmOption(args, QStringLiteral("--version"), &version) ||
+            (version != QLatin1String("1") && version != QLatin1String("2"))) {
+            u.err << "--version erwartet 1 oder 2.\n";
+            return aufruffehler(u, QStringLiteral("dlv"));
+        }
+        const bool zwei = version == QLatin1String("2");
+        return ausfuehren(QStringLiteral("dlv"), laufbericht([zwei](Cup &cup, Ausgabe &aus, int k) {
+                              if (zwei)
+                                  ausgabe_dlv_2(cup, aus, k);
+                              else
+                                  ausgabe_dlv(cup, aus, k);
+                          }),
+                          args, u);
+    }}};
+
+} // namespace
+
+} // namespace tlt::cli
