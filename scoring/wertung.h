@@ -1,6 +1,10 @@
 #pragma once
 
+#include "core/konvertierung.h"
+
 #include <QString>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
 namespace tlt {
@@ -42,15 +46,32 @@ public:
     Laufwertung(const Cup &cup, int k);
 
     int lauf() const { return m_lauf; }
-    // Placing of row r (0 when r has no scored result or is out of range).
+    // Placing of row r (0 when r has no scored result or is out of range). Throws where
+    // platzierung() would (digits beyond the integer range compared within the group).
     int platz(int r) const;
     // Race points of row r (0 without scored result); reads the points table and bonus cells.
     int punkte(int r) const;
 
 private:
+    enum class Art : unsigned char { Keine, Zahl, Unlesbar, OhneZiffern };
+    struct Gruppe {
+        int mitZiffern = 0;      // scored results that have digits
+        int ersteUnlesbare = -1; // first row whose digits exceed the integer range
+    };
+    struct Punkte {
+        int wert = 0;
+        std::optional<Konvertierungsfehler> fehler;
+    };
+
     const Cup &m_cup;
     int m_lauf;
-    std::vector<int> m_platz; // indexed by row; row 0 unused
+    // Indexed by row; row 0 unused.
+    std::vector<int> m_platz;
+    std::vector<int> m_gruppe;
+    std::vector<Art> m_art;
+    std::vector<Gruppe> m_gruppen;
+    std::unordered_map<int, Konvertierungsfehler> m_fehler;
+    mutable std::unordered_map<int, Punkte> m_punkte;
 };
 
 } // namespace tlt

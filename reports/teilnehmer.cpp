@@ -1,0 +1,146 @@
+#include "reports/teilnehmer.h"
+
+#include "core/cup.h"
+#include "core/konvertierung.h"
+#include "core/pruefungen.h"
+#include "reports/ausgabe.h"
+#include "scoring/tempo.h"
+#include "scoring/wertung.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace tlt {
+
+namespace {
+
+// Placings of one race, either scanned per call (one participant) or computed once per race
+// (all participants).
+class Platzierungen {
+public:
+    Platzierungen(const Cup &cup, bool vorausberechnen)
+        : m_cup(cup)
+        , m_vorausberechnen(vorausberechnen)
+    {
+        if (vorausberechnen)
+            m_laeufe.resize(static_cast<size_t>(std::max(cup.anzahlLaufe(), 0) + 1));
+    }
+
+    int platz(int k, int r)
+    {
+        if (!m_vorausberechnen)
+            return platzierung(m_cup, k, r);
+        auto &lauf = m_laeufe[static_cast<size_t>(k)];
+        if (!lauf)
+            lauf = std::make_unique<Laufwertung>(m_cup, k);
+        return lauf->platz(r);
+    }
+
+private:
+    const Cup &m_cup;
+    bool m_vorausberechnen;
+    std::vector<std::unique_ptr<Laufwertung>> m_laeufe;
+};
+
+// The race's distance or time: its own label without cup variations, otherwise the one of the
+// participant's variation; empty when the variation is unknown.
+QString laufLabel(const Cup &cup, int k, const QString &variante)
+{
+    if (cup.cv.rowCount() <= 1)
+        return cup.laufe.cell(k, 3);
+    const int spalte = cup.lauftyp(k) == kZeitlauf ? 1 : 2;
+    for (int v = 1; v < cup.cv.rowCount(); ++v)
+        if (cup.cv.cell(0, v) == variante)
+            return cup.cv.cell(spalte, v);
+    return QString();
+}
+
+void teilnehmerblock(const Cup &cup, Ausgabe &aus, int r, bool kurz, Platzierungen &plaetze)
+{
+    const Tabelle &teil = cup.teil;
+    aus.leerzeile();
+    aus.p(0, Fett, 12, QStringLiteral("Teilnehmerstatistik für"));
+    aus.p(0, Fett, 12, teil.cell(1, r) + QLatin1Char(' ') + teil.cell(0, r));
+    aus.leerzeile();
+
+    aus.p(0, Normal, 10, QStringLiteral("Teilnehmerdaten:"));
+    if (!kurz) {
+        aus.p(0, Normal, 9, QStringLiteral("Geburtsdatum : ") + teil.cell(2, r));
+        aus.p(0, Normal, 9, QStringLiteral("Geschlecht   : ") + teil.cell(3, r));
+        aus.p(0, Normal, 9, QStringLiteral("Verein       : ") + teil.cell(4, r));
+        aus.p(0, Normal, 9, QStringLiteral("Altersgruppe : ") + teil.cell(5, r));
+    }
+    aus.p(0, Normal, 9, QStringLiteral("Startnummer  : ") + teil.cell(6, r));
+    aus.p(0, Normal, 9, QStringLiteral("ggf. Cup     : ") + teil.cell(7, r));
+
+    aus.leerzeile();
+    aus.p(0, Normal, 10, QStringLiteral("Ergebnisse:"));
+
+    int anzahl = 0;
+    int beste = 32767;
+    int schlechteste = 0;
+    qint64 platzsumme = 0;
+    qint64 punktesumme = 0;
+    for (int k = 1; k <= cup.anzahlLaufe(); ++k) {
+        const QString label = laufLabel(cup, k, teil.cell(7, r));
+        const QString anfang = rechtsbuendig(QString::number(k), 3) + QStringLiteral(". Lauf (") + cup.laufe.cell(k, 2) +
+                               QStringLiteral(") über ") + rechtsbuendig(label, 11);
+        const QString &eintrag = teil.cell(Cup::ergebnisspalte(k), r);
+        if (eintrag.isEmpty()) {
+            aus.p(0, Normal, 9, anfang + QStringLiteral(": nicht gemeldet"));
+        } else if (istCode(eintrag)) {
+            aus.p(0, Normal, 9, anfang + QStringLiteral(": ") + rechtsbuendig(abk2text(eintrag), 11));
+        } else {
+            // Plain table points of the placing: the race bonus is not part of this statistic.
+            const int n = plaetze.platz(k, r);
+            const int punkte = n < cup.pv.rowCount() ? toInt(cup.pv.cell(1, n)) : 0;
+            const QString tempo = BerechneMps(label, eintrag);
+            aus.p(0, Normal, 9,
+                  anfang + QStringLiteral(": ") + rechtsbuendig(eintrag, 11) + QStringLiteral(" (") +
+                      rechtsbuendig(tempo, 8) + QStringLiteral(") = ") + rechtsbuendig(QString::number(n), 3) +
+                      QStringLiteral(" .Platz = ") + rechtsbuendig(QString::number(punkte), 3) +
+                      QStringLiteral(" Punkte"));
+            ++anzahl;
+            platzsumme += n;
+            punktesumme += punkte;
+            beste = std::min(beste, n);
+            schlechteste = std::max(schlechteste, n);
+        }
+    }
+    aus.leerzeile();
+
+    if (anzahl > 0) {
+        aus.p(0, Normal, 10, QStringLiteral("Statistik:"));
+        aus.p(0, Normal, 9, QStringLiteral("beste Platzierung        : ") + QString::number(beste));
+        aus.p(0, Normal, 9, QStringLiteral("schlechteste Platzierung : ") + QString::number(schlechteste));
+        aus.p(0, Normal, 9, QStringLiteral("Durchschnittsplatzierung : ") + QString::number(platzsumme / anzahl));
+        aus.p(0, Normal, 9, QStringLiteral("Punktesumme              : ") + QString::number(punktesumme));
+        aus.p(0, Normal, 9, QStringLiteral("Punktedurchschnitt       : ") + QString::number(punktesumme / anzahl));
+    }
+}
+
+} // namespace
+
+void ausgabe_teilnehmer(Cup &cup, Ausgabe &aus, int zeile)
+{
+    aus.berichtskopf(cup);
+    if (zeile < 1 || zeile >= cup.teil.rowCount())
+        return; // no participant row: nothing but the head
+    Platzierungen plaetze(cup, false);
+    teilnehmerblock(cup, aus, zeile, false, plaetze);
+    aus.berichtsfuss();
+}
+
+void ausgabe_teilnehmeralle(Cup &cup, Ausgabe &aus)
+{
+    aus.clear();
+    aus.p(0, Fett, 14, cup.veranstalter);
+    aus.p(0, Normal, 14, cup.name);
+    Platzierungen plaetze(cup, true);
+    for (int r = 1; r < cup.teil.rowCount(); ++r)
+        teilnehmerblock(cup, aus, r, true, plaetze);
+    aus.berichtsfuss();
+}
+
+} // namespace tlt
