@@ -44,5 +44,7 @@ QString datumsschluessel(const QString &datum);
 // Compares two texts as the orderings do: only a-z/A-Z are folded (to upper case), every other
 // character compares by its Windows-1252 code. Returns <0, 0, >0.
 int textvergleich(const QString &a, const QString &b);
+// The same with letter case respected: every character by its Windows-1252 code.
+int codevergleich(const QString &a, const QString &b);
 
 } // namespace tlt
