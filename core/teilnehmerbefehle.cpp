@@ -141,7 +141,7 @@ int teilnehmerFinden(const Cup &cup, const QStringList &kennung, int bisherigeZe
 }
 
 QStringList ergebnisseZuordnen(const Cup &cup, const QList<QStringList> &laufkennungen, const QStringList &eingaben,
-                               const QStringList &ohneEintrag)
+                               const QStringList &ohneEintrag, bool gleicheForm)
 {
     const int n = cup.anzahlLaufe();
     QStringList ergebnis;
@@ -158,8 +158,8 @@ QStringList ergebnisseZuordnen(const Cup &cup, const QList<QStringList> &laufken
             }
         }
     }
-    // With the same number of races, a race that was changed meanwhile keeps its place.
-    if (laufkennungen.size() == n)
+    // Without races added or removed, a race that was changed meanwhile keeps its place.
+    if (gleicheForm && laufkennungen.size() == n)
         for (int r = 1; r <= n; ++r)
             if (quelle[r] < 0 && !vergeben[r - 1]) {
                 vergeben[r - 1] = true;

@@ -41,9 +41,10 @@ int teilnehmerFinden(const Cup &cup, const QStringList &kennung, int bisherigeZe
 
 // Results typed in a table that listed the races laufkennungen (identities at opening, see
 // laufkennung) moved onto the races that exist now. A race that was not listed gets its entry from
-// ohneEintrag (index = race - 1; missing entries mean empty).
+// ohneEintrag (index = race - 1; missing entries mean empty). gleicheForm tells that no race was added
+// or removed meanwhile: then a race changed in place keeps the entry of its position.
 QStringList ergebnisseZuordnen(const Cup &cup, const QList<QStringList> &laufkennungen, const QStringList &eingaben,
-                               const QStringList &ohneEintrag);
+                               const QStringList &ohneEintrag, bool gleicheForm);
 
 // Quick entry: a start number typed as a whole number, zero-padded to three digits ("7" -> "007").
 // Returns false when the text is no whole number.

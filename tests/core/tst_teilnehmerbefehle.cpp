@@ -164,15 +164,16 @@ private slots:
         const QStringList eingaben{QStringLiteral("0:20'00,00\""), QStringLiteral("5000m")};
         // A race added in front while the dialog was open: its entry comes from the stored row.
         laufHinzufuegen(cup, lauf(kZeitlauf, QStringLiteral("01.01.2001")));
-        QCOMPARE(ergebnisseZuordnen(cup, offen, eingaben, {QStringLiteral("d.")}),
+        QCOMPARE(ergebnisseZuordnen(cup, offen, eingaben, {QStringLiteral("d.")}, false),
                  QStringList({"d.", "0:20'00,00\"", "5000m"}));
         // A listed race deleted meanwhile: its entry is dropped.
         laufLoeschen(cup, 2);
-        QCOMPARE(ergebnisseZuordnen(cup, offen, eingaben, {}), QStringList({"", "5000m"}));
-        // Same number of races, one edited in place: entries stay by position.
+        QCOMPARE(ergebnisseZuordnen(cup, offen, eingaben, {}, false), QStringList({"", "5000m"}));
+        // No race added or removed, one edited in place: entries stay by position.
         Cup zwei = zweiLaeufe();
         zwei.laufe.setCell(1, 10, QStringLiteral("Ort"));
-        QCOMPARE(ergebnisseZuordnen(zwei, offen, eingaben, {}), eingaben);
+        QCOMPARE(ergebnisseZuordnen(zwei, offen, eingaben, {}, true), eingaben);
+        QCOMPARE(ergebnisseZuordnen(zwei, offen, eingaben, {}, false), QStringList({"", "5000m"}));
     }
 
     void startNumberLookup_data()
