@@ -1,0 +1,46 @@
+#pragma once
+
+#include "certificates/leinwand.h"
+
+#include <QFont>
+#include <QPainter>
+
+class QPagedPaintDevice;
+
+namespace tlt {
+
+// Paints certificate pages with QPainter on a paged device: a QPrinter for real printing,
+// a QPdfWriter for PDF files. Texts are measured in the device's own pixels.
+class DruckerLeinwand : public Leinwand {
+public:
+    explicit DruckerLeinwand(QPagedPaintDevice *geraet);
+    ~DruckerLeinwand() override;
+
+    bool beginDokument(const QString &titel) override;
+    void endDokument() override;
+    void neueSeite() override;
+    int breite() const override;
+    int hoehe() const override;
+    void setSchrift(const QString &name, const QColor &farbe) override;
+    void setZellhoehe(int pixel) override;
+    int zellhoehe() const override { return m_zellhoehe; }
+    int textbreite(const QString &text) const override;
+    void text(int x, int y, const QString &text) override;
+    void bild(const QRect &ziel, Bild bild) override;
+
+    // Pages started so far in the current document (1 after beginDokument).
+    int seiten() const { return m_seiten; }
+
+private:
+    void schriftAnwenden();
+
+    QPagedPaintDevice *m_geraet;
+    QPainter m_painter;
+    QFont m_schrift;
+    QColor m_farbe = Qt::black;
+    int m_zellhoehe = 0;
+    double m_zellfaktor = 0; // cell height per pixel of font size, measured once per font name
+    int m_seiten = 0;
+};
+
+} // namespace tlt

@@ -1,0 +1,159 @@
+#include "certificates/urkundenbefehle.h"
+
+#include "core/cup.h"
+#include "core/konvertierung.h"
+#include "core/pruefungen.h"
+#include "core/sortierung.h"
+#include "reports/gesamt.h"
+#include "scoring/gesamtwertung.h"
+
+namespace tlt {
+
+namespace {
+
+bool hatVariationen(const Cup &cup)
+{
+    return cup.cv.rowCount() > 1;
+}
+
+Laufurkundendaten laufdaten(const Cup &cup, int k, int r, int platz, const QString &gruppe,
+                            const QString &variation, const QString &strecke)
+{
+    const Tabelle &t = cup.teil;
+    Laufurkundendaten d;
+    d.platz = QString::number(platz);
+    d.lauf = QString::number(k);
+    d.altersgruppe = gruppe;
+    d.variation = variation;
+    d.strecke = strecke;
+    d.person = t.cell(1, r) + QLatin1Char(' ') + t.cell(0, r);
+    d.verein = t.cell(4, r);
+    d.ergebnis = t.cell(Cup::ergebnisspalte(k), r);
+    return d;
+}
+
+// One age-group label (within one variation when the cup has variations): the running place counts
+// every valid result in table order; `startnummer` null prints places 1-3, otherwise only that holder.
+void gruppendurchgang(const Cup &cup, int k, const QString &gruppe, int cvZeile, const QString *startnummer,
+                      Urkundendruck &druck)
+{
+    const Tabelle &t = cup.teil;
+    const QString variation = cvZeile > 0 ? cup.cv.cell(0, cvZeile) : QString();
+    const QString strecke = cvZeile > 0 ? cup.cv.cell(1, cvZeile) : QString();
+    int platz = 1;
+    for (int r = 1; r < t.rowCount(); ++r) {
+        if (t.cell(5, r) != gruppe)
+            continue;
+        if (cvZeile > 0 && t.cell(7, r) != variation)
+            continue;
+        if (!istLeistung(t.cell(Cup::ergebnisspalte(k), r)))
+            continue;
+        const bool drucken = startnummer ? t.cell(6, r) == *startnummer : platz <= 3;
+        if (drucken)
+            druck.laufurkunde(laufdaten(cup, k, r, platz, gruppe, variation, strecke));
+        ++platz;
+    }
+}
+
+void altersgruppen(const Cup &cup, int k, int cvZeile, const QString *startnummer, Urkundendruck &druck)
+{
+    for (int a = 1; a < cup.ag.rowCount(); ++a) {
+        gruppendurchgang(cup, k, cup.ag.cell(0, a), cvZeile, startnummer, druck);
+        gruppendurchgang(cup, k, cup.ag.cell(1, a), cvZeile, startnummer, druck);
+    }
+}
+
+int laufurkunden(Cup &cup, int k, const QString *startnummer, Leinwand &l, const Unterschriften &u,
+                 const Variationsfrage &frage)
+{
+    const bool gueltig = k >= 1 && k <= cup.anzahlLaufe();
+    if (gueltig) {
+        teilsort(cup, -1, 0);
+        teilsort(cup, -1, Cup::ergebnisspalte(k));
+    }
+    Urkundendruck druck(l, cup, u);
+    if (!druck.beginne())
+        return -1;
+    if (gueltig) {
+        if (hatVariationen(cup)) {
+            for (int v = 1; v < cup.cv.rowCount(); ++v) {
+                if (!startnummer && frage && !frage(cup.cv.cell(0, v) + QStringLiteral(" drucken?")))
+                    continue;
+                altersgruppen(cup, k, v, startnummer, druck);
+            }
+        } else {
+            altersgruppen(cup, k, 0, startnummer, druck);
+        }
+    }
+    druck.beende();
+    return druck.anzahl();
+}
+
+Gesamturkundendaten gesamtdaten(const Cup &cup, int r)
+{
+    const Tabelle &t = cup.teil;
+    Gesamturkundendaten d;
+    d.platz = t.cell(gesamtPlatzSpalte(cup), r);
+    d.altersgruppe = t.cell(5, r);
+    d.variation = t.cell(7, r);
+    d.person = t.cell(1, r) + QLatin1Char(' ') + t.cell(0, r);
+    d.verein = t.cell(4, r);
+    d.punkte = t.cell(gesamtPunkteSpalte(cup), r);
+    return d;
+}
+
+} // namespace
+
+int siegerurkunde(Cup &cup, int k, Leinwand &l, const Unterschriften &u, const Variationsfrage &frage)
+{
+    return laufurkunden(cup, k, nullptr, l, u, frage);
+}
+
+int teilnehmerurkunde(Cup &cup, int k, const QString &s, Leinwand &l, const Unterschriften &u)
+{
+    return laufurkunden(cup, k, &s, l, u, {});
+}
+
+int gesamtsiegerurkunde(Cup &cup, Ausgabe &a, int n, Leinwand &l, const Unterschriften &u)
+{
+    GesamtScope gesamt(cup, n);
+    gesamt_vorschau(cup, a, n);
+    // Stable sorts from the least to the most significant key: variation, age group, placing, surname.
+    teilsort(cup, -1, 0);
+    teilsort(cup, 1, gesamt.platzSpalte());
+    teilsort(cup, -1, 5);
+    teilsort(cup, -1, 7);
+
+    Urkundendruck druck(l, cup, u);
+    if (!druck.beginne())
+        return -1;
+    const Tabelle &t = cup.teil;
+    for (int r = 1; r < t.rowCount(); ++r) {
+        int platz = 0;
+        int punkte = 0;
+        if (!istInt(t.cell(gesamt.platzSpalte(), r), &platz) || !istInt(t.cell(gesamt.punkteSpalte(), r), &punkte))
+            continue;
+        if (platz >= 1 && platz <= 3 && punkte > 0)
+            druck.gesamturkunde(gesamtdaten(cup, r));
+    }
+    druck.beende();
+    return druck.anzahl();
+}
+
+int gesamtteilnehmerurkunde(Cup &cup, Ausgabe &a, int n, const QString &s, Leinwand &l, const Unterschriften &u)
+{
+    GesamtScope gesamt(cup, n);
+    gesamt_vorschau(cup, a, n);
+
+    Urkundendruck druck(l, cup, u);
+    if (!druck.beginne())
+        return -1;
+    const Tabelle &t = cup.teil;
+    for (int r = 1; r < t.rowCount(); ++r)
+        if (t.cell(6, r) == s)
+            druck.gesamturkunde(gesamtdaten(cup, r));
+    druck.beende();
+    return druck.anzahl();
+}
+
+} // namespace tlt

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "certificates/urkunde.h"
+
+#include <functional>
+
+namespace tlt {
+
+class Ausgabe;
+class Cup;
+
+// The question asked before each cup variation's winners' certificates ("A-Cup drucken?");
+// true prints that variation. The window asks the user; the command-line program prints all.
+using Variationsfrage = std::function<bool(const QString &frage)>;
+
+// Each command runs one print job on the canvas ("TLT Ausdruck", one certificate per page) and
+// returns the number of certificates drawn, or -1 when the device could not be opened.
+// A race or participant that does not exist gives a job without pages.
+
+// Winners' certificates of race k: the first three valid results of every age-group label,
+// per cup variation. Leaves teil sorted by race k's entries.
+int siegerurkunde(Cup &cup, int k, Leinwand &l, const Unterschriften &u, const Variationsfrage &frage);
+
+// The race certificate of the participant(s) with start number s, with their running place.
+int teilnehmerurkunde(Cup &cup, int k, const QString &s, Leinwand &l, const Unterschriften &u);
+
+// Overall winners' certificates after race n: places 1-3 with more than 0 points, by variation,
+// age group and place. Leaves the standings list in the pane and teil in certificate order.
+// A cell that is no integer throws Konvertierungsfehler before the job starts.
+int gesamtsiegerurkunde(Cup &cup, Ausgabe &a, int n, Leinwand &l, const Unterschriften &u);
+
+// The overall certificate of the participant(s) with start number s after race n.
+int gesamtteilnehmerurkunde(Cup &cup, Ausgabe &a, int n, const QString &s, Leinwand &l, const Unterschriften &u);
+
+} // namespace tlt
