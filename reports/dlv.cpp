@@ -148,7 +148,8 @@ void kopf(const Cup &cup, Ausgabe &a, int lauf, const Zahlen &z)
     a.einfachlinie();
     zeile(a, QStringLiteral("Zeitmessung:                    |Veranstaltungs-   | Meldung   | Teilnahme |  %  |"));
     zeile(a, QStringLiteral("                                |statistik         |           |           |     |"));
-    zeile(a, QStringLiteral(" ") + LB(R(16), 29) + QStringLiteral("  |------------------|-----------|-----------|-----|"));
+    zeile(a,
+          QStringLiteral(" ") + LB(R(16), 29) + QStringLiteral("  |------------------|-----------|-----------|-----|"));
     zeile(a, QStringLiteral("                                |A. Vereine        |   ") + RB(z.vereineMeldung, 4) +
                  QStringLiteral("    |   ") + RB(z.vereineStart, 4) + QStringLiteral("    | ") +
                  RB(pct(z.vereineStart, z.vereineMeldung), 3) + QStringLiteral(" |"));
@@ -199,21 +200,26 @@ void schluss(const Cup &cup, Ausgabe &a, int lauf, const Zahlen &z)
     const qint64 meldungen = qint64(z.meldungenW) + z.meldungenM;
     const qint64 starter = qint64(z.starterW) + z.starterM;
     zeile(a, QStringLiteral(" Tempolauftabellator            |Summe Teilnehmer  |   ") + RB(meldungen, 4) +
-                 QStringLiteral("    |   ") + RB(starter, 4) + QStringLiteral("    | ") + RB(pct(starter, meldungen), 3) +
-                 QStringLiteral(" |"));
+                 QStringLiteral("    |   ") + RB(starter, 4) + QStringLiteral("    | ") +
+                 RB(pct(starter, meldungen), 3) + QStringLiteral(" |"));
     zeile(a, LB(QLatin1Char(' ') + kHerstellerhinweis, 32) +
                  QStringLiteral("|------------------|-----------------------------|"));
-    zeile(a, LB(QLatin1Char(' ') + kWebadresse, 32) + QStringLiteral("|C. Mitarbeiter    |                             |"));
-    zeile(a, leer + QStringLiteral("| Wettk.-Büro/EDV  |   ") + RB(R(21), 4) + QStringLiteral("                      |"));
-    zeile(a, leer + QStringLiteral("| Kampfrichter     |   ") + RB(R(19), 4) + QStringLiteral("    Summe             |"));
+    zeile(a, LB(QLatin1Char(' ') + kWebadresse, 32) +
+                 QStringLiteral("|C. Mitarbeiter    |                             |"));
+    zeile(a,
+          leer + QStringLiteral("| Wettk.-Büro/EDV  |   ") + RB(R(21), 4) + QStringLiteral("                      |"));
+    zeile(a,
+          leer + QStringLiteral("| Kampfrichter     |   ") + RB(R(19), 4) + QStringLiteral("    Summe             |"));
     zeile(a, leer + QStringLiteral("| Helfer           |   ") + RB(R(20), 4) + QStringLiteral("    Mitarb. ") +
                  RB(z.mitarbeiter, 4) + QStringLiteral("      |"));
     a.einfachlinie();
-    zeile(a, QStringLiteral("Wettkampf-Leiter:      Tel.: ") + LB(R(23), 20) + QStringLiteral(" Fax: ") + LB(R(24), 20));
+    zeile(a,
+          QStringLiteral("Wettkampf-Leiter:      Tel.: ") + LB(R(23), 20) + QStringLiteral(" Fax: ") + LB(R(24), 20));
     zeile(a, LB(R(22), 82));
     a.leerzeile();
     a.einfachlinie();
-    zeile(a, QStringLiteral("Verbandsaufsicht:      Tel.: ") + LB(R(26), 20) + QStringLiteral(" Fax: ") + LB(R(27), 20));
+    zeile(a,
+          QStringLiteral("Verbandsaufsicht:      Tel.: ") + LB(R(26), 20) + QStringLiteral(" Fax: ") + LB(R(27), 20));
     zeile(a, LB(R(25), 82));
     a.leerzeile();
     a.einfachlinie();
@@ -266,8 +272,8 @@ void ausgabe_dlv(const Cup &cup, Ausgabe &a, int lauf)
             pm = RB(pct(m.starter, m.meldungen), 3);
         }
         const int k = 2 * (i - 1);
-        zeile(a, rand.at(k) + QStringLiteral("| ") + feldW + QStringLiteral(" | ") + ew + QStringLiteral(" |     | ") + sw +
-                     QStringLiteral(" |     | ") + pw + QStringLiteral(" |"));
+        zeile(a, rand.at(k) + QStringLiteral("| ") + feldW + QStringLiteral(" | ") + ew + QStringLiteral(" |     | ") +
+                     sw + QStringLiteral(" |     | ") + pw + QStringLiteral(" |"));
         zeile(a, rand.at(k + 1) + QStringLiteral("| ") + feldM + QStringLiteral(" |     | ") + em +
                      QStringLiteral(" |     | ") + sm + QStringLiteral(" | ") + pm + QStringLiteral(" |"));
     }
@@ -297,8 +303,8 @@ void ausgabe_dlv_2(const Cup &cup, Ausgabe &a, int lauf)
             sm = RB(m.starter, 3);
             pz = RB(pct(qint64(w.starter) + m.starter, qint64(w.meldungen) + m.meldungen), 3);
         }
-        zeile(a, rand.at(i - 1) + QStringLiteral("| ") + feld + QStringLiteral(" | ") + ew + QStringLiteral(" | ") + em +
-                     QStringLiteral(" | ") + sw + QStringLiteral(" | ") + sm + QStringLiteral(" | ") + pz +
+        zeile(a, rand.at(i - 1) + QStringLiteral("| ") + feld + QStringLiteral(" | ") + ew + QStringLiteral(" | ") +
+                     em + QStringLiteral(" | ") + sw + QStringLiteral(" | ") + sm + QStringLiteral(" | ") + pz +
                      QStringLiteral(" |"));
     }
 

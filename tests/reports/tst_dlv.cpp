@@ -53,7 +53,8 @@ void teilnehmer(Cup &cup, const QString &verein, const QString &altersgruppe, in
 void meldungen(Cup &cup, const QString &verein, const QString &altersgruppe, int lauf, int anzahl, int starter)
 {
     for (int i = 0; i < anzahl; ++i)
-        teilnehmer(cup, verein, altersgruppe, lauf, i < starter ? QStringLiteral("0:20'00,00\"") : QStringLiteral("n.a."));
+        teilnehmer(cup, verein, altersgruppe, lauf,
+                   i < starter ? QStringLiteral("0:20'00,00\"") : QStringLiteral("n.a."));
 }
 
 // A cup with two races and ten age groups; race 2 carries the report's figures, race 1 other results.
@@ -110,9 +111,9 @@ Cup grosserCup()
     // Race 1 has its own results; none of them may show up in the report on race 2.
     meldungen(cup, QStringLiteral("Falscher Lauf"), QStringLiteral("W30"), 1, 5, 5);
 
-    meldungen(cup, QStringLiteral("LG Nord"), QStringLiteral("WK U8"), c, 8, 1);   // 12.5 % -> 12
-    meldungen(cup, QStringLiteral("LG NORD"), QStringLiteral("MK U8"), c, 40, 3);  // 7.5 % -> 8
-    meldungen(cup, QStringLiteral("LG Nord"), QStringLiteral("WK U10"), c, 8, 5);  // 62.5 % -> 62
+    meldungen(cup, QStringLiteral("LG Nord"), QStringLiteral("WK U8"), c, 8, 1);  // 12.5 % -> 12
+    meldungen(cup, QStringLiteral("LG NORD"), QStringLiteral("MK U8"), c, 40, 3); // 7.5 % -> 8
+    meldungen(cup, QStringLiteral("LG Nord"), QStringLiteral("WK U10"), c, 8, 5); // 62.5 % -> 62
     teilnehmer(cup, QStringLiteral("SC West"), QStringLiteral("MK U10"), c, QStringLiteral("d."));
     teilnehmer(cup, QStringLiteral("SC West"), QStringLiteral("MK U10"), c, QStringLiteral("v."));
     teilnehmer(cup, QString(), QStringLiteral("WK U12"), c, QStringLiteral("o.L."));
@@ -171,9 +172,9 @@ void vergleicheMitGolden(const Ausgabe &a, const QString &datei)
     const QStringList istZeilen = ist.split(QLatin1Char('\n'));
     const QStringList sollZeilen = soll.split(QLatin1Char('\n'));
     for (int i = 0; i < qMin(istZeilen.size(), sollZeilen.size()); ++i)
-        QVERIFY2(istZeilen[i] == sollZeilen[i], qPrintable(QStringLiteral("line %1:\n  is   [%2]\n  want [%3]")
-                                                               .arg(i + 1)
-                                                               .arg(istZeilen[i], sollZeilen[i])));
+        QVERIFY2(istZeilen[i] == sollZeilen[i],
+                 qPrintable(
+                     QStringLiteral("line %1:\n  is   [%2]\n  want [%3]").arg(i + 1).arg(istZeilen[i], sollZeilen[i])));
     QCOMPARE(istZeilen.size(), sollZeilen.size());
 }
 
@@ -257,8 +258,8 @@ private slots:
         Cup cup;
         altersgruppen(cup, {{"F", "M", "99"}});
         laufeAnlegen(cup, 1);
-        const QStringList vereine{"TV Musterstadt", "TV MUSTERSTADT", "tv musterstadt", "", "LG Äpfel", "LG äpfel",
-                                  "SC", "SC "};
+        const QStringList vereine{
+            "TV Musterstadt", "TV MUSTERSTADT", "tv musterstadt", "", "LG Äpfel", "LG äpfel", "SC", "SC "};
         for (const QString &v : vereine)
             teilnehmer(cup, v, QStringLiteral("M"), 1, v == QLatin1String("SC") ? "d." : "n.a.");
         teilnehmer(cup, QStringLiteral("TV Musterstadt"), QStringLiteral("F"), 1, QStringLiteral("n.a."));
@@ -267,8 +268,9 @@ private slots:
 
         Ausgabe a;
         ausgabe_dlv(cup, a, 1);
-        QCOMPARE(a.zeile(17).text, QStringLiteral("                                |A. Vereine        |      8    |      "
-                                                  "1    |  12 |"));
+        QCOMPARE(a.zeile(17).text,
+                 QStringLiteral("                                |A. Vereine        |      8    |      "
+                                "1    |  12 |"));
     }
 
     // Only entries whose label is exactly some age group's women's or men's label count, in the rows,
@@ -286,14 +288,16 @@ private slots:
 
         Ausgabe a;
         ausgabe_dlv_2(cup, a, 1);
-        QCOMPARE(a.zeile(17).text, QStringLiteral("                                |A. Vereine        |      2    |      "
-                                                  "1    |  50 |"));
+        QCOMPARE(a.zeile(17).text,
+                 QStringLiteral("                                |A. Vereine        |      2    |      "
+                                "1    |  50 |"));
         QCOMPARE(a.zeile(20).text,
                  QStringLiteral("Windmessung:                    | F/M              |   1 |   1 |   1 |   0 |  50 |"));
         QCOMPARE(a.zeile(37).text, QStringLiteral("verarbeitung:                   |Summe weiblich    |   1 |     |   "
                                                   "1 |     | 100 |"));
-        QCOMPARE(a.zeile(39).text, QStringLiteral(" Tempolauftabellator            |Summe Teilnehmer  |      2    |      "
-                                                  "1    |  50 |"));
+        QCOMPARE(a.zeile(39).text,
+                 QStringLiteral(" Tempolauftabellator            |Summe Teilnehmer  |      2    |      "
+                                "1    |  50 |"));
     }
 
     void categoryLine_data()
@@ -350,8 +354,9 @@ private slots:
                  QStringLiteral("                                |                  |     |     |     |     |     |"));
         QCOMPARE(a.zeile(35).text,
                  QStringLiteral("--------------------------------|                  |     |     |     |     |     |"));
-        QCOMPARE(a.zeile(39).text, QStringLiteral(" Tempolauftabellator            |Summe Teilnehmer  |      3    |      "
-                                                  "2    |  67 |"));
+        QCOMPARE(a.zeile(39).text,
+                 QStringLiteral(" Tempolauftabellator            |Summe Teilnehmer  |      3    |      "
+                                "2    |  67 |"));
     }
 
     // A staff cell that is no integer stops the report with the conversion message before any line.
