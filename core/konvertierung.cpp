@@ -7,6 +7,11 @@ Konvertierungsfehler::Konvertierungsfehler(const QString &text)
 {
 }
 
+Konvertierungsfehler::Konvertierungsfehler(EigeneMeldung, const QString &meldung)
+    : m_meldung(meldung), m_utf8(m_meldung.toUtf8())
+{
+}
+
 bool istInt(const QString &text, int *wert)
 {
     int i = 0;

@@ -12,6 +12,11 @@ public:
     const QString &meldung() const { return m_meldung; }
     const char *what() const noexcept override { return m_utf8.constData(); }
 
+protected:
+    // For derived failures of a computation that carry their own complete message.
+    struct EigeneMeldung {};
+    Konvertierungsfehler(EigeneMeldung, const QString &meldung);
+
 private:
     QString m_meldung;
     QByteArray m_utf8;
