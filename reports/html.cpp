@@ -183,10 +183,16 @@ QByteArray htmlSeite(const Ausgabe &aus, const Cup &cup)
 bool schreibeHtml(const Ausgabe &aus, const Cup &cup, QIODevice &geraet, QString *fehler)
 {
     const QByteArray daten = htmlSeite(aus, cup);
-    if (geraet.write(daten) != daten.size()) {
-        if (fehler)
-            *fehler = QStringLiteral("Die HTML-Datei konnte nicht geschrieben werden: %1").arg(geraet.errorString());
-        return false;
+    // A device may take less than everything at once; only a refusal is a failure.
+    qint64 geschrieben = 0;
+    while (geschrieben < daten.size()) {
+        const qint64 n = geraet.write(daten.constData() + geschrieben, daten.size() - geschrieben);
+        if (n <= 0) {
+            if (fehler)
+                *fehler = QStringLiteral("Die HTML-Datei konnte nicht geschrieben werden: %1").arg(geraet.errorString());
+            return false;
+        }
+        geschrieben += n;
     }
     return true;
 }
