@@ -5,7 +5,9 @@
 #include "core/pruefungen.h"
 
 #include <algorithm>
+#include <limits>
 #include <numeric>
+#include <unordered_map>
 
 namespace tlt {
 
@@ -30,8 +32,6 @@ void sortiereZeilen(Tabelle &t, Vor vor)
     std::stable_sort(folge.begin(), folge.end(), vor);
     t.permuteRows(1, folge);
 }
-
-int ergebnisvergleichLiteral(const QString &a, const QString &b, bool zeitlauf, bool absteigend);
 
 } // namespace
 
@@ -108,59 +108,181 @@ void pvsort(Tabelle &pv)
     setzeFix(pv, m >= 1, -1);
 }
 
+namespace {
+
+// The neighbour-exchange sort exchanges an upper cell A and a lower cell B when B is not empty and
+// B comes before A in the column's order. Every column's order is a strict weak order in which the
+// empty cell has a key of its own, so:
+//  - rows without an empty cell above them, and rows whose key comes before the empty key (the
+//    empty cells sink past those), gather in front of the first empty cell, sorted stably;
+//  - an empty cell never moves up, and no other row ever crosses one, so each empty cell is
+//    followed by the remaining rows of its run, sorted stably.
+// When the empty key comes last this is a plain stable sort; when it comes first the empty cells
+// are fixed barriers. vor(i, j) compares the keys of rows i and j; index 0 stands for the empty cell.
+template<class Vor>
+std::vector<int> folgeMitLeerzellen(const Tabelle &teil, int spalte, Vor vor)
+{
+    const int m = teil.rowCount() - 1;
+    std::vector<int> vorn;
+    std::vector<int> rest;
+    std::vector<size_t> laufStart;
+    vorn.reserve(static_cast<size_t>(m));
+    for (int r = 1; r <= m; ++r) {
+        if (teil.cell(spalte, r).isEmpty()) {
+            laufStart.push_back(rest.size());
+            rest.push_back(r);
+        } else if (laufStart.empty() || vor(r, 0)) {
+            vorn.push_back(r);
+        } else {
+            rest.push_back(r);
+        }
+    }
+    std::stable_sort(vorn.begin(), vorn.end(), vor);
+    laufStart.push_back(rest.size());
+    for (size_t k = 0; k + 1 < laufStart.size(); ++k)
+        std::stable_sort(rest.begin() + static_cast<std::ptrdiff_t>(laufStart[k] + 1),
+                         rest.begin() + static_cast<std::ptrdiff_t>(laufStart[k + 1]), vor);
+    vorn.insert(vorn.end(), rest.begin(), rest.end());
+    return vorn;
+}
+
+// Key text of every age-group label, built the way the lookup walks the rows: the last matching
+// row wins, and the row one past the end (empty labels) takes part.
+std::unordered_map<QString, QString> gruppenschluesseltexte(const Tabelle &ag)
+{
+    std::unordered_map<QString, QString> karte;
+    for (int i = 1; i <= ag.rowCount(); ++i) {
+        karte[ag.cell(0, i)] = QLatin1Char('1') + ag.cell(2, i);
+        karte[ag.cell(1, i)] = QLatin1Char('2') + ag.cell(2, i);
+    }
+    return karte;
+}
+
+} // namespace
+
+qint64 gruppenschluessel(const Tabelle &ag, const QString &label)
+{
+    QString text;
+    bool gefunden = false;
+    for (int i = 1; i <= ag.rowCount(); ++i) {
+        if (label == ag.cell(0, i)) {
+            text = QLatin1Char('1') + ag.cell(2, i);
+            gefunden = true;
+        }
+        if (label == ag.cell(1, i)) {
+            text = QLatin1Char('2') + ag.cell(2, i);
+            gefunden = true;
+        }
+    }
+    return gefunden ? toInt(text) : kUnbekannteGruppe;
+}
+
 void teilsort(Cup &cup, int richtung, int spalte)
 {
     Tabelle &teil = cup.teil;
     const int m = teil.rowCount() - 1;
     const bool ab = richtung > 0;
-    const bool zeitlauf = cup.laufe.cell(spalte - 7, 1) == kZeitlauf;
-    // Interim: plain neighbour exchange.
-    for (int i = m; i >= 2; --i)
-        for (int u = 1; u < i; ++u) {
-            const QString &a = teil.cell(spalte, u);
-            const QString &b = teil.cell(spalte, u + 1);
-            if (b.isEmpty())
-                continue;
-            bool tausch = false;
-            if (spalte >= 8)
-                tausch = ergebnisvergleichLiteral(a, b, zeitlauf, ab) > 0;
-            else if (spalte == 3)
-                tausch = ab ? textvergleich(a, b) > 0 : textvergleich(a, b) < 0;
-            else if (spalte == 6)
-                tausch = a.isEmpty() || (ab ? toInt(a) < toInt(b) : toInt(a) > toInt(b));
-            else if (spalte == 2)
-                tausch = ab ? codevergleich(datumsschluessel(a), datumsschluessel(b)) < 0
-                            : codevergleich(datumsschluessel(a), datumsschluessel(b)) > 0;
-            else
-                tausch = ab ? textvergleich(a, b) < 0 : textvergleich(a, b) > 0;
-            if (tausch)
-                teil.swapRows(u, u + 1);
+    if (m >= 2 && spalte >= 0 && spalte < teil.colCount()) {
+        const size_t n = static_cast<size_t>(m) + 1;
+        static const QString leer;
+        auto zelle = [&](int r) -> const QString & { return r == 0 ? leer : teil.cell(spalte, r); };
+        std::vector<int> folge;
+
+        if (spalte == 0 || spalte == 1 || spalte == 3 || spalte == 4 || spalte == 7) {
+            // Text, letters without case; "Geschlecht" runs the other way round.
+            const bool umgekehrt = (spalte == 3) != ab;
+            std::vector<const QString *> k(n);
+            for (int r = 0; r <= m; ++r)
+                k[static_cast<size_t>(r)] = &zelle(r);
+            folge = folgeMitLeerzellen(teil, spalte, [&](int x, int y) {
+                const int v = textvergleich(*k[static_cast<size_t>(x)], *k[static_cast<size_t>(y)]);
+                return umgekehrt ? v > 0 : v < 0;
+            });
+        } else if (spalte == 2) {
+            std::vector<QString> k(n);
+            for (int r = 0; r <= m; ++r)
+                k[static_cast<size_t>(r)] = datumsschluessel(zelle(r));
+            folge = folgeMitLeerzellen(teil, spalte, [&](int x, int y) {
+                const int v = codevergleich(k[static_cast<size_t>(x)], k[static_cast<size_t>(y)]);
+                return ab ? v > 0 : v < 0;
+            });
+        } else if (spalte == 5 || spalte == 6) {
+            // Integer keys, all read before anything moves, so a bad cell leaves the table as it was.
+            // An empty start number goes behind all numbers in both directions.
+            std::vector<qint64> k(n);
+            if (spalte == 5) {
+                const auto karte = gruppenschluesseltexte(cup.ag);
+                std::unordered_map<QString, qint64> gelesen;
+                for (int r = 0; r <= m; ++r) {
+                    const QString &x = zelle(r);
+                    auto g = gelesen.find(x);
+                    if (g == gelesen.end()) {
+                        const auto t = karte.find(x);
+                        const qint64 wert = t == karte.end() ? kUnbekannteGruppe : toInt(t->second);
+                        g = gelesen.emplace(x, wert).first;
+                    }
+                    k[static_cast<size_t>(r)] = ab ? -g->second : g->second;
+                }
+            } else {
+                for (int r = 0; r <= m; ++r) {
+                    const QString &x = zelle(r);
+                    k[static_cast<size_t>(r)] =
+                        x.isEmpty() ? std::numeric_limits<qint64>::max() : (ab ? -qint64(toInt(x)) : toInt(x));
+                }
+            }
+            folge = folgeMitLeerzellen(
+                teil, spalte, [&](int x, int y) { return k[static_cast<size_t>(x)] < k[static_cast<size_t>(y)]; });
+        } else {
+            // Results: performances, then codes and other texts without digits, then no entry.
+            // A column behind the last race counts as a distance run.
+            const bool zeitlauf = cup.laufe.cell(spalte - 7, 1) == kZeitlauf;
+            struct Schluessel {
+                int klasse = 2;
+                QString text;
+            };
+            std::vector<Schluessel> k(n);
+            for (int r = 1; r <= m; ++r) {
+                const QString &x = zelle(r);
+                auto &s = k[static_cast<size_t>(r)];
+                if (x.isEmpty())
+                    continue;
+                s.text = ziffern(x);
+                if (s.text.isEmpty()) {
+                    s.klasse = 1;
+                    s.text = x;
+                } else {
+                    s.klasse = 0;
+                    qsizetype nullen = 0;
+                    while (nullen + 1 < s.text.size() && s.text[nullen] == QLatin1Char('0'))
+                        ++nullen;
+                    s.text.remove(0, nullen);
+                }
+            }
+            // Among performances the smaller number comes first for a time run ascending.
+            const bool kleinerZuerst = zeitlauf != ab;
+            folge = folgeMitLeerzellen(teil, spalte, [&](int x, int y) {
+                const Schluessel &a = k[static_cast<size_t>(x)];
+                const Schluessel &b = k[static_cast<size_t>(y)];
+                if (a.klasse != b.klasse)
+                    return a.klasse < b.klasse;
+                if (a.klasse == 0) {
+                    if (a.text.size() != b.text.size())
+                        return (a.text.size() < b.text.size()) == kleinerZuerst;
+                    const int v = a.text.compare(b.text);
+                    return kleinerZuerst ? v < 0 : v > 0;
+                }
+                if (a.klasse == 1) {
+                    const int v = textvergleich(a.text, b.text);
+                    return ab ? v > 0 : v < 0;
+                }
+                return false;
+            });
         }
+        if (!std::is_sorted(folge.begin(), folge.end()))
+            teil.permuteRows(1, folge);
+    }
     setzeFix(teil, m >= 1, 2);
 }
-
-namespace {
-int ergebnisvergleichLiteral(const QString &a, const QString &b, bool zeitlauf, bool absteigend)
-{
-    const QString ka = ziffern(a), kb = ziffern(b);
-    if (ka.isEmpty() && kb.isEmpty()) {
-        if (a.isEmpty() != b.isEmpty())
-            return a.isEmpty() ? 1 : -1;
-        const int v = textvergleich(a, b);
-        return absteigend ? -v : v;
-    }
-    if (ka.isEmpty())
-        return 1;
-    if (kb.isEmpty())
-        return -1;
-    const qint64 x = ka.toLongLong(), y = kb.toLongLong();
-    int v = x < y ? -1 : (x > y ? 1 : 0);
-    if (!zeitlauf)
-        v = -v;
-    return absteigend ? -v : v;
-}
-} // namespace
-
 void deleterow(Tabelle &t, int r)
 {
     const int n = t.rowCount();

@@ -18,6 +18,12 @@ void pvsort(Tabelle &pv);
 // Gives exactly the order of the neighbour-exchange sort, in which an empty lower cell never moves up.
 void teilsort(Cup &cup, int richtung, int spalte);
 
+// Sort key of an age-group label in teilsort: "1" (women's label) or "2" (men's label) followed by
+// the group's maximum age, read as an integer (throws Konvertierungsfehler when that is no integer).
+// The empty label gets 2; a label of no age group gets kUnbekannteGruppe, behind every group.
+inline constexpr qint64 kUnbekannteGruppe = qint64(1) << 32;
+qint64 gruppenschluessel(const Tabelle &ag, const QString &label);
+
 // Removes data row r (later rows move up) or column c.
 void deleterow(Tabelle &t, int r);
 void deletecol(Tabelle &t, int c);
