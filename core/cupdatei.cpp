@@ -74,98 +74,121 @@ const Zeichentabelle &zeichentabelle()
 
 // Cuts off blanks and control characters (codes 0-32) and "|" at both ends; what remains is the
 // field text once its inner "|" are dropped. Dropping "|" first and trimming then gives the same.
-inline bool randzeichen(QChar c)
+inline bool randzeichen(char16_t c)
 {
-    return c.unicode() <= 32 || c.unicode() == u'|';
+    return c <= 32 || c == u'|';
 }
 
-void feldAnhaengen(QString &aus, QStringView text)
-{
-    qsizetype a = 0;
-    qsizetype e = text.size();
-    while (a < e && randzeichen(text[a]))
-        ++a;
-    while (e > a && randzeichen(text[e - 1]))
-        --e;
-    const QStringView kern = text.sliced(a, e - a);
-    if (!kern.contains(u'|')) {
-        aus.append(kern);
-    } else {
-        for (QChar c : kern)
-            if (c != u'|')
-                aus.append(c);
+// Writes fields straight into Windows-1252 bytes, without an intermediate text of the whole file.
+class Schreiber {
+public:
+    explicit Schreiber(qsizetype schaetzung) : m_t(zeichentabelle()) { m_bytes.resize(std::max<qsizetype>(schaetzung, 256)); }
+
+    void feld(QStringView text)
+    {
+        const char16_t *d = text.utf16();
+        qsizetype a = 0;
+        qsizetype e = text.size();
+        while (a < e && randzeichen(d[a]))
+            ++a;
+        while (e > a && randzeichen(d[e - 1]))
+            --e;
+        platz(e - a + 1);
+        char *p = m_bytes.data() + m_pos;
+        for (qsizetype i = a; i < e; ++i) {
+            const char16_t u = d[i];
+            if (u == u'|')
+                continue;
+            if (QChar::isHighSurrogate(u) && i + 1 < e && QChar::isLowSurrogate(d[i + 1]))
+                ++i; // one substitute byte per character, as the codec writes it
+            *p++ = m_t.byte(u);
+        }
+        *p++ = '|';
+        m_pos = p - m_bytes.data();
     }
-    aus.append(u'|');
-}
 
-void zeilenende(QString &aus)
+    void zeilenende()
+    {
+        platz(2);
+        m_bytes[m_pos++] = '\r';
+        m_bytes[m_pos++] = '\n';
+    }
+
+    QByteArray ergebnis()
+    {
+        m_bytes.truncate(m_pos);
+        return std::move(m_bytes);
+    }
+
+private:
+    void platz(qsizetype n)
+    {
+        if (m_pos + n > m_bytes.size())
+            m_bytes.resize(std::max(m_bytes.size() * 2, m_pos + n));
+    }
+
+    const Zeichentabelle &m_t;
+    QByteArray m_bytes;
+    qsizetype m_pos = 0;
+};
+
+inline void vorladen(const void *p)
 {
-    aus.append(u"\r\n");
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(p);
+#else
+    Q_UNUSED(p);
+#endif
 }
 
-// The whole file as text, in the order the lines are written.
-QString dateitext(const Cup &cup)
+// The whole file, in the order the lines are written.
+QByteArray dateibytes(const Cup &cup)
 {
     const Tabelle &laufe = cup.laufe;
     const Tabelle &teil = cup.teil;
     const int n = laufe.colCount() - 1;
     const int m = teil.rowCount() - 1;
 
-    QString aus;
-    // About 12 characters per cell is ample for names, times and distances.
-    aus.reserve(static_cast<qsizetype>(m + 1) * teil.colCount() * 12 + static_cast<qsizetype>(n) * 34 * 16 + 4096);
+    // About 10 bytes per cell is ample for names, times and distances; the buffer grows if not.
+    Schreiber aus(static_cast<qsizetype>(m + 1) * teil.colCount() * 10 + static_cast<qsizetype>(n) * 34 * 16 + 4096);
 
-    feldAnhaengen(aus, cup.name);
-    feldAnhaengen(aus, cup.veranstalter);
-    feldAnhaengen(aus, QString::number(cup.kategorie));
-    feldAnhaengen(aus, QString::number(cup.min));
-    feldAnhaengen(aus, QString::number(cup.max));
-    feldAnhaengen(aus, QString::number(n));
-    feldAnhaengen(aus, QString::number(m));
-    zeilenende(aus);
+    aus.feld(cup.name);
+    aus.feld(cup.veranstalter);
+    aus.feld(QString::number(cup.kategorie));
+    aus.feld(QString::number(cup.min));
+    aus.feld(QString::number(cup.max));
+    aus.feld(QString::number(n));
+    aus.feld(QString::number(m));
+    aus.zeilenende();
 
     for (const Tabelle *t : {&cup.ag, &cup.cv}) {
         for (int r = 1; r < t->rowCount(); ++r)
             for (int c = 0; c < 3; ++c)
-                feldAnhaengen(aus, t->cell(c, r));
-        zeilenende(aus);
+                aus.feld(t->cell(c, r));
+        aus.zeilenende();
     }
     for (int r = 1; r < cup.pv.rowCount(); ++r)
-        feldAnhaengen(aus, cup.pv.cell(1, r));
-    zeilenende(aus);
+        aus.feld(cup.pv.cell(1, r));
+    aus.zeilenende();
 
     for (int c = 1; c <= n; ++c) {
         for (int r = 0; r < 34; ++r)
-            feldAnhaengen(aus, laufe.cell(c, r));
-        zeilenende(aus);
+            aus.feld(laufe.cell(c, r));
+        aus.zeilenende();
     }
     const int spalten = teil.colCount();
     for (int r = 1; r <= m; ++r) {
         const std::vector<QString> &zeile = teil.row(r);
+        // Every cell's text lives in its own allocation: ask for the next row's texts early, so
+        // that writing does not wait for memory cell by cell.
+        if (r < m)
+            for (const QString &z : teil.row(r + 1))
+                vorladen(z.constData());
         for (int c = 0; c < spalten; ++c)
-            feldAnhaengen(aus, zeile[static_cast<size_t>(c)]);
-        zeilenende(aus);
+            aus.feld(zeile[static_cast<size_t>(c)]);
+        aus.zeilenende();
     }
-    return aus;
-}
-
-QByteArray kodieren(QStringView text)
-{
-    const Zeichentabelle &t = zeichentabelle();
-    QByteArray bytes(text.size(), Qt::Uninitialized);
-    char *p = bytes.data();
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const char16_t u = text[i].unicode();
-        if (QChar::isHighSurrogate(u) && i + 1 < n && QChar::isLowSurrogate(text[i + 1].unicode())) {
-            *p++ = '\x1a'; // one substitute byte per character, as the codec writes it
-            ++i;
-        } else {
-            *p++ = t.byte(u);
-        }
-    }
-    bytes.truncate(p - bytes.data());
-    return bytes;
+    return aus.ergebnis();
 }
 
 bool schreiben(QIODevice &geraet, const QByteArray &bytes, QString *fehler)
@@ -370,9 +393,14 @@ bool ladenIntern(Cup &ziel, QIODevice &geraet, const QString *neuerName, QString
 
 QString clsf(const QString &text)
 {
-    QString aus;
-    aus.reserve(text.size() + 1);
-    feldAnhaengen(aus, text);
+    QStringView v(text);
+    while (!v.isEmpty() && randzeichen(v.front().unicode()))
+        v = v.sliced(1);
+    while (!v.isEmpty() && randzeichen(v.back().unicode()))
+        v.chop(1);
+    QString aus = v.toString();
+    aus.remove(u'|');
+    aus.append(u'|');
     return aus;
 }
 
@@ -386,7 +414,7 @@ QStringList cut(const QString &zeile)
 QByteArray dateiinhalt(Cup &cup)
 {
     teilsort(cup, -1, 0);
-    return kodieren(dateitext(cup));
+    return dateibytes(cup);
 }
 
 bool speichern(Cup &cup, QIODevice &geraet, QString *fehler)
