@@ -1,12 +1,18 @@
-#include <QApplication>
-#include <QLabel>
+#include "ui/main_unit.h"
 
-// Placeholder until the main window exists.
+#include <QApplication>
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempolauftabellator"));
-    QLabel l(QStringLiteral("Tempolauftabellator 3.1.9"));
-    l.show();
+    QApplication::setApplicationVersion(QStringLiteral("3.1.9"));
+
+    tlt::ui::MainUnit w;
+    w.show();
+    // A cup file given on the command line (e.g. by the file manager) is opened at start.
+    const QStringList argumente = QApplication::arguments();
+    if (argumente.size() > 1)
+        w.ladeDatei(argumente.at(1));
     return QApplication::exec();
 }

@@ -1,6 +1,10 @@
 #include "ui/meldung.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
 #include <QMessageBox>
 #include <QPushButton>
 #include <deque>
@@ -139,6 +143,31 @@ QString dateiSpeichern(QWidget *parent, const Dateiauswahl &a)
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return {};
     return dlg.selectedFiles().first();
+}
+
+bool druckerEinrichten(QWidget *parent, QPrinter *drucker)
+{
+    Antwort a;
+    if (gescriptet(QStringLiteral("drucker"), QStringLiteral("Druckereinstellungen"), QString(), &a))
+        return a == Antwort::Ja || a == Antwort::Ok;
+    QPrintDialog dlg(drucker, parent);
+    dlg.setWindowTitle(QStringLiteral("Druckereinstellungen"));
+    // Only the choice of printer and its properties: the pages are chosen by each command.
+    dlg.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+void adresseOeffnen(const QString &adresse)
+{
+    Hooks &h = hooks();
+    if (h.testmodus) {
+        h.protokoll.append({QStringLiteral("web"), QString(), adresse});
+        return;
+    }
+    QDesktopServices::openUrl(QUrl(adresse));
 }
 
 void setNextAnswer(Antwort a)

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QWidget;
+class QPrinter;
 
 namespace tlt::ui {
 
@@ -30,12 +31,18 @@ struct Dateiauswahl {
 QString dateiOeffnen(QWidget *parent, const Dateiauswahl &a);
 QString dateiSpeichern(QWidget *parent, const Dateiauswahl &a);
 
+// The system's printer setup for this printer; false when cancelled. A scripted answer (Ja/Ok or
+// Nein/Abbrechen) replaces the dialog in tests.
+bool druckerEinrichten(QWidget *parent, QPrinter *drucker);
+// Opens a web address in the default browser; in test mode it is only recorded (art "web").
+void adresseOeffnen(const QString &adresse);
+
 // Test hooks. Queued answers and file names are used, in order, instead of showing a dialog;
 // every message shown while hooks are active is recorded.
 void setNextAnswer(Antwort a);
 void setNextFileName(const QString &name); // an empty name means "cancelled"
 struct Protokolleintrag {
-    QString art; // "frage", "warnung", "frageOhneSymbol", "fehler", "oeffnen", "speichern"
+    QString art; // "frage", "warnung", "frageOhneSymbol", "fehler", "oeffnen", "speichern", "drucker", "web"
     QString titel;
     QString text;
 };

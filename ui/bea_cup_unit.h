@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+
+namespace tlt::ui {
+
+class MainUnit;
+
+// The cup variation dialog `bea_cup`: adds a variation or changes the one it was opened for.
+class BeaCup : public QDialog {
+    Q_OBJECT
+public:
+    explicit BeaCup(MainUnit &w);
+
+    // "Cup-Variation hinzufügen": the fields keep their last contents.
+    void hinzufuegenOeffnen();
+    // "Cup-Variation bearbeiten" for row r of cv.
+    void bearbeitenOeffnen(int r);
+    bool bearbeiten() const { return m_bearbeiten; }
+    // Row r of cv was removed: the remembered row follows.
+    void zeileEntfernt(int r);
+
+    QLineEdit *name;
+    QLineEdit *strecke;
+    QLineEdit *zeit;
+    QPushButton *speichern;
+
+public slots:
+    void speichernClick();
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+
+private:
+    void pruefen(QLineEdit *feld);
+    int zielzeile() const;
+
+    MainUnit &m_w;
+    bool m_bearbeiten = false;
+    int m_zeile = -1;
+    QString m_altName;
+};
+
+} // namespace tlt::ui

@@ -1,0 +1,330 @@
+#include "ui/gitter.h"
+
+#include "core/tabelle.h"
+#include "ui/tabellenmodell.h"
+
+#include <QContextMenuEvent>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+namespace tlt::ui {
+
+namespace {
+void kopfEinrichten(QHeaderView *h)
+{
+    // Clicks on a heading select the heading cell (handled on release), never a whole column.
+    h->setSectionsClickable(false);
+    h->setHighlightSections(false);
+    h->setStretchLastSection(false);
+    h->setSectionResizeMode(QHeaderView::Interactive);
+    h->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    h->setMinimumSectionSize(8);
+    h->setContextMenuPolicy(Qt::PreventContextMenu);
+    h->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+void ansichtEinrichten(QTableView *v, int zeilenhoehe)
+{
+    v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    v->setSelectionMode(QAbstractItemView::SingleSelection);
+    v->setSelectionBehavior(QAbstractItemView::SelectItems);
+    v->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    v->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    v->setWordWrap(false);
+    v->setTextElideMode(Qt::ElideRight);
+    v->setShowGrid(true);
+    v->verticalHeader()->hide();
+    v->verticalHeader()->setMinimumSectionSize(4);
+    v->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    v->verticalHeader()->setDefaultSectionSize(zeilenhoehe);
+    v->viewport()->setContextMenuPolicy(Qt::PreventContextMenu);
+    kopfEinrichten(v->horizontalHeader());
+}
+} // namespace
+
+Gitter::Gitter(Tabelle *tabelle, Rueckscroll regel, QWidget *parent)
+    : QTableView(parent), m_tabelle(tabelle), m_regel(regel)
+{
+    m_modell = new TabellenModell(tabelle, this);
+    setModel(m_modell);
+    // Rows as high as the table asks, but never so low that the text is cut.
+    const int hoehe = std::max(m_tabelle->rowHeight(), fontMetrics().height() + 2);
+    ansichtEinrichten(this, hoehe);
+
+    // The fixed leading columns are a second view on top of the first, sharing model and selection.
+    m_fixView = new QTableView(this);
+    m_fixView->setObjectName(QStringLiteral("fixierteSpalten"));
+    m_fixView->setModel(m_modell);
+    m_fixView->setSelectionModel(selectionModel());
+    m_fixView->setFocusPolicy(Qt::NoFocus);
+    m_fixView->setFrameShape(QFrame::NoFrame);
+    m_fixView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_fixView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ansichtEinrichten(m_fixView, hoehe);
+    viewport()->stackUnder(m_fixView);
+    m_fixView->hide();
+
+    connect(m_fixView->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    connect(verticalScrollBar(), &QAbstractSlider::valueChanged, m_fixView->verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int spalte, int, int breite) {
+        m_breiteGeaendert = true;
+        if (!m_setzt && breite > 0)
+            m_tabelle->setColWidth(spalte, breite);
+        if (spalte < m_fix) {
+            if (m_fixView->columnWidth(spalte) != breite)
+                m_fixView->setColumnWidth(spalte, breite);
+            fixGeometrie();
+        }
+    });
+    connect(m_fixView->horizontalHeader(), &QHeaderView::sectionResized, this, [this](int spalte, int, int breite) {
+        m_breiteGeaendert = true;
+        if (spalte < m_fix && breite > 0 && columnWidth(spalte) != breite)
+            setColumnWidth(spalte, breite);
+    });
+
+    for (QWidget *w : {viewport(), m_fixView->viewport(), horizontalHeader()->viewport(),
+                       m_fixView->horizontalHeader()->viewport()})
+        w->installEventFilter(this);
+
+    m_setzt = true;
+    breitenAnwenden();
+    m_setzt = false;
+    fixierteAnpassen();
+    setAktuelleZelle(m_tabelle->fixedCols(), m_tabelle->fixedRows());
+}
+
+void Gitter::setAktuelleZelle(int spalte, int zeile)
+{
+    m_spalte = std::clamp(spalte, 0, std::max(0, m_tabelle->colCount() - 1));
+    m_zeile = std::clamp(zeile, 0, std::max(0, m_tabelle->rowCount() - 1));
+    auswahlZeigen();
+}
+
+void Gitter::auswahlZeigen()
+{
+    m_setzt = true;
+    if (m_zeile >= 1 && m_zeile - 1 < m_modell->rowCount() && m_spalte < m_modell->columnCount()) {
+        selectionModel()->setCurrentIndex(m_modell->index(m_zeile - 1, m_spalte),
+                                          QItemSelectionModel::ClearAndSelect);
+    } else {
+        // A heading cell is current: nothing in the body is selected.
+        selectionModel()->clearSelection();
+        selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+    m_setzt = false;
+}
+
+void Gitter::currentChanged(const QModelIndex &aktuell, const QModelIndex &vorher)
+{
+    QTableView::currentChanged(aktuell, vorher);
+    if (!m_setzt && aktuell.isValid()) {
+        m_spalte = aktuell.column();
+        m_zeile = aktuell.row() + 1;
+    }
+}
+
+void Gitter::aktualisieren()
+{
+    m_setzt = true;
+    const bool neuGeformt = m_modell->aktualisieren();
+    if (neuGeformt)
+        breitenAnwenden();
+    m_setzt = false;
+    fixierteAnpassen();
+    const int sp = std::clamp(m_spalte, 0, std::max(0, m_tabelle->colCount() - 1));
+    const int ze = std::clamp(m_zeile, 0, std::max(0, m_tabelle->rowCount() - 1));
+    if (neuGeformt || sp != m_spalte || ze != m_zeile)
+        setAktuelleZelle(sp, ze);
+}
+
+void Gitter::zuruecksetzen()
+{
+    m_setzt = true;
+    m_modell->zuruecksetzen();
+    breitenAnwenden();
+    m_setzt = false;
+    fixierteAnpassen();
+    horizontalScrollBar()->setValue(0);
+    verticalScrollBar()->setValue(0);
+    setAktuelleZelle(m_tabelle->fixedCols(), m_tabelle->fixedRows());
+}
+
+void Gitter::breitenAnwenden()
+{
+    for (int c = 0; c < m_modell->columnCount(); ++c)
+        setColumnWidth(c, m_tabelle->colWidth(c));
+}
+
+void Gitter::fixierteAnpassen()
+{
+    const int k = std::clamp(m_tabelle->fixedCols(), 0, m_modell->columnCount());
+    m_fix = k;
+    for (int c = 0; c < m_modell->columnCount(); ++c) {
+        const bool versteckt = c >= k;
+        if (m_fixView->isColumnHidden(c) != versteckt)
+            m_fixView->setColumnHidden(c, versteckt);
+        if (!versteckt && m_fixView->columnWidth(c) != columnWidth(c))
+            m_fixView->setColumnWidth(c, columnWidth(c));
+    }
+    m_fixView->setVisible(k > 0);
+    fixGeometrie();
+}
+
+int Gitter::fixBreite() const
+{
+    int b = 0;
+    for (int c = 0; c < m_fix; ++c)
+        b += columnWidth(c);
+    return b;
+}
+
+void Gitter::fixGeometrie()
+{
+    if (m_fix <= 0)
+        return;
+    m_fixView->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
+    m_fixView->setGeometry(frameWidth(), frameWidth(), std::min(fixBreite(), viewport()->width()),
+                           viewport()->height() + horizontalHeader()->height());
+}
+
+void Gitter::resizeEvent(QResizeEvent *e)
+{
+    QTableView::resizeEvent(e);
+    fixGeometrie();
+}
+
+void Gitter::updateGeometries()
+{
+    QTableView::updateGeometries();
+    fixGeometrie();
+}
+
+void Gitter::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    if (!index.isValid())
+        return;
+    if (index.column() < m_fix) {
+        // A fixed cell never needs horizontal scrolling.
+        const int h = horizontalScrollBar()->value();
+        QTableView::scrollTo(index, hint);
+        horizontalScrollBar()->setValue(h);
+        return;
+    }
+    QTableView::scrollTo(index, hint);
+    // The fixed columns cover the left edge of the viewport.
+    const int links = visualRect(index).left();
+    const int fb = fixBreite();
+    if (links < fb)
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - (fb - links));
+}
+
+QModelIndex Gitter::moveCursor(CursorAction aktion, Qt::KeyboardModifiers mods)
+{
+    return QTableView::moveCursor(aktion, mods);
+}
+
+void Gitter::zurueckscrollen()
+{
+    switch (m_regel) {
+    case Rueckscroll::Teilnehmer:
+        // With participants the two name columns are fixed: every click shows column 2 first again.
+        if (m_tabelle->fixedCols() == 2 || (m_tabelle->colCount() > 2 && m_tabelle->rowCount() > 1))
+            horizontalScrollBar()->setValue(0);
+        break;
+    case Rueckscroll::Laeufe:
+        // With races the race-number row is fixed: every click shows row 1 first again.
+        if (m_tabelle->fixedRows() == 1 || (m_tabelle->rowCount() > 1 && m_tabelle->colCount() > 1))
+            verticalScrollBar()->setValue(0);
+        break;
+    case Rueckscroll::Klein:
+        if (m_zeile == 0)
+            verticalScrollBar()->setValue(0);
+        break;
+    }
+}
+
+void Gitter::mausLosGelassen(QWidget *w, const QPoint &pos, Qt::MouseButton knopf)
+{
+    int sp = -1;
+    int ze = -1;
+    if (w == horizontalHeader()->viewport() || w == m_fixView->horizontalHeader()->viewport()) {
+        QHeaderView *h = w == horizontalHeader()->viewport() ? horizontalHeader() : m_fixView->horizontalHeader();
+        const int s = h->logicalIndexAt(pos);
+        if (s >= 0) {
+            sp = s;
+            ze = 0;
+        }
+    } else if (w == viewport() || w == m_fixView->viewport()) {
+        QTableView *v = w == viewport() ? static_cast<QTableView *>(this) : m_fixView;
+        const QModelIndex i = v->indexAt(pos);
+        if (i.isValid()) {
+            sp = i.column();
+            ze = i.row() + 1;
+        }
+    }
+    if (sp >= 0)
+        setAktuelleZelle(sp, ze);
+    zurueckscrollen();
+    emit losgelassen(knopf, w->mapToGlobal(pos));
+}
+
+QWidget *Gitter::zellenZiel(int spalte, int zeile, QPoint *punkt)
+{
+    if (spalte < 0 || spalte >= m_modell->columnCount() || zeile < 0 || zeile >= m_tabelle->rowCount())
+        return nullptr;
+    const bool fix = spalte < m_fix;
+    if (zeile == 0) {
+        QHeaderView *h = fix ? m_fixView->horizontalHeader() : horizontalHeader();
+        const int x = h->sectionViewportPosition(spalte);
+        const int b = h->sectionSize(spalte);
+        if (!fix && x + b / 2 < fixBreite())
+            return nullptr;
+        if (x + b / 2 >= h->viewport()->width())
+            return nullptr;
+        *punkt = QPoint(x + b / 2, h->height() / 2);
+        return h->viewport();
+    }
+    QTableView *v = fix ? m_fixView : static_cast<QTableView *>(this);
+    const QRect r = v->visualRect(m_modell->index(zeile - 1, spalte));
+    if (r.isEmpty() || !v->viewport()->rect().contains(r.center()))
+        return nullptr;
+    if (!fix && r.center().x() < fixBreite())
+        return nullptr;
+    *punkt = r.center();
+    return v->viewport();
+}
+
+bool Gitter::eventFilter(QObject *o, QEvent *e)
+{
+    const bool kopf = o == horizontalHeader()->viewport() || o == m_fixView->horizontalHeader()->viewport();
+    if (e->type() == QEvent::MouseButtonPress && kopf) {
+        m_breiteGeaendert = false;
+    } else if (e->type() == QEvent::MouseButtonRelease) {
+        // Releasing after dragging a column border is a resize, not a choice of cell.
+        if (kopf && m_breiteGeaendert) {
+            m_breiteGeaendert = false;
+            return false;
+        }
+        auto *me = static_cast<QMouseEvent *>(e);
+        mausLosGelassen(static_cast<QWidget *>(o), me->position().toPoint(), me->button());
+    }
+    return QTableView::eventFilter(o, e);
+}
+
+void Gitter::contextMenuEvent(QContextMenuEvent *e)
+{
+    // The mouse opens the menu on release (after choosing the cell); only the keyboard comes here.
+    if (e->reason() == QContextMenuEvent::Keyboard) {
+        QRect r;
+        if (m_zeile >= 1)
+            r = visualRect(m_modell->index(m_zeile - 1, m_spalte));
+        const QPoint p = r.isValid() ? r.center() : QPoint(fixBreite() + 4, 4);
+        emit kontextmenuTaste(viewport()->mapToGlobal(p));
+    }
+    e->accept();
+}
+
+} // namespace tlt::ui

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QTableView>
+
+namespace tlt {
+class Tabelle;
+}
+
+namespace tlt::ui {
+
+class TabellenModell;
+
+// A read-only grid over one cup table. Row 0 of the table is the header row, the table's fixed
+// leading columns stay in place while the rest scrolls, and the grid keeps its own current cell
+// (column, row in table coordinates) so that the heading cells can be current as well: that is how
+// "no race" or "no participant" is chosen.
+class Gitter : public QTableView {
+    Q_OBJECT
+public:
+    // How the view scrolls back after a click.
+    enum class Rueckscroll {
+        Teilnehmer, // with participants: back to the first scrolled column
+        Laeufe,     // with races: back to the first scrolled row
+        Klein,      // with the heading row current: back to the first row
+    };
+
+    Gitter(Tabelle *tabelle, Rueckscroll regel, QWidget *parent = nullptr);
+
+    TabellenModell *modell() const { return m_modell; }
+    Tabelle *tabelle() const { return m_tabelle; }
+
+    int aktSpalte() const { return m_spalte; }
+    int aktZeile() const { return m_zeile; }
+    // Makes a cell current (clamped to the table).
+    void setAktuelleZelle(int spalte, int zeile);
+
+    // Follows the table: new shape, new cells, fixed columns, widths.
+    void aktualisieren();
+    // After the whole cup was replaced: reset, apply the table's widths, first cell current.
+    void zuruecksetzen();
+
+    // Where a cell is drawn: the widget that receives its mouse events and the point in it.
+    // Returns nullptr when the cell is not visible.
+    QWidget *zellenZiel(int spalte, int zeile, QPoint *punkt);
+
+    // The same as a mouse release over the widget w at pos: makes the cell there current, scrolls
+    // back and reports the release (tests and the event filter share it).
+    void mausLosGelassen(QWidget *w, const QPoint &pos, Qt::MouseButton knopf);
+
+    int fixierteSpalten() const { return m_fix; }
+
+signals:
+    // A mouse button was released over the grid; the current cell is already the one under the pointer.
+    void losgelassen(Qt::MouseButton knopf, const QPoint &global);
+    // The keyboard asked for the context menu (menu key, Shift+F10).
+    void kontextmenuTaste(const QPoint &global);
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+    QModelIndex moveCursor(CursorAction aktion, Qt::KeyboardModifiers mods) override;
+    void updateGeometries() override;
+    void currentChanged(const QModelIndex &aktuell, const QModelIndex &vorher) override;
+    void contextMenuEvent(QContextMenuEvent *e) override;
+
+private:
+    void breitenAnwenden();
+    void fixierteAnpassen();
+    void fixGeometrie();
+    int fixBreite() const;
+    void zurueckscrollen();
+    void auswahlZeigen();
+
+    Tabelle *m_tabelle;
+    TabellenModell *m_modell;
+    QTableView *m_fixView;
+    Rueckscroll m_regel;
+    int m_fix = 0;
+    int m_spalte = 0;
+    int m_zeile = 0;
+    bool m_setzt = false;
+    bool m_breiteGeaendert = false;
+};
+
+} // namespace tlt::ui

@@ -1,0 +1,900 @@
+#include "ui/main_unit.h"
+
+#include "core/cupdatei.h"
+#include "core/konvertierung.h"
+#include "core/sortierung.h"
+#include "core/version.h"
+#include "ui/ausgabe_ansicht.h"
+#include "ui/bea_ag_unit.h"
+#include "ui/bea_cup_unit.h"
+#include "ui/bea_pv_unit.h"
+#include "ui/gitter.h"
+#include "ui/meldung.h"
+#include "ui/tabellenmodell.h"
+#include "ui/ubertlt_unit.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace tlt::ui {
+
+namespace {
+const QString kFrageNeu = QStringLiteral("Sie haben noch ungesicherte Daten!\r\nWollen Sie trotzdem einen neuen Cup anlegen?");
+const QString kFrageLaden = QStringLiteral("Sie haben noch ungesicherte Daten!\r\nWollen Sie trotzdem einen Cup laden?");
+const QString kFrageBeenden = QStringLiteral("Sie haben noch ungesicherte Daten!\r\nWollen Sie trotzdem beenden?");
+
+Dateiauswahl cupDatei(const QString &titel, const QString &ordner)
+{
+    return Dateiauswahl{titel, QStringLiteral("Tempolauftabellator 3.*.* (*.tl3)"), QStringLiteral("tl3"), ordner};
+}
+
+QLabel *beschriftung(const QString &text, const QString &name, QWidget *fuer)
+{
+    auto *l = new QLabel(text);
+    l->setObjectName(name);
+    l->setBuddy(fuer);
+    return l;
+}
+} // namespace
+
+MainUnit::MainUnit(QWidget *parent) : QMainWindow(parent), m_drucker(QPrinter::HighResolution), m_version(kVersion)
+{
+    setObjectName(QStringLiteral("w"));
+    m_drucker.setDocName(QStringLiteral("Tempolauftabellator"));
+    m_cup.beiAenderung = [this] {
+        statusAnzeigen();
+        aktualisieren();
+    };
+
+    seitenBauen();
+    menueBauen();
+    kontextmenuesBauen();
+
+    auto *status = statusBar();
+    status->setObjectName(QStringLiteral("status"));
+    m_status0 = new QLabel(QStringLiteral("Dateiname:"));
+    m_status0->setObjectName(QStringLiteral("status0"));
+    m_status0->setMinimumWidth(200);
+    m_status1 = new QLabel(QStringLiteral("Änderung:"));
+    m_status1->setObjectName(QStringLiteral("status1"));
+    m_status1->setMinimumWidth(120);
+    status->addWidget(m_status0, 1);
+    status->addPermanentWidget(m_status1);
+
+    m_beaCup = new BeaCup(*this);
+    m_beaAg = new BeaAg(*this);
+    m_beaPv = new BeaPv(*this);
+    m_uber = new UberTlt(this);
+    setWindowIcon(UberTlt::programmsymbol());
+
+    // FormCreate: a new cup, then the caption from the design caption and the version field.
+    neu();
+    setWindowTitle(QStringLiteral("Tempolauftabellator") + QLatin1Char(' ') + m_version);
+
+    resize(sizeHint().expandedTo(QSize(638, 448)));
+    if (QScreen *s = QGuiApplication::primaryScreen()) {
+        QRect r = frameGeometry();
+        r.moveCenter(s->availableGeometry().center());
+        move(r.topLeft());
+    }
+}
+
+MainUnit::~MainUnit()
+{
+    m_cup.beiAenderung = nullptr;
+    m_ausgabe.beiAenderung = nullptr;
+}
+
+// ---------------------------------------------------------------- layout
+
+void MainUnit::seitenBauen()
+{
+    m_b = new QTabWidget(this);
+    m_b->setObjectName(QStringLiteral("b"));
+    setCentralWidget(m_b);
+
+    QWidget *cupSeite = cupSeiteBauen();
+    cupSeite->setObjectName(QStringLiteral("b_c"));
+    m_b->addTab(cupSeite, QStringLiteral("Cup"));
+
+    auto *laufeSeite = new QWidget;
+    laufeSeite->setObjectName(QStringLiteral("b_l"));
+    auto *ll = new QVBoxLayout(laufeSeite);
+    m_laufeG = new Gitter(&m_cup.laufe, Gitter::Rueckscroll::Laeufe);
+    m_laufeG->setObjectName(QStringLiteral("laufe"));
+    m_laufeG->modell()->setKopfspalten(true);
+    ll->addWidget(m_laufeG);
+    m_b->addTab(laufeSeite, QStringLiteral("Läufe"));
+
+    auto *teilSeite = new QWidget;
+    teilSeite->setObjectName(QStringLiteral("b_t"));
+    auto *tl = new QVBoxLayout(teilSeite);
+    m_teilG = new Gitter(&m_cup.teil, Gitter::Rueckscroll::Teilnehmer);
+    m_teilG->setObjectName(QStringLiteral("teil"));
+    tl->addWidget(m_teilG);
+    m_b->addTab(teilSeite, QStringLiteral("Teilnehmer"));
+
+    m_ausgabeSeite = new QWidget;
+    m_ausgabeSeite->setObjectName(QStringLiteral("b_a"));
+    auto *al = new QVBoxLayout(m_ausgabeSeite);
+    m_ausgabeAnsicht = new AusgabeAnsicht(&m_ausgabe);
+    m_ausgabeAnsicht->setObjectName(QStringLiteral("ausgabe"));
+    al->addWidget(m_ausgabeAnsicht);
+    m_b->addTab(m_ausgabeSeite, QStringLiteral("Ausgabe"));
+    m_ausgabe.beiAenderung = [this] { m_ausgabeAnsicht->spaeterAktualisieren(); };
+
+    m_bilder = new QWidget;
+    m_bilder->setObjectName(QStringLiteral("b_b"));
+    auto *bl = new QVBoxLayout(m_bilder);
+    bl->setObjectName(QStringLiteral("bilderLayout"));
+    m_b->addTab(m_bilder, QStringLiteral("Bilder"));
+    m_b->setTabVisible(m_b->indexOf(m_bilder), false);
+
+    m_b->setCurrentIndex(0);
+    connect(m_b, &QTabWidget::currentChanged, this, [this](int i) {
+        if (m_b->widget(i) == m_ausgabeSeite)
+            m_ausgabeAnsicht->aktualisieren();
+    });
+}
+
+QWidget *MainUnit::cupSeiteBauen()
+{
+    auto *seite = new QWidget;
+    auto *haupt = new QVBoxLayout(seite);
+
+    auto *form = new QFormLayout;
+    form->setFieldGrowthPolicy(QFormLayout::ExpandingFieldsGrow);
+    form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    m_name = new QLineEdit;
+    m_name->setObjectName(QStringLiteral("name"));
+    m_name->setToolTip(QStringLiteral("Geben Sie hier den Namen der Veranstaltung ein"));
+    form->addRow(beschriftung(QStringLiteral("Bezeichnung des Läufercups:"), QStringLiteral("nameT"), m_name), m_name);
+
+    m_veranstalter = new QLineEdit;
+    m_veranstalter->setObjectName(QStringLiteral("veranstalter"));
+    m_veranstalter->setToolTip(QStringLiteral("Geben Sie hier den Namen des Veranstalters/Vereins ein"));
+    form->addRow(beschriftung(QStringLiteral("Veranstalter des Läufercups:"), QStringLiteral("veranstalterT"),
+                              m_veranstalter),
+                 m_veranstalter);
+
+    // Only the index of the category is stored, so the list offers its items and nothing else.
+    m_kategorie = new QComboBox;
+    m_kategorie->setObjectName(QStringLiteral("kategorie"));
+    m_kategorie->setToolTip(
+        QStringLiteral("Wählen Sie hier eine Kategorie für die Veranstaltung (gilt für alle Läufe)"));
+    m_kategorie->addItems(kategorien());
+    m_kategorie->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    form->addRow(beschriftung(QStringLiteral("Kategorie:"), QStringLiteral("kategorieT"), m_kategorie), m_kategorie);
+
+    auto spinner = [](const QString &name, const QString &tipp) {
+        auto *s = new QSpinBox;
+        s->setObjectName(name);
+        s->setRange(1, 100);
+        s->setValue(1);
+        s->setToolTip(tipp);
+        // The number is set by the arrows only.
+        s->findChild<QLineEdit *>()->setReadOnly(true);
+        s->setMinimumWidth(70);
+        return s;
+    };
+    m_minW = spinner(QStringLiteral("minW"),
+                     QStringLiteral("Wählen Sie hier die Mindestanzahl von Teilnahmen um in die Endwertung zu gelangen"));
+    m_maxW = spinner(QStringLiteral("maxW"), QStringLiteral("Wählen Sie hier die maximale Anzahl von gewerteten Läufen"));
+    auto *minZeile = new QHBoxLayout;
+    minZeile->addWidget(m_minW);
+    minZeile->addStretch(1);
+    auto *maxZeile = new QHBoxLayout;
+    maxZeile->addWidget(m_maxW);
+    maxZeile->addStretch(1);
+    form->addRow(beschriftung(QStringLiteral("Mindestteilnahmen für Endwertung:"), QStringLiteral("minT"), m_minW),
+                 minZeile);
+    form->addRow(
+        beschriftung(QStringLiteral("maximale Anzahl gewerteter Teilnahmen:"), QStringLiteral("maxT"), m_maxW),
+        maxZeile);
+    haupt->addLayout(form);
+
+    auto tabelle = [this](Tabelle *t, const QString &name, const QString &titel, const QString &tipp, Gitter **g) {
+        auto *box = new QVBoxLayout;
+        *g = new Gitter(t, Gitter::Rueckscroll::Klein);
+        (*g)->setObjectName(name);
+        (*g)->setToolTip(tipp);
+        (*g)->viewport()->setToolTip(tipp);
+        int breite = 0;
+        for (int c = 0; c < t->colCount(); ++c)
+            breite += t->colWidth(c);
+        (*g)->setMinimumWidth(breite + 2 * (*g)->frameWidth() + (*g)->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+        box->addWidget(beschriftung(titel, name + QStringLiteral("T"), *g));
+        box->addWidget(*g, 1);
+        return box;
+    };
+    auto *tabellen = new QHBoxLayout;
+    tabellen->addLayout(tabelle(&m_cup.cv, QStringLiteral("cv"), QStringLiteral("Cup-Variationen:"),
+                                QStringLiteral("Hier können Sie den Läufercup in einzelne Unter-Cups aufteilen"), &m_cvG),
+                        3);
+    tabellen->addLayout(tabelle(&m_cup.ag, QStringLiteral("ag"), QStringLiteral("Altersklassen:"),
+                                QStringLiteral("Hier können Sie die Altersklassenverteilung variieren"), &m_agG),
+                        4);
+    tabellen->addLayout(tabelle(&m_cup.pv, QStringLiteral("pv"), QStringLiteral("Punktevergabe:"),
+                                QStringLiteral("Hier können Sie die Punktevergabe anpassen"), &m_pvG),
+                        2);
+    haupt->addLayout(tabellen, 1);
+
+    connect(m_name, &QLineEdit::textChanged, this, [this](const QString &t) {
+        if (m_sperre)
+            return;
+        m_cup.name = t;
+        m_cup.edit(1);
+    });
+    connect(m_veranstalter, &QLineEdit::textChanged, this, [this](const QString &t) {
+        if (m_sperre)
+            return;
+        m_cup.veranstalter = t;
+        m_cup.edit(1);
+    });
+    connect(m_kategorie, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (m_sperre)
+            return;
+        m_cup.kategorie = i;
+        m_cup.edit(1);
+    });
+    connect(m_minW, &QSpinBox::valueChanged, this, &MainUnit::minChange);
+    connect(m_maxW, &QSpinBox::valueChanged, this, &MainUnit::maxChange);
+    return seite;
+}
+
+// ---------------------------------------------------------------- menus
+
+QAction *MainUnit::neueAktion(QMenu *menu, const QString &name, const QString &text)
+{
+    auto *a = new QAction(text, this);
+    a->setObjectName(name);
+    menu->addAction(a);
+    m_aktionen.insert(name, a);
+    return a;
+}
+
+QMenu *MainUnit::neuesUntermenue(QMenu *menu, const QString &name, const QString &text)
+{
+    auto *m = new QMenu(text, this);
+    m->setObjectName(name);
+    m->menuAction()->setObjectName(name);
+    menu->addMenu(m);
+    m_aktionen.insert(name, m->menuAction());
+    m_menues.insert(name, m);
+    return m;
+}
+
+void MainUnit::vdh(QMenu *menu, const QString &name)
+{
+    neueAktion(menu, name + QStringLiteral("_v"), QStringLiteral("&Vorschau"));
+    neueAktion(menu, name + QStringLiteral("_d"), QStringLiteral("&Drucken"));
+    neueAktion(menu, name + QStringLiteral("_h"), QStringLiteral("&HTML-Export"));
+}
+
+void MainUnit::trenner(QMenu *menu, const QString &name)
+{
+    QAction *a = menu->addSeparator();
+    a->setObjectName(name);
+    m_aktionen.insert(name, a);
+}
+
+QAction *MainUnit::aktion(const QString &name) const
+{
+    return m_aktionen.value(name);
+}
+
+QMenu *MainUnit::menue(const QString &name) const
+{
+    return m_menues.value(name);
+}
+
+void MainUnit::menueBauen()
+{
+    QMenuBar *m = menuBar();
+    m->setObjectName(QStringLiteral("m"));
+
+    auto *datei = m->addMenu(QStringLiteral("&Datei"));
+    datei->setObjectName(QStringLiteral("m_d"));
+    m_menues.insert(QStringLiteral("m_d"), datei);
+    neueAktion(datei, QStringLiteral("m_d_n"), QStringLiteral("&Neu"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    neueAktion(datei, QStringLiteral("m_d_l"), QStringLiteral("&Laden"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
+    neueAktion(datei, QStringLiteral("m_d_s"), QStringLiteral("&Speichern"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    neueAktion(datei, QStringLiteral("m_d_u"), QStringLiteral("Speichern &unter"));
+    trenner(datei, QStringLiteral("m_d_1"));
+    neueAktion(datei, QStringLiteral("m_d_x"), QStringLiteral("E&xit"));
+
+    auto *einst = m->addMenu(QStringLiteral("&Einstellungen"));
+    einst->setObjectName(QStringLiteral("m_e"));
+    m_menues.insert(QStringLiteral("m_e"), einst);
+    neueAktion(einst, QStringLiteral("m_e_d"), QStringLiteral("&Druckereinstellungen"));
+    neueAktion(einst, QStringLiteral("m_e_h"), QStringLiteral("&HTML Einstellungen"));
+    neueAktion(einst, QStringLiteral("m_e_u"), QStringLiteral("&Urkunden Einstellungen"));
+
+    auto *hilfe = m->addMenu(QStringLiteral("&Hilfe"));
+    hilfe->setObjectName(QStringLiteral("m_h"));
+    m_menues.insert(QStringLiteral("m_h"), hilfe);
+    neueAktion(hilfe, QStringLiteral("m_h_b"), QStringLiteral("Ü&ber TLT"));
+
+    connect(aktion(QStringLiteral("m_d_n")), &QAction::triggered, this, &MainUnit::m_d_nClick);
+    connect(aktion(QStringLiteral("m_d_l")), &QAction::triggered, this, &MainUnit::m_d_lClick);
+    connect(aktion(QStringLiteral("m_d_s")), &QAction::triggered, this, &MainUnit::m_d_sClick);
+    connect(aktion(QStringLiteral("m_d_u")), &QAction::triggered, this, &MainUnit::m_d_uClick);
+    connect(aktion(QStringLiteral("m_d_x")), &QAction::triggered, this, &MainUnit::m_d_xClick);
+    connect(aktion(QStringLiteral("m_e_d")), &QAction::triggered, this, &MainUnit::m_e_dClick);
+    connect(aktion(QStringLiteral("m_h_b")), &QAction::triggered, this, &MainUnit::m_h_bClick);
+}
+
+void MainUnit::kontextmenuesBauen()
+{
+    auto menu = [this](const QString &name) {
+        auto *m = new QMenu(this);
+        m->setObjectName(name);
+        m_menues.insert(name, m);
+        return m;
+    };
+
+    QMenu *laufe = menu(QStringLiteral("laufe_pop"));
+    neueAktion(laufe, QStringLiteral("laufe_pop_h"), QStringLiteral("Lauf &hinzufügen"));
+    neueAktion(laufe, QStringLiteral("laufe_pop_b"), QStringLiteral("Lauf &bearbeiten"));
+    trenner(laufe, QStringLiteral("laufe_pop_1"));
+    neueAktion(laufe, QStringLiteral("laufe_pop_l"), QStringLiteral("Lauf &löschen"));
+    trenner(laufe, QStringLiteral("laufe_pop_2"));
+    neueAktion(laufe, QStringLiteral("laufe_pop_e"), QStringLiteral("schnelle &Ergebniseingabe"));
+    trenner(laufe, QStringLiteral("laufe_pop_3"));
+    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_s"), QStringLiteral("&Statistik dieses Laufes")),
+        QStringLiteral("laufe_pop_s"));
+    QMenu *dlv = neuesUntermenue(laufe, QStringLiteral("laufe_pop_d"), QStringLiteral("&DLV-Bericht dieses Laufes"));
+    for (const QString &v : {QStringLiteral("1"), QStringLiteral("2")}) {
+        const QString n = QStringLiteral("laufe_pop_d_") + v;
+        QMenu *version = neuesUntermenue(dlv, n, QStringLiteral("Version &") + v);
+        neueAktion(version, n + QStringLiteral("_v"), QStringLiteral("&Vorschau"));
+        neueAktion(version, n + QStringLiteral("_d"), QStringLiteral("&Drucken"));
+    }
+    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_g"), QStringLiteral("&Gesamtstatistik nach diesem Lauf")),
+        QStringLiteral("laufe_pop_g"));
+    trenner(laufe, QStringLiteral("laufe_pop_4"));
+    QMenu *urk = neuesUntermenue(laufe, QStringLiteral("laufe_pop_u"), QStringLiteral("&Urkunden drucken"));
+    neueAktion(urk, QStringLiteral("laufe_pop_u_sl"), QStringLiteral("&Siegerurkunden für diesen Lauf"));
+    neueAktion(urk, QStringLiteral("laufe_pop_tl"), QStringLiteral("&Teilnahmeurkunde ..."));
+    neueAktion(urk, QStringLiteral("laufe_pop_u_g"), QStringLiteral("Siegerurkunden für den &Gesamtcup"));
+    neueAktion(urk, QStringLiteral("laufe_pop_u_u"), QStringLiteral("Teilnehmer&urkunde Gesamtcup ..."));
+
+    QMenu *teil = menu(QStringLiteral("teil_pop"));
+    neueAktion(teil, QStringLiteral("teil_pop_h"), QStringLiteral("Teilnehmer &hinzufügen"));
+    neueAktion(teil, QStringLiteral("teil_pop_b"), QStringLiteral("Teilnehmer &bearbeiten"));
+    trenner(teil, QStringLiteral("teil_pop_1"));
+    neueAktion(teil, QStringLiteral("teil_pop_l"), QStringLiteral("Teilnehmer &löschen"));
+    trenner(teil, QStringLiteral("teil_pop_2"));
+    neueAktion(teil, QStringLiteral("teil_pop_e"), QStringLiteral("schnelle &Ergebniseingabe"));
+    trenner(teil, QStringLiteral("teil_pop_3"));
+    vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_t"), QStringLiteral("&Teilnehmerstatistik")),
+        QStringLiteral("teil_pop_t"));
+    vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_a"), QStringLiteral("Teilnehmerstatistik - &Alle")),
+        QStringLiteral("teil_pop_a"));
+    vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_s"), QStringLiteral("&Statistik dieses Laufes")),
+        QStringLiteral("teil_pop_s"));
+    vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_g"), QStringLiteral("&Gesamtstatistik nach diesem Lauf")),
+        QStringLiteral("teil_pop_g"));
+    trenner(teil, QStringLiteral("teil_pop_4"));
+    QMenu *sort = neuesUntermenue(teil, QStringLiteral("teil_pop_p"), QStringLiteral("Sortieren nach dieser S&palte"));
+    neueAktion(sort, QStringLiteral("teil_pop_p_s"), QStringLiteral("auf&steigend"));
+    neueAktion(sort, QStringLiteral("teil_pop_p_f"), QStringLiteral("ab&fallend"));
+
+    QMenu *ag = menu(QStringLiteral("ag_pop"));
+    neueAktion(ag, QStringLiteral("ag_pop_h"), QStringLiteral("Altersgruppe &hinzufügen"));
+    neueAktion(ag, QStringLiteral("ag_pop_b"), QStringLiteral("Altergruppe &bearbeiten"));
+    trenner(ag, QStringLiteral("ag_pop_1"));
+    neueAktion(ag, QStringLiteral("ag_pop_l"), QStringLiteral("Altersgruppe &löschen"));
+
+    QMenu *cv = menu(QStringLiteral("cv_pop"));
+    neueAktion(cv, QStringLiteral("cv_pop_h"), QStringLiteral("Cup-Variation &hinzufügen"));
+    neueAktion(cv, QStringLiteral("cv_pop_b"), QStringLiteral("Cup-Variation &bearbeiten"));
+    trenner(cv, QStringLiteral("cv_pop_1"));
+    neueAktion(cv, QStringLiteral("cv_pop_l"), QStringLiteral("Cup-Variation &löschen"));
+
+    QMenu *pv = menu(QStringLiteral("pv_pop"));
+    neueAktion(pv, QStringLiteral("pv_pop_h"), QStringLiteral("Punktezahl &hinzufügen"));
+    trenner(pv, QStringLiteral("pv_pop_1"));
+    neueAktion(pv, QStringLiteral("pv_pop_l"), QStringLiteral("Punktezahl &löschen"));
+
+    connect(laufe, &QMenu::aboutToShow, this, &MainUnit::laufe_popPopup);
+    connect(teil, &QMenu::aboutToShow, this, &MainUnit::teil_popPopup);
+    connect(ag, &QMenu::aboutToShow, this, &MainUnit::ag_popPopup);
+    connect(cv, &QMenu::aboutToShow, this, &MainUnit::cv_popPopup);
+    connect(pv, &QMenu::aboutToShow, this, &MainUnit::pv_popPopup);
+    menueAnbinden(m_laufeG, laufe);
+    menueAnbinden(m_teilG, teil);
+    menueAnbinden(m_agG, ag);
+    menueAnbinden(m_cvG, cv);
+    menueAnbinden(m_pvG, pv);
+
+    auto verbinde = [this](const char *name, void (MainUnit::*slot)()) {
+        connect(aktion(QString::fromLatin1(name)), &QAction::triggered, this, slot);
+    };
+    verbinde("teil_pop_p_s", &MainUnit::teil_pop_p_sClick);
+    verbinde("teil_pop_p_f", &MainUnit::teil_pop_p_fClick);
+    verbinde("cv_pop_h", &MainUnit::cv_pop_hClick);
+    verbinde("cv_pop_b", &MainUnit::cv_pop_bClick);
+    verbinde("cv_pop_l", &MainUnit::cv_pop_lClick);
+    verbinde("ag_pop_h", &MainUnit::ag_pop_hClick);
+    verbinde("ag_pop_b", &MainUnit::ag_pop_bClick);
+    verbinde("ag_pop_l", &MainUnit::ag_pop_lClick);
+    verbinde("pv_pop_h", &MainUnit::pv_pop_hClick);
+    verbinde("pv_pop_l", &MainUnit::pv_pop_lClick);
+}
+
+void MainUnit::menueAnbinden(Gitter *g, QMenu *menu)
+{
+    // The cell under the pointer is already current when the grid reports the release.
+    connect(g, &Gitter::losgelassen, this, [menu](Qt::MouseButton knopf, const QPoint &global) {
+        if (knopf == Qt::RightButton)
+            menu->popup(global);
+    });
+    connect(g, &Gitter::kontextmenuTaste, this, [menu](const QPoint &global) { menu->popup(global); });
+    // Whatever a menu command did to the cup, the grids show it afterwards.
+    connect(menu, &QMenu::triggered, this, [this] { aktualisieren(); });
+}
+
+// ---------------------------------------------------------------- enable rules
+
+void MainUnit::laufe_popPopup()
+{
+    auto an = [this](const char *name, bool ein) { aktion(QString::fromLatin1(name))->setEnabled(ein); };
+    const int c = m_laufeG->aktSpalte();
+    if (c == 0) {
+        for (const char *n : {"laufe_pop_b", "laufe_pop_l", "laufe_pop_e", "laufe_pop_s", "laufe_pop_d", "laufe_pop_g"})
+            an(n, false);
+        // No race, so no certificate of "this race" either.
+        an("laufe_pop_u", false);
+        return;
+    }
+    an("laufe_pop_b", true);
+    an("laufe_pop_l", true);
+    const bool teilnehmer = m_cup.teil.rowCount() > 1;
+    for (const char *n : {"laufe_pop_e", "laufe_pop_s", "laufe_pop_d", "laufe_pop_g"})
+        an(n, teilnehmer);
+    an("laufe_pop_u", true);
+    // The overall certificates need participants and count every race: offered on the last race only.
+    const bool letzter = teilnehmer && c == m_cup.laufe.colCount() - 1;
+    an("laufe_pop_u_g", letzter);
+    an("laufe_pop_u_u", letzter);
+}
+
+void MainUnit::teil_popPopup()
+{
+    const bool zeile = m_teilG->aktZeile() != 0;
+    for (const char *n : {"teil_pop_b", "teil_pop_l", "teil_pop_t", "teil_pop_a"})
+        aktion(QString::fromLatin1(n))->setEnabled(zeile);
+    const bool lauf = m_teilG->aktSpalte() > 7 && m_cup.teil.rowCount() > 1;
+    for (const char *n : {"teil_pop_e", "teil_pop_s", "teil_pop_g"})
+        aktion(QString::fromLatin1(n))->setEnabled(lauf);
+}
+
+void MainUnit::ag_popPopup()
+{
+    const bool zeile = m_agG->aktZeile() >= 1;
+    aktion(QStringLiteral("ag_pop_b"))->setEnabled(zeile);
+    aktion(QStringLiteral("ag_pop_l"))->setEnabled(zeile);
+    aktion(QStringLiteral("ag_pop_h"))->setEnabled(m_cup.ag.rowCount() <= 24);
+}
+
+void MainUnit::cv_popPopup()
+{
+    const bool zeile = m_cvG->aktZeile() != 0;
+    aktion(QStringLiteral("cv_pop_b"))->setEnabled(zeile);
+    aktion(QStringLiteral("cv_pop_l"))->setEnabled(zeile);
+}
+
+void MainUnit::pv_popPopup()
+{
+    aktion(QStringLiteral("pv_pop_l"))->setEnabled(m_pvG->aktZeile() != 0);
+}
+
+// ---------------------------------------------------------------- selection
+
+int MainUnit::gewaehlterLauf() const
+{
+    return m_laufeG->aktSpalte();
+}
+
+int MainUnit::gewaehlterLaufTeil() const
+{
+    return m_teilG->aktSpalte() - 7;
+}
+
+int MainUnit::gewaehlteZeile() const
+{
+    return m_teilG->aktZeile();
+}
+
+int MainUnit::gewaehlteCvZeile() const
+{
+    return m_cvG->aktZeile();
+}
+
+int MainUnit::gewaehlteAgZeile() const
+{
+    return m_agG->aktZeile();
+}
+
+int MainUnit::gewaehltePvZeile() const
+{
+    return m_pvG->aktZeile();
+}
+
+// ---------------------------------------------------------------- state shown
+
+QString MainUnit::statusText(int panel) const
+{
+    return panel == 0 ? m_status0->text() : m_status1->text();
+}
+
+void MainUnit::statusAnzeigen()
+{
+    if (!m_status0)
+        return;
+    m_status0->setText(m_cup.statusDatei());
+    m_status1->setText(m_cup.statusAenderung());
+}
+
+void MainUnit::felderAnzeigen()
+{
+    if (!m_name)
+        return;
+    m_sperre = true;
+    if (m_name->text() != m_cup.name)
+        m_name->setText(m_cup.name);
+    if (m_veranstalter->text() != m_cup.veranstalter)
+        m_veranstalter->setText(m_cup.veranstalter);
+    const int k = m_cup.kategorie >= 0 && m_cup.kategorie < m_kategorie->count() ? m_cup.kategorie : -1;
+    if (m_kategorie->currentIndex() != k)
+        m_kategorie->setCurrentIndex(k);
+    {
+        const QSignalBlocker b1(m_minW);
+        const QSignalBlocker b2(m_maxW);
+        if (m_minW->value() != m_cup.min)
+            m_minW->setValue(m_cup.min);
+        if (m_maxW->value() != m_cup.max)
+            m_maxW->setValue(m_cup.max);
+    }
+    m_sperre = false;
+}
+
+void MainUnit::aktualisieren()
+{
+    if (!m_teilG)
+        return;
+    for (Gitter *g : {m_cvG, m_agG, m_pvG, m_laufeG, m_teilG})
+        g->aktualisieren();
+    felderAnzeigen();
+    statusAnzeigen();
+}
+
+void MainUnit::gitterZuruecksetzen()
+{
+    for (Gitter *g : {m_cvG, m_agG, m_pvG, m_laufeG, m_teilG})
+        g->zuruecksetzen();
+    felderAnzeigen();
+    statusAnzeigen();
+}
+
+void MainUnit::zeigeAusgabe()
+{
+    m_ausgabeAnsicht->aktualisieren();
+    m_b->setCurrentWidget(m_ausgabeSeite);
+}
+
+void MainUnit::dialogeSchliessen()
+{
+    // Edit dialogs refer to rows of the cup that is being replaced.
+    if (m_beaCup)
+        m_beaCup->hide();
+    if (m_beaAg)
+        m_beaAg->hide();
+}
+
+// ---------------------------------------------------------------- file commands
+
+void MainUnit::neu()
+{
+    m_b->setTabVisible(m_b->indexOf(m_bilder), false);
+    m_ausgabe.clear();
+    dialogeSchliessen();
+    m_cup.neu();
+    gitterZuruecksetzen();
+    m_ausgabeAnsicht->aktualisieren();
+}
+
+QString MainUnit::startordner() const
+{
+    return m_cup.dateiname.isEmpty() ? QString() : QFileInfo(m_cup.dateiname).absolutePath();
+}
+
+bool MainUnit::ladeDatei(const QString &pfad)
+{
+    QString text;
+    bool ok = false;
+    try {
+        ok = ladenDatei(m_cup, pfad, &text);
+    } catch (const Konvertierungsfehler &f) {
+        text = f.meldung();
+    }
+    if (!ok) {
+        fehler(this, text.isEmpty() ? QStringLiteral("Die Datei %1 konnte nicht gelesen werden.").arg(pfad) : text);
+        aktualisieren();
+        return false;
+    }
+    dialogeSchliessen();
+    gitterZuruecksetzen();
+    return true;
+}
+
+bool MainUnit::speichereDatei(const QString &pfad)
+{
+    const QString zeichen = nichtDarstellbareZeichen(m_cup);
+    if (!zeichen.isEmpty()
+        && !frage(this, QStringLiteral("Der Cup enthält Zeichen, die eine Cup-Datei nicht speichern kann: %1\r\n"
+                                       "Sie werden in der Datei durch \"?\" ersetzt.\r\n"
+                                       "Wollen Sie trotzdem speichern?")
+                            .arg(zeichen)))
+        return false;
+    QString text;
+    bool ok = false;
+    try {
+        ok = speichernDatei(m_cup, pfad, &text);
+    } catch (const Konvertierungsfehler &f) {
+        text = f.meldung();
+    }
+    if (!ok) {
+        fehler(this, text.isEmpty() ? QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(pfad) : text);
+        aktualisieren();
+        return false;
+    }
+    m_cup.dateiname = pfad;
+    m_cup.edit(0);
+    return true;
+}
+
+void MainUnit::m_d_nClick()
+{
+    if (m_cup.geaendert && !frage(this, kFrageNeu))
+        return;
+    neu();
+}
+
+void MainUnit::m_d_lClick()
+{
+    if (m_cup.geaendert && !frage(this, kFrageLaden))
+        return;
+    const QString pfad = dateiOeffnen(this, cupDatei(QStringLiteral("Läufercup-Daten laden"), startordner()));
+    if (pfad.isEmpty())
+        return;
+    ladeDatei(pfad);
+}
+
+void MainUnit::m_d_sClick()
+{
+    QString pfad = m_cup.dateiname;
+    if (pfad.isEmpty()) {
+        pfad = dateiSpeichern(this, cupDatei(QStringLiteral("Läufercup-Daten speichern unter"), startordner()));
+        if (pfad.isEmpty())
+            return;
+    }
+    speichereDatei(pfad);
+}
+
+void MainUnit::m_d_uClick()
+{
+    const QString pfad = dateiSpeichern(
+        this, cupDatei(QStringLiteral("Läufercup-Daten speichern unter"),
+                       m_cup.dateiname.isEmpty() ? QString() : m_cup.dateiname));
+    if (pfad.isEmpty())
+        return;
+    speichereDatei(pfad);
+}
+
+void MainUnit::m_d_xClick()
+{
+    close();
+}
+
+void MainUnit::closeEvent(QCloseEvent *e)
+{
+    if (m_cup.geaendert && !frage(this, kFrageBeenden)) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+}
+
+void MainUnit::m_e_dClick()
+{
+    druckerEinrichten(this, &m_drucker);
+}
+
+void MainUnit::m_h_bClick()
+{
+    m_uber->zeigen();
+}
+
+// ---------------------------------------------------------------- sorting by column
+
+void MainUnit::sortieren(int richtung)
+{
+    const int c = m_teilG->aktSpalte();
+    try {
+        // Sorting by surname first keeps equal values of column c in surname order (the sort is stable).
+        teilsort(m_cup, richtung, 0);
+        if (c != 0)
+            teilsort(m_cup, richtung, c);
+    } catch (const Konvertierungsfehler &f) {
+        fehler(this, f.meldung());
+    }
+    aktualisieren();
+}
+
+void MainUnit::teil_pop_p_sClick()
+{
+    sortieren(-1);
+}
+
+void MainUnit::teil_pop_p_fClick()
+{
+    sortieren(1);
+}
+
+// ---------------------------------------------------------------- cup variations, age groups, points
+
+void MainUnit::cv_pop_hClick()
+{
+    m_beaCup->hinzufuegenOeffnen();
+}
+
+void MainUnit::cv_pop_bClick()
+{
+    const int r = m_cvG->aktZeile();
+    if (r >= 1 && r < m_cup.cv.rowCount())
+        m_beaCup->bearbeitenOeffnen(r);
+}
+
+void MainUnit::cv_pop_lClick()
+{
+    const int r = m_cvG->aktZeile();
+    if (r < 1 || r >= m_cup.cv.rowCount())
+        return;
+    const QString n = m_cup.cv.cell(0, r);
+    if (m_cup.anzahlLaufe() >= 1 && m_cup.cv.rowCount() - 1 < 3) {
+        warnung(this, QStringLiteral("Es sind bereits Cup-Läufe eingetragen!\r\nSie müssen wenigstens zwei "
+                                     "Cup-Variationen beibehalten oder die Läufe löschen!"));
+        return;
+    }
+    for (int i = 1; i < m_cup.teil.rowCount(); ++i) {
+        if (m_cup.teil.cell(7, i) == n) {
+            warnung(this, QStringLiteral("Es sind noch Teilnehmer in der Cup-Variation (") + n
+                              + QStringLiteral(")!\r\nSie müssen diese erst löschen bevor Sie Cup-Variationen "
+                                               "löschen können!"));
+            return;
+        }
+    }
+    if (!frage(this, QStringLiteral("Sind Sie sicher, dass Sie die Cup-Variation (") + n
+                         + QStringLiteral(") löschen wollen?")))
+        return;
+    m_beaCup->zeileEntfernt(r);
+    deleterow(m_cup.cv, r);
+    m_cup.edit(1);
+}
+
+void MainUnit::ag_pop_hClick()
+{
+    m_beaAg->hinzufuegenOeffnen();
+}
+
+void MainUnit::ag_pop_bClick()
+{
+    const int r = m_agG->aktZeile();
+    if (r >= 1 && r < m_cup.ag.rowCount())
+        m_beaAg->bearbeitenOeffnen(r);
+}
+
+void MainUnit::ag_pop_lClick()
+{
+    const int r = m_agG->aktZeile();
+    if (r < 1 || r >= m_cup.ag.rowCount())
+        return;
+    if (m_cup.ag.rowCount() < 3) {
+        warnung(this, QStringLiteral("Sie müssen wenigstens eine Altersgruppe eingetragen lassen!"));
+        return;
+    }
+    const QString f = m_cup.ag.cell(0, r);
+    const QString m = m_cup.ag.cell(1, r);
+    for (int i = 1; i < m_cup.teil.rowCount(); ++i) {
+        const QString &g = m_cup.teil.cell(5, i);
+        if (g == f || g == m) {
+            warnung(this, QStringLiteral("Es sind noch Teilnehmer in der Altersgruppe!\r\nSie müssen diese erst "
+                                         "löschen bevor Sie Altersgruppen löschen können!"));
+            return;
+        }
+    }
+    if (!frage(this, QStringLiteral("Sind Sie sicher, dass Sie diese Altersgruppe löschen wollen?")))
+        return;
+    m_beaAg->zeileEntfernt(r);
+    deleterow(m_cup.ag, r);
+    m_cup.edit(1);
+}
+
+void MainUnit::pv_pop_hClick()
+{
+    m_beaPv->zeigen();
+}
+
+void MainUnit::pv_pop_lClick()
+{
+    const int r = m_pvG->aktZeile();
+    if (r < 1 || r >= m_cup.pv.rowCount())
+        return;
+    if (m_cup.pv.rowCount() <= 2) {
+        warnung(this, QStringLiteral("Sind müssen wenigstens eine Punktezahl vergeben?"));
+        return;
+    }
+    const QString q = m_cup.pv.cell(1, r);
+    if (!frage(this, QStringLiteral("Sind Sie sicher, dass Sie diese Punktezahl (") + q
+                         + QStringLiteral(") löschen wollen?")))
+        return;
+    deleterow(m_cup.pv, r);
+    try {
+        pvsort(m_cup.pv);
+    } catch (const Konvertierungsfehler &f) {
+        fehler(this, f.meldung());
+    }
+    m_cup.edit(1);
+}
+
+// ---------------------------------------------------------------- minimum and maximum
+
+void MainUnit::minChange()
+{
+    const int n = m_cup.anzahlLaufe();
+    {
+        const QSignalBlocker b1(m_minW);
+        const QSignalBlocker b2(m_maxW);
+        // Without races the spinners stay at their lowest position, 1.
+        if (m_minW->value() > n)
+            m_minW->setValue(n);
+        if (m_minW->value() > m_maxW->value())
+            m_maxW->setValue(m_minW->value());
+    }
+    m_cup.min = m_minW->value();
+    m_cup.max = m_maxW->value();
+    m_cup.edit(1);
+}
+
+void MainUnit::maxChange()
+{
+    const int n = m_cup.anzahlLaufe();
+    {
+        const QSignalBlocker b1(m_minW);
+        const QSignalBlocker b2(m_maxW);
+        if (m_maxW->value() > n)
+            m_maxW->setValue(n);
+        if (m_maxW->value() < m_minW->value())
+            m_minW->setValue(m_maxW->value());
+    }
+    m_cup.min = m_minW->value();
+    m_cup.max = m_maxW->value();
+    m_cup.edit(1);
+}
+
+} // namespace tlt::ui

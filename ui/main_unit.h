@@ -1,0 +1,180 @@
+#pragma once
+
+#include "core/cup.h"
+#include "reports/ausgabe.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPrinter>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QSpinBox;
+class QTabWidget;
+
+namespace tlt::ui {
+
+class AusgabeAnsicht;
+class BeaAg;
+class BeaCup;
+class BeaPv;
+class Gitter;
+class UberTlt;
+
+// The main window `w`: owns the cup, shows its settings and tables on the pages "Cup", "Läufe",
+// "Teilnehmer", "Ausgabe" (and the hidden "Bilder"), and carries the main menu and the context menus
+// from which every command starts.
+//
+// Every menu item is a QAction whose objectName is its item name ("m_d_n", "laufe_pop_h",
+// "teil_pop_s_v", ...); aktion(name) returns it, menue(name) the QMenu of a menu or submenu
+// ("laufe_pop", "teil_pop_s", ...). Other units connect their handlers to QAction::triggered.
+// After a command that changed the cup, call aktualisieren() (edit() does it already).
+class MainUnit : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainUnit(QWidget *parent = nullptr);
+    ~MainUnit() override;
+
+    Cup &cup() { return m_cup; }
+    Ausgabe &ausgabe() { return m_ausgabe; }
+    // The printer that "&Druckereinstellungen" sets up and every print uses.
+    QPrinter &drucker() { return m_drucker; }
+    // The hidden version field.
+    QString version() const { return m_version; }
+
+    // Selection, as the commands take it from the current cells.
+    int gewaehlterLauf() const;     // current column of laufe; 0 = no race
+    int gewaehlterLaufTeil() const; // current column of teil minus 7; < 1 = no race
+    int gewaehlteZeile() const;     // current row of teil; 0 = no participant
+    int gewaehlteCvZeile() const;   // current row of cv; 0 = none
+    int gewaehlteAgZeile() const;   // current row of ag; 0 = none
+    int gewaehltePvZeile() const;   // current row of pv; 0 = none
+
+    Gitter *cvGitter() const { return m_cvG; }
+    Gitter *agGitter() const { return m_agG; }
+    Gitter *pvGitter() const { return m_pvG; }
+    Gitter *laufeGitter() const { return m_laufeG; }
+    Gitter *teilGitter() const { return m_teilG; }
+
+    QAction *aktion(const QString &name) const;
+    QMenu *menue(const QString &name) const;
+
+    // The setting controls of page "Cup". Setting minW/maxW runs minChange/maxChange.
+    QLineEdit *nameFeld() const { return m_name; }
+    QLineEdit *veranstalterFeld() const { return m_veranstalter; }
+    QComboBox *kategorieFeld() const { return m_kategorie; }
+    QSpinBox *minW() const { return m_minW; }
+    QSpinBox *maxW() const { return m_maxW; }
+
+    QTabWidget *seiten() const { return m_b; }
+    // The hidden page "Bilder"; it has an empty QVBoxLayout for the certificate pictures.
+    QWidget *bilderSeite() const { return m_bilder; }
+    QWidget *ausgabeSeite() const { return m_ausgabeSeite; }
+    AusgabeAnsicht *ausgabeAnsicht() const { return m_ausgabeAnsicht; }
+    // Makes page "Ausgabe" active, showing the pane's current content.
+    void zeigeAusgabe();
+
+    BeaCup *bea_cup() const { return m_beaCup; }
+    BeaAg *bea_ag() const { return m_beaAg; }
+    BeaPv *bea_pv() const { return m_beaPv; }
+    UberTlt *ubertlt() const { return m_uber; }
+
+    // Texts of the two status bar panels.
+    QString statusText(int panel) const;
+
+    // Brings grids, setting controls and status bar in line with the cup.
+    void aktualisieren();
+    // A new cup with the window parts that go with it (no question).
+    void neu();
+    // Loads a cup file; on failure shows the message and keeps the current cup.
+    bool ladeDatei(const QString &pfad);
+    // Saves under the path; asks first when the file cannot hold some characters. On failure shows
+    // the message and keeps file name and changed flag.
+    bool speichereDatei(const QString &pfad);
+
+public slots:
+    void m_d_nClick();
+    void m_d_lClick();
+    void m_d_sClick();
+    void m_d_uClick();
+    void m_d_xClick();
+    void m_e_dClick();
+    void m_h_bClick();
+
+    void laufe_popPopup();
+    void teil_popPopup();
+    void ag_popPopup();
+    void cv_popPopup();
+    void pv_popPopup();
+
+    void teil_pop_p_sClick();
+    void teil_pop_p_fClick();
+
+    void cv_pop_hClick();
+    void cv_pop_bClick();
+    void cv_pop_lClick();
+    void ag_pop_hClick();
+    void ag_pop_bClick();
+    void ag_pop_lClick();
+    void pv_pop_hClick();
+    void pv_pop_lClick();
+
+    void minChange();
+    void maxChange();
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+
+private:
+    void seitenBauen();
+    QWidget *cupSeiteBauen();
+    void menueBauen();
+    void kontextmenuesBauen();
+    QAction *neueAktion(QMenu *menu, const QString &name, const QString &text);
+    QMenu *neuesUntermenue(QMenu *menu, const QString &name, const QString &text);
+    void vdh(QMenu *menu, const QString &name);
+    void trenner(QMenu *menu, const QString &name);
+    void menueAnbinden(Gitter *g, QMenu *menu);
+    void felderAnzeigen();
+    void statusAnzeigen();
+    void gitterZuruecksetzen();
+    void dialogeSchliessen();
+    void sortieren(int richtung);
+    QString startordner() const;
+
+    Cup m_cup;
+    Ausgabe m_ausgabe;
+    QPrinter m_drucker;
+    QString m_version;
+    bool m_sperre = false;
+
+    QTabWidget *m_b = nullptr;
+    QWidget *m_bilder = nullptr;
+    QWidget *m_ausgabeSeite = nullptr;
+    AusgabeAnsicht *m_ausgabeAnsicht = nullptr;
+    QLineEdit *m_name = nullptr;
+    QLineEdit *m_veranstalter = nullptr;
+    QComboBox *m_kategorie = nullptr;
+    QSpinBox *m_minW = nullptr;
+    QSpinBox *m_maxW = nullptr;
+    Gitter *m_cvG = nullptr;
+    Gitter *m_agG = nullptr;
+    Gitter *m_pvG = nullptr;
+    Gitter *m_laufeG = nullptr;
+    Gitter *m_teilG = nullptr;
+    QLabel *m_status0 = nullptr;
+    QLabel *m_status1 = nullptr;
+
+    QHash<QString, QAction *> m_aktionen;
+    QHash<QString, QMenu *> m_menues;
+
+    BeaCup *m_beaCup = nullptr;
+    BeaAg *m_beaAg = nullptr;
+    BeaPv *m_beaPv = nullptr;
+    UberTlt *m_uber = nullptr;
+};
+
+} // namespace tlt::ui
