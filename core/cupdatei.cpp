@@ -99,6 +99,12 @@ public:
             const char16_t u = d[i];
             if (u == u'|')
                 continue;
+            if (u == u'\r' || u == u'\n') {
+                // A line break inside a cell would split the record over two lines and shift every
+                // later line of the file.
+                *p++ = ' ';
+                continue;
+            }
             if (QChar::isHighSurrogate(u) && i + 1 < e && QChar::isLowSurrogate(d[i + 1]))
                 ++i; // one substitute byte per character, as the codec writes it
             *p++ = m_t.byte(u);
@@ -400,6 +406,8 @@ QString clsf(const QString &text)
         v.chop(1);
     QString aus = v.toString();
     aus.remove(u'|');
+    aus.replace(u'\r', u' ');
+    aus.replace(u'\n', u' ');
     aus.append(u'|');
     return aus;
 }

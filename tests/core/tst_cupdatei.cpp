@@ -162,6 +162,7 @@ private slots:
         QTest::newRow("control characters") << QStringLiteral("\t\x01x y\x1f\r\n") << "x y|";
         QTest::newRow("no-break space stays") << QStringLiteral("\u00a0x\u00a0") << QStringLiteral("\u00a0x\u00a0|");
         QTest::newRow("only bars") << "|||" << "|";
+        QTest::newRow("inner line break") << QStringLiteral("a\r\nb\nc") << "a  b c|";
     }
     void clsfDropsBarsAndTrims()
     {
@@ -281,6 +282,19 @@ private slots:
         QCOMPARE(geladen.teil.cell(4, 3), QStringLiteral("SV  Oberzell"));
         QCOMPARE(geladen.laufe.cell(1, 28), QStringLiteral("Regen  Wind"));
         QCOMPARE(geladen.ag.cell(0, 1), QStringLiteral("WK U8"));
+    }
+
+    void lineBreakInsideACellKeepsTheRecordOnOneLine()
+    {
+        Cup cup = kleinerCup();
+        cup.teil.setCell(4, 1, QStringLiteral("SV\r\nOberzell"));
+        cup.laufe.setCell(1, 28, QStringLiteral("Regen\nWind"));
+        Cup geladen;
+        QVERIFY(ladeAusBytes(geladen, speichereInPuffer(cup)));
+        QCOMPARE(geladen.anzahlTeilnehmer(), 4);
+        QCOMPARE(geladen.teil.cell(4, 3), QStringLiteral("SV  Oberzell"));
+        QCOMPARE(geladen.laufe.cell(1, 28), QStringLiteral("Regen Wind"));
+        QCOMPARE(geladen.teil.cell(0, 4), QStringLiteral("Zander"));
     }
 
     void racesOutOfDateOrderTakeTheirResultsAlong()
