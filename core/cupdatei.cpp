@@ -270,7 +270,7 @@ QString alsText(QStringView v)
 
 // Counts beyond these cannot come from a real cup; such a file is damaged and would exhaust memory.
 constexpr qint64 kMaxLaufe = 100000;
-constexpr qint64 kMaxZellen = 40'000'000;
+constexpr qint64 kMaxZellen = 20'000'000;
 
 // Parses a whole file into the fresh cup c. Throws Konvertierungsfehler; returns false with a message
 // for counts that no cup can have.
