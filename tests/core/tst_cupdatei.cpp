@@ -1,5 +1,6 @@
 #include "core/cup.h"
 #include "core/cupdatei.h"
+#include "core/sortierung.h"
 #include "core/tabelle.h"
 
 #include <QBuffer>
@@ -242,6 +243,72 @@ private slots:
         QCOMPARE(geladen.min, 2);
         QCOMPARE(geladen.max, 2);
         QCOMPARE(speichereInPuffer(geladen), eins);
+    }
+
+    void randomCupsSurviveARoundTrip()
+    {
+        // Texts with outer blanks, bars, tabs, quotes and Windows-1252 letters; counts from empty up.
+        const QString alphabet = QStringLiteral("aZß ä|Ö€\t\"'.,:0123456789-&<>");
+        std::uint32_t zustand = 12345;
+        const auto zufall = [&](int n) {
+            zustand = zustand * 1664525u + 1013904223u;
+            return static_cast<int>((zustand >> 8) % static_cast<std::uint32_t>(n));
+        };
+        const auto text = [&] {
+            QString t;
+            for (int i = zufall(9); i > 0; --i)
+                t += alphabet.at(zufall(static_cast<int>(alphabet.size())));
+            return t;
+        };
+        // Sort keys as the dialogs store them: a trimmed text would sort differently after loading.
+        const auto schluessel = [&] { return clsf(text()).chopped(1); };
+        for (int durchlauf = 0; durchlauf < 150; ++durchlauf) {
+            Cup cup;
+            cup.name = text();
+            cup.veranstalter = text();
+            cup.kategorie = zufall(9) - 1;
+            cup.cv.setRowCount(1 + zufall(4));
+            for (int r = 1; r < cup.cv.rowCount(); ++r)
+                for (int c = 0; c < 3; ++c)
+                    cup.cv.setCell(c, r, c == 0 ? schluessel() : text());
+            cup.ag.setRowCount(1 + zufall(5));
+            for (int r = 1; r < cup.ag.rowCount(); ++r) {
+                cup.ag.setCell(0, r, text());
+                cup.ag.setCell(1, r, text());
+                cup.ag.setCell(2, r, QString::number(zufall(100)));
+            }
+            const int n = zufall(4);
+            const int m = zufall(12);
+            cup.laufe.setColCount(n + 1);
+            cup.teil.setColCount(n + 8);
+            cup.teil.setRowCount(m + 1);
+            for (int c = 1; c <= n; ++c) {
+                for (int r = 0; r < 34; ++r)
+                    cup.laufe.setCell(c, r, text());
+                cup.laufe.setCell(c, 1, zufall(2) ? kZeitlauf : kDistanzlauf);
+                cup.laufe.setCell(c, 2, QStringLiteral("%1.0%2.20%3").arg(10 + zufall(18)).arg(1 + zufall(9)).arg(10 + zufall(20)));
+            }
+            for (int r = 1; r <= m; ++r)
+                for (int c = 0; c < n + 8; ++c)
+                    cup.teil.setCell(c, r, c == 0 ? schluessel() : text());
+            // In memory the tables are always in their order.
+            cvsort(cup.cv);
+            agsort(cup.ag);
+            laufesort(cup);
+            const QByteArray eins = speichereInPuffer(cup);
+            Cup geladen;
+            QString fehler;
+            QVERIFY2(ladeAusBytes(geladen, eins, &fehler), qPrintable(fehler));
+            QCOMPARE(geladen.anzahlLaufe(), n);
+            QCOMPARE(geladen.anzahlTeilnehmer(), m);
+            QCOMPARE(geladen.ag.rowCount(), cup.ag.rowCount());
+            QCOMPARE(geladen.cv.rowCount(), cup.cv.rowCount());
+            const QByteArray zwei = speichereInPuffer(geladen);
+            if (zwei != eins)
+                QFAIL(qPrintable(QStringLiteral("Durchlauf %1:\n%2\n---\n%3")
+                                     .arg(durchlauf)
+                                     .arg(QString::fromLatin1(eins), QString::fromLatin1(zwei))));
+        }
     }
 
     void fileIsWindows1252WithCrLf()
