@@ -1,0 +1,393 @@
+#include "ui/bea_lauf_unit.h"
+
+#include "core/cup.h"
+#include "core/konvertierung.h"
+#include "core/pruefungen.h"
+#include "ui/meldung.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace tlt::ui {
+
+namespace {
+const QString kJa = QStringLiteral("ja");
+
+// Focus that moves inside the dialog; a message box or a popup taking the focus is no leaving.
+bool echterWechsel(QEvent *e)
+{
+    const auto grund = static_cast<QFocusEvent *>(e)->reason();
+    return grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason;
+}
+
+QLabel *beschriftung(const QString &text, QWidget *feld)
+{
+    auto *l = new QLabel(text);
+    l->setBuddy(feld);
+    return l;
+}
+
+QHBoxLayout *zeile(std::initializer_list<QWidget *> teile)
+{
+    auto *h = new QHBoxLayout;
+    h->setContentsMargins(0, 0, 0, 0);
+    for (QWidget *w : teile)
+        h->addWidget(w, qobject_cast<QLabel *>(w) ? 0 : 1);
+    return h;
+}
+} // namespace
+
+QLineEdit *BeaLauf::textfeld(const char *name, int laenge)
+{
+    auto *e = new QLineEdit(this);
+    e->setObjectName(QString::fromLatin1(name));
+    e->setMaxLength(laenge);
+    return e;
+}
+
+QSpinBox *BeaLauf::zahlfeld(const char *name, int von, int bis, int start)
+{
+    auto *s = new QSpinBox(this);
+    s->setObjectName(QString::fromLatin1(name));
+    s->setRange(von, bis);
+    s->setValue(start);
+    s->setAlignment(Qt::AlignRight);
+    return s;
+}
+
+BeaLauf::BeaLauf(Cup &cup, QWidget *parent)
+    : QDialog(parent)
+    , m_cup(cup)
+{
+    setObjectName(QStringLiteral("bea_lauf"));
+    setWindowTitle(QStringLiteral("Lauf hinzufügen"));
+
+    m_lauftyp = new QComboBox(this);
+    m_lauftyp->setObjectName(QStringLiteral("lauftyp"));
+    m_lauftyp->addItems({kDistanzlauf, kZeitlauf});
+    m_lauftyp->setPlaceholderText(QStringLiteral("bitte Lauftyp wählen"));
+    m_lauftyp->setCurrentIndex(-1);
+    m_datum = textfeld("datum", 15);
+    m_datum->setText(kKeinDatum);
+    m_zeitdistanz = textfeld("zeitdistanz", 80);
+    m_zeitdistanz->setToolTip(
+        QStringLiteral("Distanzlauf: feste Laufzeit (h:mm'ss,hh\"), Zeitlauf: feste Strecke (in m); "
+                       "mit Cup-Variationen kommt beides aus der Cup-Variation des Teilnehmers (\"ja\")"));
+    m_vereinsname = textfeld("vereinsname", 31);
+    for (int i = 0; i < 3; ++i)
+        m_anschrift[i] = textfeld(QStringLiteral("anschrift%1").arg(i + 1).toLatin1().constData(), 31);
+    m_fon = textfeld("fon", 25);
+    m_fax = textfeld("fax", 25);
+    m_ort = textfeld("ort", 21);
+    m_kreis = textfeld("kreis", 21);
+    m_bezirk = textfeld("bezirk", 21);
+    m_land = textfeld("land", 21);
+    m_wettkampf[0] = textfeld("wettkampf1", 62);
+    m_wettkampf[1] = textfeld("wettkampf2", 62);
+    m_kampfrichter = zahlfeld("kampfrichterW", 0, 100, 0);
+    m_helfer = zahlfeld("helferW", 0, 100, 0);
+    m_mitarbeiter = zahlfeld("mitarbeiterW", 0, 100, 0);
+    m_zeitmessung = textfeld("zeitmessung", 29);
+    m_windmessung = textfeld("windmessung", 29);
+    m_geratekontrolle = textfeld("geratekontrolle", 29);
+    m_wettkampfleiter = textfeld("wettkampfleiter", 80);
+    m_wlfon = textfeld("wlfon", 21);
+    m_wlfax = textfeld("wlfax", 21);
+    m_verbandsaufsicht = textfeld("verbandsaufsicht", 80);
+    m_vafon = textfeld("vafon", 21);
+    m_vafax = textfeld("vafax", 21);
+    for (int i = 0; i < 3; ++i)
+        m_bemerkung[i] = textfeld(QStringLiteral("bemerkung%1").arg(i + 1).toLatin1().constData(), 80);
+    m_dlvnr = textfeld("dlvnr", 15);
+    m_speichern = new QPushButton(QStringLiteral("Laufdaten speichern"), this);
+    m_speichern->setObjectName(QStringLiteral("speichern"));
+    m_speichern->setDefault(true);
+    m_lauffaktor = zahlfeld("lauffaktorW", 1, 5, 1);
+    m_laufsummand = zahlfeld("laufsummandW", 0, 20, 0);
+
+    // Two columns: the race and its organiser on the left, officials and remarks on the right.
+    auto *links = new QGridLayout;
+    int z = 0;
+    links->addWidget(beschriftung(QStringLiteral("Lauftyp:"), m_lauftyp), z, 0);
+    links->addWidget(m_lauftyp, z++, 1);
+    links->addWidget(beschriftung(QStringLiteral("Datum:"), m_datum), z, 0);
+    links->addWidget(m_datum, z++, 1);
+    links->addWidget(beschriftung(QStringLiteral("Cup-Lauf bzw. Zeit/Distanz:"), m_zeitdistanz), z, 0);
+    links->addWidget(m_zeitdistanz, z++, 1);
+    links->addWidget(beschriftung(QStringLiteral("Name des Veranstalters / austragenden Vereins:"), m_vereinsname), z++,
+                     0, 1, 2);
+    links->addWidget(m_vereinsname, z++, 0, 1, 2);
+    links->addWidget(beschriftung(QStringLiteral("Anschrift:"), m_anschrift[0]), z, 0);
+    for (int i = 0; i < 3; ++i)
+        links->addWidget(m_anschrift[i], z++, 1);
+    links->addWidget(beschriftung(QStringLiteral("Fon:"), m_fon), z, 0);
+    links->addLayout(zeile({m_fon, beschriftung(QStringLiteral("Fax:"), m_fax), m_fax}), z++, 1);
+    links->addWidget(beschriftung(QStringLiteral("Ort:"), m_ort), z, 0);
+    links->addLayout(zeile({m_ort, beschriftung(QStringLiteral("Kreis:"), m_kreis), m_kreis}), z++, 1);
+    links->addWidget(beschriftung(QStringLiteral("Bezirk:"), m_bezirk), z, 0);
+    links->addLayout(zeile({m_bezirk, beschriftung(QStringLiteral("Land:"), m_land), m_land}), z++, 1);
+    links->addWidget(beschriftung(QStringLiteral("Wettkampfstätte:"), m_wettkampf[0]), z, 0);
+    links->addWidget(m_wettkampf[0], z++, 1);
+    links->addWidget(m_wettkampf[1], z++, 1);
+    links->addWidget(
+        beschriftung(QStringLiteral("Anzahl Kampfrichter / Helfer / Mitarbeiter (Büro/EDV):"), m_kampfrichter), z++,
+        0, 1, 2);
+    links->addLayout(zeile({m_kampfrichter, m_helfer, m_mitarbeiter}), z++, 0, 1, 2);
+    links->setRowStretch(z, 1);
+
+    auto *rechts = new QGridLayout;
+    z = 0;
+    auto paar = [&](const QString &text, QLineEdit *feld) {
+        rechts->addWidget(beschriftung(text, feld), z, 0);
+        rechts->addWidget(feld, z++, 1);
+    };
+    paar(QStringLiteral("Zeitmessung (allgemeine Angaben):"), m_zeitmessung);
+    paar(QStringLiteral("Windmessung (allgemeine Angaben):"), m_windmessung);
+    paar(QStringLiteral("Gerätekontrolle (allgemeine Angaben):"), m_geratekontrolle);
+    paar(QStringLiteral("Wettkampfleiter:"), m_wettkampfleiter);
+    rechts->addLayout(zeile({beschriftung(QStringLiteral("Fon:"), m_wlfon), m_wlfon,
+                             beschriftung(QStringLiteral("Fax:"), m_wlfax), m_wlfax}),
+                      z++, 1);
+    paar(QStringLiteral("Verbandsaufsicht:"), m_verbandsaufsicht);
+    rechts->addLayout(zeile({beschriftung(QStringLiteral("Fon:"), m_vafon), m_vafon,
+                             beschriftung(QStringLiteral("Fax:"), m_vafax), m_vafax}),
+                      z++, 1);
+    rechts->addWidget(beschriftung(QStringLiteral("Bemerkungen (allgemeine Angaben):"), m_bemerkung[0]), z++, 0, 1, 2);
+    for (int i = 0; i < 3; ++i)
+        rechts->addWidget(m_bemerkung[i], z++, 0, 1, 2);
+    paar(QStringLiteral("DLV-Veranstaltungsnummer:"), m_dlvnr);
+    rechts->setRowStretch(z++, 1);
+    auto *unten = new QHBoxLayout;
+    unten->addWidget(m_speichern);
+    unten->addStretch(1);
+    unten->addWidget(beschriftung(QStringLiteral("Bonusfaktor:"), m_lauffaktor));
+    unten->addWidget(m_lauffaktor);
+    unten->addSpacing(8);
+    unten->addWidget(beschriftung(QStringLiteral("Bonussummand:"), m_laufsummand));
+    unten->addWidget(m_laufsummand);
+    rechts->addLayout(unten, z++, 0, 1, 2);
+
+    auto *haupt = new QHBoxLayout(this);
+    haupt->addLayout(links, 1);
+    haupt->addSpacing(12);
+    haupt->addLayout(rechts, 1);
+    haupt->setSizeConstraint(QLayout::SetFixedSize);
+    for (QLineEdit *e : {m_datum, m_zeitdistanz, m_vereinsname, m_dlvnr})
+        e->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 12);
+
+    // The tab order follows the fields as they are stored, the button before the bonus spinners.
+    QList<QWidget *> reihe{m_lauftyp,       m_datum,       m_zeitdistanz,      m_vereinsname,    m_anschrift[0],
+                           m_anschrift[1],  m_anschrift[2], m_fon,             m_fax,            m_ort,
+                           m_kreis,         m_bezirk,      m_land,             m_wettkampf[0],   m_wettkampf[1],
+                           m_kampfrichter,  m_helfer,      m_mitarbeiter,      m_zeitmessung,    m_windmessung,
+                           m_geratekontrolle, m_wettkampfleiter, m_wlfon,      m_wlfax,          m_verbandsaufsicht,
+                           m_vafon,         m_vafax,       m_bemerkung[0],     m_bemerkung[1],   m_bemerkung[2],
+                           m_dlvnr,         m_speichern,   m_lauffaktor,       m_laufsummand};
+    for (int i = 0; i + 1 < reihe.size(); ++i)
+        setTabOrder(reihe[i], reihe[i + 1]);
+
+    m_datum->installEventFilter(this);
+    m_zeitdistanz->installEventFilter(this);
+    connect(m_lauftyp, &QComboBox::currentIndexChanged, this, [this] { lauftypChange(); });
+    connect(m_speichern, &QPushButton::clicked, this, &BeaLauf::speichernClick);
+}
+
+bool BeaLauf::eventFilter(QObject *o, QEvent *e)
+{
+    if (e->type() == QEvent::FocusOut && echterWechsel(e)) {
+        if (o == m_datum)
+            datumExit();
+        else if (o == m_zeitdistanz)
+            zeitdistanzExit();
+    }
+    return QDialog::eventFilter(o, e);
+}
+
+void BeaLauf::datumExit()
+{
+    m_datum->setText(checkdate(m_datum->text()));
+}
+
+void BeaLauf::zeitdistanzExit()
+{
+    m_zeitdistanz->setText(zeitdistanzPruefen(m_lauftyp->currentIndex(), m_zeitdistanz->text()));
+}
+
+void BeaLauf::lauftypChange()
+{
+    if (m_zeitdistanz->isEnabled())
+        zeitdistanzExit();
+}
+
+void BeaLauf::zeigen()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void BeaLauf::hinzufuegen()
+{
+    m_bearbeiten = false;
+    m_spalte = -1;
+    m_kennung.clear();
+    setWindowTitle(QStringLiteral("Lauf hinzufügen"));
+    m_datum->setText(kKeinDatum);
+    if (hatCupVariationen(m_cup)) {
+        m_zeitdistanz->setText(kJa);
+        m_zeitdistanz->setEnabled(false);
+    } else {
+        m_zeitdistanz->setEnabled(true);
+        m_zeitdistanz->clear();
+    }
+    zeigen();
+    m_lauftyp->setFocus(Qt::OtherFocusReason);
+}
+
+void BeaLauf::bearbeiten(int c)
+{
+    if (c < 1 || c > m_cup.anzahlLaufe())
+        return;
+    m_bearbeiten = true;
+    m_spalte = c;
+    m_kennung = laufkennung(m_cup, c);
+    setWindowTitle(QStringLiteral("Lauf bearbeiten"));
+    const Tabelle &l = m_cup.laufe;
+    {
+        // Filling the fields is no change of the race type by the user.
+        const QSignalBlocker sperre(m_lauftyp);
+        m_lauftyp->setCurrentIndex(l.cell(c, 1) == kZeitlauf ? 1 : 0);
+    }
+    m_datum->setText(l.cell(c, 2));
+    // While the cup has cup variations every race is a cup race: the field shows "ja" and is locked,
+    // also for a race entered before the first variation. Without variations the race's own time or
+    // distance is shown for editing ("ja" left from deleted variations means none).
+    if (hatCupVariationen(m_cup)) {
+        m_zeitdistanz->setText(kJa);
+        m_zeitdistanz->setEnabled(false);
+    } else {
+        m_zeitdistanz->setEnabled(true);
+        m_zeitdistanz->setText(l.cell(c, 3) == kJa ? QString() : l.cell(c, 3));
+    }
+    m_vereinsname->setText(l.cell(c, 4));
+    for (int i = 0; i < 3; ++i)
+        m_anschrift[i]->setText(l.cell(c, 5 + i));
+    m_fon->setText(l.cell(c, 8));
+    m_fax->setText(l.cell(c, 9));
+    m_ort->setText(l.cell(c, 10));
+    m_kreis->setText(l.cell(c, 11));
+    m_bezirk->setText(l.cell(c, 12));
+    m_land->setText(l.cell(c, 13));
+    m_wettkampf[0]->setText(l.cell(c, 14));
+    m_wettkampf[1]->setText(l.cell(c, 15));
+    m_zeitmessung->setText(l.cell(c, 16));
+    m_windmessung->setText(l.cell(c, 17));
+    m_geratekontrolle->setText(l.cell(c, 18));
+    auto zahl = [&](QSpinBox *s, int zeile, int leer) {
+        int n = leer;
+        if (!l.cell(c, zeile).isEmpty() && !istInt(l.cell(c, zeile), &n))
+            n = leer;
+        s->setValue(n);
+    };
+    zahl(m_kampfrichter, 19, 0);
+    zahl(m_helfer, 20, 0);
+    zahl(m_mitarbeiter, 21, 0);
+    m_wettkampfleiter->setText(l.cell(c, 22));
+    m_wlfon->setText(l.cell(c, 23));
+    m_wlfax->setText(l.cell(c, 24));
+    m_verbandsaufsicht->setText(l.cell(c, 25));
+    m_vafon->setText(l.cell(c, 26));
+    m_vafax->setText(l.cell(c, 27));
+    for (int i = 0; i < 3; ++i)
+        m_bemerkung[i]->setText(l.cell(c, 28 + i));
+    m_dlvnr->setText(l.cell(c, 31));
+    zahl(m_lauffaktor, 32, 1);
+    zahl(m_laufsummand, 33, 0);
+    zeigen();
+    m_lauftyp->setFocus(Qt::OtherFocusReason);
+}
+
+Laufdaten BeaLauf::felder() const
+{
+    Laufdaten d;
+    d[1] = m_lauftyp->currentIndex() >= 0 ? m_lauftyp->currentText() : QString();
+    d[2] = m_datum->text();
+    d[3] = m_zeitdistanz->text();
+    d[4] = m_vereinsname->text();
+    for (int i = 0; i < 3; ++i)
+        d[static_cast<size_t>(5 + i)] = m_anschrift[i]->text();
+    d[8] = m_fon->text();
+    d[9] = m_fax->text();
+    d[10] = m_ort->text();
+    d[11] = m_kreis->text();
+    d[12] = m_bezirk->text();
+    d[13] = m_land->text();
+    d[14] = m_wettkampf[0]->text();
+    d[15] = m_wettkampf[1]->text();
+    d[16] = m_zeitmessung->text();
+    d[17] = m_windmessung->text();
+    d[18] = m_geratekontrolle->text();
+    d[19] = QString::number(m_kampfrichter->value());
+    d[20] = QString::number(m_helfer->value());
+    d[21] = QString::number(m_mitarbeiter->value());
+    d[22] = m_wettkampfleiter->text();
+    d[23] = m_wlfon->text();
+    d[24] = m_wlfax->text();
+    d[25] = m_verbandsaufsicht->text();
+    d[26] = m_vafon->text();
+    d[27] = m_vafax->text();
+    for (int i = 0; i < 3; ++i)
+        d[static_cast<size_t>(28 + i)] = m_bemerkung[i]->text();
+    d[31] = m_dlvnr->text();
+    d[32] = QString::number(m_lauffaktor->value());
+    d[33] = QString::number(m_laufsummand->value());
+    return d;
+}
+
+void BeaLauf::speichernClick()
+{
+    // A save by Enter leaves no field: check what was typed last, as leaving the field would.
+    datumExit();
+    if (m_zeitdistanz->isEnabled())
+        zeitdistanzExit();
+    if (!laufSpeicherbar(m_cup, m_lauftyp->currentIndex(), m_datum->text(), m_zeitdistanz->text()))
+        return;
+    if (!m_bearbeiten) {
+        const int c = laufHinzufuegen(m_cup, felder());
+        m_lauftyp->setFocus(Qt::OtherFocusReason);
+        m_datum->setText(kKeinDatum);
+        if (nachAenderung)
+            nachAenderung(c);
+        return;
+    }
+    const int c = laufFinden(m_cup, m_kennung, m_spalte, -1);
+    if (c < 0) {
+        warnung(this, QStringLiteral("Der Lauf, der bearbeitet werden sollte, ist nicht mehr vorhanden."));
+        hide();
+        return;
+    }
+    const int neu = laufAendern(m_cup, c, felder());
+    m_lauftyp->setFocus(Qt::OtherFocusReason);
+    hide();
+    if (nachAenderung)
+        nachAenderung(neu);
+}
+
+bool laufLoeschenFragen(QWidget *parent, Cup &cup, int c)
+{
+    if (c < 1 || c > cup.anzahlLaufe())
+        return false;
+    if (!frage(parent, laufLoeschenFrage(cup, c)))
+        return false;
+    laufLoeschen(cup, c);
+    return true;
+}
+
+} // namespace tlt::ui
