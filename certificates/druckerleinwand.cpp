@@ -10,7 +10,7 @@
 
 namespace tlt {
 
-DruckerLeinwand::DruckerLeinwand(QPagedPaintDevice *geraet) : m_geraet(geraet)
+DruckerLeinwand::DruckerLeinwand(QPaintDevice *geraet) : m_geraet(geraet)
 {
     m_schrift.setHintingPreference(QFont::PreferNoHinting);
 }
@@ -49,7 +49,8 @@ void DruckerLeinwand::neueSeite()
 {
     if (!m_painter.isActive())
         return;
-    if (m_geraet->newPage())
+    auto *seiten = dynamic_cast<QPagedPaintDevice *>(m_geraet);
+    if (seiten && seiten->newPage())
         ++m_seiten;
 }
 

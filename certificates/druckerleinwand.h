@@ -5,15 +5,16 @@
 #include <QFont>
 #include <QPainter>
 
-class QPagedPaintDevice;
+class QPaintDevice;
 
 namespace tlt {
 
 // Paints certificate pages with QPainter on a paged device: a QPrinter for real printing,
-// a QPdfWriter for PDF files. Texts are measured in the device's own pixels.
+// a QPdfWriter for PDF files (any other paint device, e.g. a QImage, has just one page).
+// Texts are measured in the device's own pixels.
 class DruckerLeinwand : public Leinwand {
 public:
-    explicit DruckerLeinwand(QPagedPaintDevice *geraet);
+    explicit DruckerLeinwand(QPaintDevice *geraet);
     ~DruckerLeinwand() override;
 
     bool beginDokument(const QString &titel) override;
@@ -30,11 +31,13 @@ public:
 
     // Pages started so far in the current document (1 after beginDokument).
     int seiten() const { return m_seiten; }
+    // The font of the current cell height.
+    const QFont &schrift() const { return m_schrift; }
 
 private:
     void schriftAnwenden();
 
-    QPagedPaintDevice *m_geraet;
+    QPaintDevice *m_geraet;
     QPainter m_painter;
     QFont m_schrift;
     QColor m_farbe = Qt::black;
