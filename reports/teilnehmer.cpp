@@ -21,26 +21,16 @@ class Platzierungen {
 public:
     Platzierungen(const Cup &cup, bool vorausberechnen)
         : m_cup(cup)
-        , m_vorausberechnen(vorausberechnen)
     {
         if (vorausberechnen)
-            m_laeufe.resize(static_cast<size_t>(std::max(cup.anzahlLaufe(), 0) + 1));
+            m_alle = std::make_unique<Laufwertungen>(cup, 1, cup.anzahlLaufe());
     }
 
-    int platz(int k, int r)
-    {
-        if (!m_vorausberechnen)
-            return platzierung(m_cup, k, r);
-        auto &lauf = m_laeufe[static_cast<size_t>(k)];
-        if (!lauf)
-            lauf = std::make_unique<Laufwertung>(m_cup, k);
-        return lauf->platz(r);
-    }
+    int platz(int k, int r) const { return m_alle ? m_alle->platz(k, r) : platzierung(m_cup, k, r); }
 
 private:
     const Cup &m_cup;
-    bool m_vorausberechnen;
-    std::vector<std::unique_ptr<Laufwertung>> m_laeufe;
+    std::unique_ptr<Laufwertungen> m_alle;
 };
 
 // The race's distance or time: its own label without cup variations, otherwise the one of the

@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <functional>
-#include <memory>
 
 namespace tlt {
 
@@ -68,23 +67,21 @@ void gesamt_berechnen(Cup &cup, int n)
     }
 
     // Placings of each race are computed once, for all groups, before the rows are summed up.
-    std::vector<std::unique_ptr<Laufwertung>> laeufe;
-    laeufe.reserve(static_cast<size_t>(std::max(n, 0)));
-    for (int d = 1; d <= n; ++d)
-        laeufe.push_back(std::make_unique<Laufwertung>(cup, d));
+    const Laufwertungen laeufe(cup, 1, n);
+    using Art = Laufwertungen::Art;
 
     std::vector<int> pktarr;
     for (int r = 1; r < t.rowCount(); ++r) {
         pktarr.clear();
         int teilnahmen = 0;
         for (int d = 1; d <= n; ++d) {
-            const QString &e = t.cell(Cup::ergebnisspalte(d), r);
-            if (e.isEmpty())
+            const Art a = laeufe.art(d, r);
+            if (a == Art::Leer)
                 continue;
             ++teilnahmen;
-            if (istCode(e))
+            if (a == Art::Code)
                 continue;
-            pktarr.push_back(laeufe[static_cast<size_t>(d - 1)]->punkte(r));
+            pktarr.push_back(laeufe.punkte(d, r));
         }
         qint64 summe = 0;
         const int m = static_cast<int>(pktarr.size());
@@ -97,7 +94,6 @@ void gesamt_berechnen(Cup &cup, int n)
         t.setCell(teilnahmenSpalte, r, QString::number(teilnahmen));
         t.setCell(punkteSpalte, r, QString::number(summe));
     }
-    laeufe.clear();
 
     // Surname first, then points: the column lies behind the races, so its best-first (ascending)
     // order is the distance order, highest first; equal points stay in surname order.

@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <limits>
 #include <numeric>
 
 namespace tlt {
@@ -92,139 +93,223 @@ int laufpunkte(const Cup &cup, int k, int r)
     return platz == 0 ? 0 : punkteFuerPlatz(cup, k, platz);
 }
 
-// --- Laufwertung ---------------------------------------------------------------------------
+// --- Laufwertungen ------------------------------------------------------------------------
 
-Laufwertung::Laufwertung(const Cup &cup, int k)
+namespace {
+
+// The kind and digit value of an entry in one pass, as ziffern() and toInt() would give them.
+Laufwertungen::Art einordnen(const QString &e, int &wert)
+{
+    if (e.isEmpty())
+        return Laufwertungen::Art::Leer;
+    if (istCode(e))
+        return Laufwertungen::Art::Code;
+    qint64 v = 0;
+    bool ziffer = false;
+    for (QChar c : e) {
+        const char16_t u = c.unicode();
+        if (u >= '0' && u <= '9') {
+            ziffer = true;
+            if (v <= std::numeric_limits<int>::max())
+                v = v * 10 + (u - '0');
+        }
+    }
+    if (!ziffer)
+        return Laufwertungen::Art::OhneZiffern;
+    if (v > std::numeric_limits<int>::max())
+        return Laufwertungen::Art::Unlesbar;
+    wert = static_cast<int>(v);
+    return Laufwertungen::Art::Zahl;
+}
+
+} // namespace
+
+Laufwertungen::Laufwertungen(const Cup &cup, int von, int bis)
     : m_cup(cup)
-    , m_lauf(k)
+    , m_von(von)
+    , m_bis(std::max(bis, von - 1))
+    , m_zeilen(std::max(cup.teil.rowCount(), 1))
 {
     const Tabelle &t = cup.teil;
-    const int n = t.rowCount();
-    const int spalte = Cup::ergebnisspalte(k);
-    const bool zeitlauf = istZeitlauf(cup, k);
-    const bool varianten = mitCupvarianten(cup);
-    const size_t zeilen = static_cast<size_t>(std::max(n, 1));
-    m_platz.assign(zeilen, 0);
-    m_gruppe.assign(zeilen, -1);
-    m_art.assign(zeilen, Art::Keine);
+    const int laeufe = m_bis - m_von + 1;
+    const size_t zellen = static_cast<size_t>(laeufe) * static_cast<size_t>(m_zeilen);
+    m_art.assign(zellen, Art::Leer);
+    m_platz.assign(zellen, 0);
+    m_gruppe.assign(static_cast<size_t>(m_zeilen), -1);
+    std::vector<int> schluessel(zellen, 0);
 
-    struct Eintrag {
-        int zeile;
-        int gruppe;
-        Art art;
-        int schluessel;
-    };
-    std::vector<Eintrag> eintraege;
-    eintraege.reserve(static_cast<size_t>(n));
+    // One pass over the rows: group of each row, kind and value of each entry.
+    const bool varianten = mitCupvarianten(cup);
     QHash<QString, int> gruppen;
-    for (int r = 1; r < n; ++r) {
-        const QString &e = t.cell(spalte, r);
-        if (!istLeistung(e))
-            continue;
+    for (int r = 1; r < t.rowCount(); ++r) {
         QString name = t.cell(5, r);
         if (varianten)
             name += QChar(0) + t.cell(7, r);
         auto g = gruppen.find(name);
         if (g == gruppen.end())
             g = gruppen.insert(name, static_cast<int>(gruppen.size()));
-        Eintrag ein{r, g.value(), Art::OhneZiffern, 0};
-        const QString z = ziffern(e);
-        if (!z.isEmpty()) {
-            ein.art = Art::Zahl;
-            try {
-                ein.schluessel = toInt(z);
-            } catch (const Konvertierungsfehler &f) {
-                // Kept for later: only a comparison with another result that has digits fails.
-                ein.art = Art::Unlesbar;
-                m_fehler.emplace(r, f);
-            }
+        m_gruppe[static_cast<size_t>(r)] = g.value();
+        const std::vector<QString> &zeile = t.row(r);
+        for (int k = m_von; k <= m_bis; ++k) {
+            const size_t spalte = static_cast<size_t>(Cup::ergebnisspalte(k));
+            if (k < 1 || spalte >= zeile.size())
+                continue;
+            const size_t i = index(k, r);
+            m_art[i] = einordnen(zeile[spalte], schluessel[i]);
         }
-        m_gruppe[static_cast<size_t>(r)] = ein.gruppe;
-        m_art[static_cast<size_t>(r)] = ein.art;
-        eintraege.push_back(ein);
     }
+    m_gruppen = static_cast<int>(gruppen.size());
+    m_gruppeninfo.assign(static_cast<size_t>(laeufe) * static_cast<size_t>(m_gruppen), Gruppe{});
+    m_punktwerte.resize(static_cast<size_t>(laeufe));
+    m_punktstand.resize(static_cast<size_t>(laeufe));
+    for (int k = m_von; k <= m_bis; ++k)
+        platzieren(k, schluessel);
+}
 
-    // Best first within each group: readable numbers by value, unreadable numbers, then results
-    // without digits alphabetically (only a-z folded).
-    auto rang = [](Art a) { return a == Art::Zahl ? 0 : a == Art::Unlesbar ? 1 : 2; };
-    std::stable_sort(eintraege.begin(), eintraege.end(), [&](const Eintrag &a, const Eintrag &b) {
-        if (a.gruppe != b.gruppe)
-            return a.gruppe < b.gruppe;
-        if (a.art != b.art)
-            return rang(a.art) < rang(b.art);
-        if (a.art == Art::Zahl)
-            return zeitlauf ? a.schluessel < b.schluessel : a.schluessel > b.schluessel;
-        if (a.art == Art::OhneZiffern)
-            return textvergleich(t.cell(spalte, a.zeile), t.cell(spalte, b.zeile)) < 0;
-        return false;
-    });
-    auto gleich = [&](const Eintrag &a, const Eintrag &b) {
-        if (a.art != b.art)
-            return false;
-        if (a.art == Art::Zahl)
-            return a.schluessel == b.schluessel;
-        if (a.art == Art::OhneZiffern)
-            return textvergleich(t.cell(spalte, a.zeile), t.cell(spalte, b.zeile)) == 0;
-        return true; // unreadable rows never get a placing of their own among numbers
+void Laufwertungen::platzieren(int k, const std::vector<int> &schluessel)
+{
+    const Tabelle &t = m_cup.teil;
+    const int spalte = Cup::ergebnisspalte(k);
+    const bool zeitlauf = istZeitlauf(m_cup, k);
+
+    // One 64-bit sort key per scored row: group, then readable numbers best first, unreadable
+    // numbers, then results without digits (ordered among themselves below).
+    struct Schluessel {
+        quint64 wert;
+        int zeile;
     };
-
-    m_gruppen.assign(static_cast<size_t>(gruppen.size()), Gruppe{});
-    size_t anfang = 0;
-    while (anfang < eintraege.size()) {
-        size_t ende = anfang;
-        Gruppe &g = m_gruppen[static_cast<size_t>(eintraege[anfang].gruppe)];
-        while (ende < eintraege.size() && eintraege[ende].gruppe == eintraege[anfang].gruppe) {
-            const Eintrag &e = eintraege[ende];
-            if (e.art == Art::Zahl || e.art == Art::Unlesbar)
-                ++g.mitZiffern;
-            if (e.art == Art::Unlesbar && (g.ersteUnlesbare < 0 || e.zeile < g.ersteUnlesbare))
-                g.ersteUnlesbare = e.zeile;
-            ++ende;
+    std::vector<Schluessel> zeilen;
+    zeilen.reserve(static_cast<size_t>(m_zeilen));
+    for (int r = 1; r < m_zeilen; ++r) {
+        const size_t i = index(k, r);
+        quint64 rang;
+        quint64 v = 0;
+        switch (m_art[i]) {
+        case Art::Zahl:
+            rang = 0;
+            v = static_cast<quint64>(zeitlauf ? schluessel[i] : std::numeric_limits<int>::max() - schluessel[i]);
+            break;
+        case Art::Unlesbar:
+            rang = 1;
+            break;
+        case Art::OhneZiffern:
+            rang = 2;
+            break;
+        default:
+            continue;
         }
+        zeilen.push_back({static_cast<quint64>(m_gruppe[static_cast<size_t>(r)]) << 34 | rang << 32 | v, r});
+    }
+    // Rows by group first (a counting sort), then each group by its keys: small sorts instead of one large one.
+    std::vector<int> anzahl(static_cast<size_t>(m_gruppen) + 1, 0);
+    for (const Schluessel &z : zeilen)
+        ++anzahl[static_cast<size_t>(z.wert >> 34) + 1];
+    for (size_t g = 1; g < anzahl.size(); ++g)
+        anzahl[g] += anzahl[g - 1];
+    std::vector<Schluessel> geordnet(zeilen.size());
+    std::vector<int> pos(anzahl.begin(), anzahl.end() - 1);
+    for (const Schluessel &z : zeilen)
+        geordnet[static_cast<size_t>(pos[static_cast<size_t>(z.wert >> 34)]++)] = z;
+    zeilen.swap(geordnet);
+    for (size_t g = 0; g + 1 < anzahl.size(); ++g)
+        if (anzahl[g + 1] - anzahl[g] > 1)
+            std::sort(zeilen.begin() + anzahl[g], zeilen.begin() + anzahl[g + 1],
+                      [](const Schluessel &a, const Schluessel &b) { return a.wert < b.wert; });
+
+    auto text = [&](int r) -> const QString & { return t.cell(spalte, r); };
+    size_t anfang = 0;
+    while (anfang < zeilen.size()) {
+        const quint64 g = zeilen[anfang].wert >> 34;
+        Gruppe &info = m_gruppeninfo[static_cast<size_t>(k - m_von) * static_cast<size_t>(m_gruppen) +
+                                     static_cast<size_t>(g)];
+        size_t ende = anfang;
+        while (ende < zeilen.size() && zeilen[ende].wert >> 34 == g)
+            ++ende;
+        // Results without digits stand alphabetically behind all numbers (only a-z folded).
+        size_t ohneZiffern = ende;
+        while (ohneZiffern > anfang && (zeilen[ohneZiffern - 1].wert >> 32 & 3) == 2)
+            --ohneZiffern;
+        if (ende - ohneZiffern > 1)
+            std::stable_sort(zeilen.begin() + static_cast<std::ptrdiff_t>(ohneZiffern),
+                             zeilen.begin() + static_cast<std::ptrdiff_t>(ende),
+                             [&](const Schluessel &a, const Schluessel &b) {
+                                 return textvergleich(text(a.zeile), text(b.zeile)) < 0;
+                             });
+
         size_t platzAb = anfang;
-        for (size_t i = anfang; i < ende; ++i) {
-            if (i > anfang && !gleich(eintraege[i], eintraege[platzAb]))
-                platzAb = i;
-            m_platz[static_cast<size_t>(eintraege[i].zeile)] = static_cast<int>(platzAb - anfang) + 1;
+        for (size_t j = anfang; j < ende; ++j) {
+            const int r = zeilen[j].zeile;
+            const Art a = m_art[index(k, r)];
+            if (a == Art::Zahl || a == Art::Unlesbar)
+                ++info.mitZiffern;
+            if (a == Art::Unlesbar) {
+                if (info.ersteUnlesbare < 0 || r < info.ersteUnlesbare)
+                    info.ersteUnlesbare = r;
+                // The message as the integer reading gives it, kept for when the placing is asked for.
+                try {
+                    toInt(ziffern(text(r)));
+                } catch (const Konvertierungsfehler &f) {
+                    m_fehler.emplace(index(k, r), f);
+                }
+            }
+            if (j > anfang) {
+                const Schluessel &vorn = zeilen[platzAb];
+                bool gleich = zeilen[j].wert == vorn.wert;
+                if (gleich && a == Art::OhneZiffern)
+                    gleich = textvergleich(text(r), text(vorn.zeile)) == 0;
+                if (!gleich)
+                    platzAb = j;
+            }
+            m_platz[index(k, r)] = static_cast<int>(platzAb - anfang) + 1;
         }
         anfang = ende;
     }
 }
 
-int Laufwertung::platz(int r) const
+int Laufwertungen::platz(int k, int r) const
 {
-    if (r < 1 || r >= static_cast<int>(m_platz.size()) || m_platz[static_cast<size_t>(r)] == 0)
+    if (k < m_von || k > m_bis || r < 1 || r >= m_zeilen)
         return 0;
-    const size_t i = static_cast<size_t>(r);
-    const Gruppe &g = m_gruppen[static_cast<size_t>(m_gruppe[i])];
+    const size_t i = index(k, r);
+    if (m_platz[i] == 0)
+        return 0;
+    const Gruppe &g = m_gruppeninfo[static_cast<size_t>(k - m_von) * static_cast<size_t>(m_gruppen) +
+                                    static_cast<size_t>(m_gruppe[static_cast<size_t>(r)])];
     // Digits beyond the integer range fail as soon as they are compared with other digits:
     // the row's own first, otherwise those of the first such neighbour in table order.
     if (m_art[i] == Art::Unlesbar && g.mitZiffern > 1)
-        throw m_fehler.at(r);
+        throw m_fehler.at(i);
     if (m_art[i] == Art::Zahl && g.ersteUnlesbare >= 0)
-        throw m_fehler.at(g.ersteUnlesbare);
+        throw m_fehler.at(index(k, g.ersteUnlesbare));
     return m_platz[i];
 }
 
-int Laufwertung::punkte(int r) const
+int Laufwertungen::punkte(int k, int r) const
 {
-    const int p = platz(r);
+    const int p = platz(k, r);
     if (p == 0)
         return 0;
-    // The points table and bonus cells are read once per placing; a failure repeats on every call.
-    auto it = m_punkte.find(p);
-    if (it == m_punkte.end()) {
-        Punkte neu;
-        try {
-            neu.wert = punkteFuerPlatz(m_cup, m_lauf, p);
-        } catch (const Konvertierungsfehler &f) {
-            neu.fehler = f;
-        }
-        it = m_punkte.emplace(p, neu).first;
+    // The points table and bonus cells are read once per race and placing; a failure repeats on
+    // every call, as reading the cells again would.
+    std::vector<int> &werte = m_punktwerte[static_cast<size_t>(k - m_von)];
+    std::vector<unsigned char> &stand = m_punktstand[static_cast<size_t>(k - m_von)];
+    const size_t i = static_cast<size_t>(p);
+    if (i >= stand.size()) {
+        stand.resize(i + 1, 0);
+        werte.resize(i + 1, 0);
     }
-    if (it->second.fehler)
-        throw *it->second.fehler;
-    return it->second.wert;
+    if (stand[i] == 0) {
+        try {
+            werte[i] = punkteFuerPlatz(m_cup, k, p);
+            stand[i] = 1;
+        } catch (const Konvertierungsfehler &f) {
+            stand[i] = 2;
+            m_punktfehler.emplace(index(k, p), f); // a placing never exceeds the row count
+        }
+    }
+    if (stand[i] == 2)
+        throw m_punktfehler.at(index(k, p));
+    return werte[i];
 }
 
 } // namespace tlt

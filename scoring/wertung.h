@@ -3,7 +3,6 @@
 #include "core/konvertierung.h"
 
 #include <QString>
-#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -39,39 +38,66 @@ int laufpunkte(const Cup &cup, int k, int r);
 // Race points for a given placing in race k (same rule as laufpunkte).
 int punkteFuerPlatz(const Cup &cup, int k, int platz);
 
-// The placings of every participant row of one race, computed once (O(n log n)).
-// Gives exactly what platzierung() gives row by row. Valid while the table is unchanged.
-class Laufwertung {
+// The placings of every participant row in races von..bis, computed once per race and group
+// (O(n log n) per race) from one pass over the table. Gives exactly what platzierung() gives row by
+// row, failures included. Valid while the cup is unchanged.
+class Laufwertungen {
 public:
-    Laufwertung(const Cup &cup, int k);
+    Laufwertungen(const Cup &cup, int von, int bis);
 
-    int lauf() const { return m_lauf; }
-    // Placing of row r (0 when r has no scored result or is out of range). Throws where
-    // platzierung() would (digits beyond the integer range compared within the group).
-    int platz(int r) const;
-    // Race points of row r (0 without scored result); reads the points table and bonus cells.
-    int punkte(int r) const;
+    // Kind of row r's entry in race k.
+    enum class Art : unsigned char { Leer, Code, Zahl, Unlesbar, OhneZiffern };
+    Art art(int k, int r) const { return m_art[index(k, r)]; }
+    // Placing of row r in race k (0 without a scored result). Throws where platzierung() would
+    // (digits beyond the integer range compared with other digits of the group).
+    int platz(int k, int r) const;
+    // Race points of row r in race k (0 without a scored result), bonus included.
+    int punkte(int k, int r) const;
 
 private:
-    enum class Art : unsigned char { Keine, Zahl, Unlesbar, OhneZiffern };
     struct Gruppe {
         int mitZiffern = 0;      // scored results that have digits
         int ersteUnlesbare = -1; // first row whose digits exceed the integer range
     };
-    struct Punkte {
-        int wert = 0;
-        std::optional<Konvertierungsfehler> fehler;
-    };
+    size_t index(int k, int r) const
+    {
+        return static_cast<size_t>(k - m_von) * static_cast<size_t>(m_zeilen) + static_cast<size_t>(r);
+    }
+    void platzieren(int k, const std::vector<int> &schluessel);
 
     const Cup &m_cup;
-    int m_lauf;
-    // Indexed by row; row 0 unused.
-    std::vector<int> m_platz;
-    std::vector<int> m_gruppe;
+    int m_von;
+    int m_bis;
+    int m_zeilen; // row count of teil
+    std::vector<int> m_gruppe; // group of each row
+    int m_gruppen = 0;
+    // Per race and row.
     std::vector<Art> m_art;
-    std::vector<Gruppe> m_gruppen;
-    std::unordered_map<int, Konvertierungsfehler> m_fehler;
-    mutable std::unordered_map<int, Punkte> m_punkte;
+    std::vector<int> m_platz;
+    // Per race and group.
+    std::vector<Gruppe> m_gruppeninfo;
+    std::unordered_map<size_t, Konvertierungsfehler> m_fehler;
+    // Points by race and placing, read once: value, state (0 unread, 1 read, 2 failed), failure.
+    mutable std::vector<std::vector<int>> m_punktwerte;
+    mutable std::vector<std::vector<unsigned char>> m_punktstand;
+    mutable std::unordered_map<size_t, Konvertierungsfehler> m_punktfehler;
+};
+
+// The placings of one race (see Laufwertungen).
+class Laufwertung {
+public:
+    Laufwertung(const Cup &cup, int k)
+        : m_lauf(k)
+        , m_w(cup, k, k)
+    {
+    }
+    int lauf() const { return m_lauf; }
+    int platz(int r) const { return m_w.platz(m_lauf, r); }
+    int punkte(int r) const { return m_w.punkte(m_lauf, r); }
+
+private:
+    int m_lauf;
+    Laufwertungen m_w;
 };
 
 } // namespace tlt

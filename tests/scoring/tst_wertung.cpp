@@ -228,12 +228,16 @@ private slots:
         const QString einzeln = alles([&](int k, int r) { return platzierung(cup, k, r); },
                                       [&](int k, int r) { return laufpunkte(cup, k, r); }, cup);
         std::vector<std::unique_ptr<Laufwertung>> lw;
-        for (int k = 0; k <= cup.anzahlLaufe(); ++k)
+        for (int k = 0; k <= cup.anzahlLaufe(); ++k) // race 0 only keeps the index simple
             lw.push_back(std::make_unique<Laufwertung>(cup, k));
         const QString schnell = alles([&](int k, int r) { return lw[static_cast<size_t>(k)]->platz(r); },
                                       [&](int k, int r) { return lw[static_cast<size_t>(k)]->punkte(r); }, cup);
+        const Laufwertungen alle(cup, 1, cup.anzahlLaufe());
+        const QString zusammen = alles([&](int k, int r) { return alle.platz(k, r); },
+                                       [&](int k, int r) { return alle.punkte(k, r); }, cup);
         QCOMPARE(einzeln, erwartet);
         QCOMPARE(schnell, erwartet);
+        QCOMPARE(zusammen, erwartet);
     }
 };
 
