@@ -103,6 +103,17 @@ void Ergebnistabelle::keyPressEvent(QKeyEvent *e)
     QTableWidget::keyPressEvent(e);
 }
 
+void Ergebnistabelle::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // Tab in an open cell leaves the table along the dialog's tab order, as it does from a closed cell.
+    if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem) {
+        QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+        return;
+    }
+    QTableWidget::closeEditor(editor, hint);
+}
+
 void Ergebnistabelle::focusInEvent(QFocusEvent *e)
 {
     if (rowCount() > 0 && (!currentIndex().isValid() || currentIndex().column() != 1))

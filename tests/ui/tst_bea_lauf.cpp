@@ -19,11 +19,15 @@ void taste(int key, Qt::KeyboardModifiers mod = Qt::NoModifier)
     QVERIFY(w);
     QTest::keyClick(w, static_cast<Qt::Key>(key), mod);
 }
+// Each key goes to the widget that has the focus then, as typing does (the first key of a table
+// cell opens its editor, the rest goes there).
 void tippen(const QString &text)
 {
-    QWidget *w = QApplication::focusWidget();
-    QVERIFY(w);
-    QTest::keyClicks(w, text);
+    for (const QChar c : text) {
+        QWidget *w = QApplication::focusWidget();
+        QVERIFY(w);
+        QTest::keyClick(w, c.toLatin1());
+    }
 }
 
 Cup ohneVariationen()
