@@ -154,8 +154,13 @@ void Gitter::zuruecksetzen()
 
 void Gitter::breitenAnwenden()
 {
-    for (int c = 0; c < m_modell->columnCount(); ++c)
-        setColumnWidth(c, m_tabelle->colWidth(c));
+    // The table's widths, widened where a heading (or, in the small tables, a cell) would be cut.
+    for (int c = 0; c < m_modell->columnCount(); ++c) {
+        int b = std::max(m_tabelle->colWidth(c), horizontalHeader()->sectionSizeHint(c));
+        if (m_regel == Rueckscroll::Klein)
+            b = std::max(b, sizeHintForColumn(c));
+        setColumnWidth(c, b);
+    }
 }
 
 void Gitter::fixierteAnpassen()

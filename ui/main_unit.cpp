@@ -6,6 +6,7 @@
 #include "core/version.h"
 #include "ui/ausgabe_ansicht.h"
 #include "ui/bea_ag_unit.h"
+#include "ui/berichtsbefehle.h"
 #include "ui/bea_cup_unit.h"
 #include "ui/bea_pv_unit.h"
 #include "ui/gitter.h"
@@ -61,6 +62,7 @@ MainUnit::MainUnit(QWidget *parent) : QMainWindow(parent), m_drucker(QPrinter::H
     seitenBauen();
     menueBauen();
     kontextmenuesBauen();
+    berichteAnschliessen(*this);
 
     auto *status = statusBar();
     status->setObjectName(QStringLiteral("status"));
@@ -95,6 +97,12 @@ MainUnit::~MainUnit()
 {
     m_cup.beiAenderung = nullptr;
     m_ausgabe.beiAenderung = nullptr;
+    // The grids, the pane view and the dialogs read the cup: they go before it does.
+    delete m_beaCup;
+    delete m_beaAg;
+    delete m_beaPv;
+    delete m_uber;
+    delete takeCentralWidget();
 }
 
 // ---------------------------------------------------------------- layout
@@ -214,7 +222,7 @@ QWidget *MainUnit::cupSeiteBauen()
         (*g)->viewport()->setToolTip(tipp);
         int breite = 0;
         for (int c = 0; c < t->colCount(); ++c)
-            breite += t->colWidth(c);
+            breite += (*g)->columnWidth(c);
         (*g)->setMinimumWidth(breite + 2 * (*g)->frameWidth() + (*g)->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
         box->addWidget(beschriftung(titel, name + QStringLiteral("T"), *g));
         box->addWidget(*g, 1);
@@ -459,6 +467,8 @@ void MainUnit::laufe_popPopup()
             an(n, false);
         // No race, so no certificate of "this race" either.
         an("laufe_pop_u", false);
+        an("laufe_pop_u_g", false);
+        an("laufe_pop_u_u", false);
         return;
     }
     an("laufe_pop_b", true);
@@ -583,7 +593,7 @@ void MainUnit::aktualisieren()
     statusAnzeigen();
 }
 
-void MainUnit::gitterZuruecksetzen()
+void MainUnit::neuAnzeigen()
 {
     for (Gitter *g : {m_cvG, m_agG, m_pvG, m_laufeG, m_teilG})
         g->zuruecksetzen();
@@ -614,7 +624,7 @@ void MainUnit::neu()
     m_ausgabe.clear();
     dialogeSchliessen();
     m_cup.neu();
-    gitterZuruecksetzen();
+    neuAnzeigen();
     m_ausgabeAnsicht->aktualisieren();
 }
 
@@ -638,7 +648,7 @@ bool MainUnit::ladeDatei(const QString &pfad)
         return false;
     }
     dialogeSchliessen();
-    gitterZuruecksetzen();
+    neuAnzeigen();
     return true;
 }
 
@@ -647,7 +657,7 @@ bool MainUnit::speichereDatei(const QString &pfad)
     const QString zeichen = nichtDarstellbareZeichen(m_cup);
     if (!zeichen.isEmpty()
         && !frage(this, QStringLiteral("Der Cup enthält Zeichen, die eine Cup-Datei nicht speichern kann: %1\r\n"
-                                       "Sie werden in der Datei durch \"?\" ersetzt.\r\n"
+                                       "Sie gehen beim Speichern verloren.\r\n"
                                        "Wollen Sie trotzdem speichern?")
                             .arg(zeichen)))
         return false;

@@ -87,6 +87,8 @@ public:
 
     // Brings grids, setting controls and status bar in line with the cup.
     void aktualisieren();
+    // After the whole cup was replaced (e.g. by Cup::uebernehmen): shows it from scratch.
+    void neuAnzeigen();
     // A new cup with the window parts that go with it (no question).
     void neu();
     // Loads a cup file; on failure shows the message and keeps the current cup.
@@ -140,7 +142,6 @@ private:
     void menueAnbinden(Gitter *g, QMenu *menu);
     void felderAnzeigen();
     void statusAnzeigen();
-    void gitterZuruecksetzen();
     void dialogeSchliessen();
     void sortieren(int richtung);
     QString startordner() const;
