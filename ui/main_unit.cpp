@@ -9,6 +9,7 @@
 #include "ui/berichtsbefehle.h"
 #include "ui/bea_cup_unit.h"
 #include "ui/bea_pv_unit.h"
+#include "ui/eingabe_anschluss.h"
 #include "ui/gitter.h"
 #include "ui/meldung.h"
 #include "ui/tabellenmodell.h"
@@ -63,6 +64,7 @@ MainUnit::MainUnit(QWidget *parent) : QMainWindow(parent), m_drucker(QPrinter::H
     menueBauen();
     kontextmenuesBauen();
     berichteAnschliessen(*this);
+    eingabeAnschliessen(*this);
 
     auto *status = statusBar();
     status->setObjectName(QStringLiteral("status"));
@@ -614,6 +616,7 @@ void MainUnit::dialogeSchliessen()
         m_beaCup->hide();
     if (m_beaAg)
         m_beaAg->hide();
+    eingabeSchliessen(*this);
 }
 
 // ---------------------------------------------------------------- file commands
