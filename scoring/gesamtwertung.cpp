@@ -66,6 +66,8 @@ void gesamt_berechnen(Cup &cup, int n)
         t.setCell(punkteSpalte, r, null);
     }
 
+    // Only existing races count: behind the last race lie the scratch columns, not results.
+    n = std::min(n, cup.anzahlLaufe());
     // Placings of each race are computed once, for all groups, before the rows are summed up.
     const Laufwertungen laeufe(cup, 1, n);
     using Art = Laufwertungen::Art;

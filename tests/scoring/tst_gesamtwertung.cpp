@@ -111,6 +111,18 @@ private slots:
         gesamt_reset(cup);
     }
 
+    // Behind the last race lie the scratch columns; a later race number must not read them as results.
+    void laufNachDemLetztenZaehltNicht()
+    {
+        Cup cup = distanzCup(2);
+        cup.max = 2;
+        teilnehmerAnlegen(cup, "A", "", "", "", "F", "", {"1000m", ""});
+        gesamt_berechnen(cup, 5);
+        QCOMPARE(zeile(cup, 1), QStringLiteral("A:1/20"));
+        gesamt_reset(cup);
+        QCOMPARE(cup.teil.colCount(), 10);
+    }
+
     void sortiertNachPunktenDannName()
     {
         Cup cup = distanzCup(1);
