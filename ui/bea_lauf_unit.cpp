@@ -353,6 +353,18 @@ Laufdaten BeaLauf::felder() const
 
 void BeaLauf::speichernClick()
 {
+    // The cup variations may have changed since the dialog was opened: a cup race needs "ja", a race
+    // of a cup without variations its own time or distance, which the user is asked for by the focus.
+    const bool variationen = hatCupVariationen(m_cup);
+    if (variationen && m_zeitdistanz->isEnabled()) {
+        m_zeitdistanz->setText(kJa);
+        m_zeitdistanz->setEnabled(false);
+    } else if (!variationen && !m_zeitdistanz->isEnabled()) {
+        m_zeitdistanz->setEnabled(true);
+        m_zeitdistanz->clear();
+        m_zeitdistanz->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     // A save by Enter leaves no field: check what was typed last, as leaving the field would.
     datumExit();
     if (m_zeitdistanz->isEnabled())

@@ -287,6 +287,30 @@ private slots:
         QCOMPARE(feld<QLineEdit>(d, "zeitdistanz")->text(), QString());
     }
 
+    void variationsChangedWhileOpen()
+    {
+        Cup cup;
+        BeaLauf d(cup);
+        d.hinzufuegen();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        auto *zd = feld<QLineEdit>(d, "zeitdistanz");
+        feld<QComboBox>(d, "lauftyp")->setCurrentIndex(1);
+        feld<QLineEdit>(d, "datum")->setText(QStringLiteral("01.05.2005"));
+        // All variations deleted meanwhile: the race needs its own distance, nothing is stored yet.
+        cup.cv.setRowCount(1);
+        d.speichernClick();
+        QCOMPARE(cup.anzahlLaufe(), 0);
+        QVERIFY(zd->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), zd);
+        zd->setText(QStringLiteral("5000"));
+        // A variation again: the race becomes a cup race.
+        cup.cv.setRowCount(2);
+        cup.cv.setCell(0, 1, QStringLiteral("A-Cup"));
+        d.speichernClick();
+        QCOMPARE(cup.anzahlLaufe(), 1);
+        QCOMPARE(cup.laufe.cell(1, 3), QStringLiteral("ja"));
+    }
+
     void deletingAsksAndRemovesOnlyItsColumn()
     {
         Cup cup = ohneVariationen();
