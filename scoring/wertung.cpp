@@ -140,11 +140,9 @@ Laufwertungen::Laufwertungen(const Cup &cup, int von, int bis)
 
     // One pass over the rows: group of each row, kind and value of each entry.
     const bool varianten = mitCupvarianten(cup);
-    QHash<QString, int> gruppen;
+    QHash<std::pair<QString, QString>, int> gruppen;
     for (int r = 1; r < t.rowCount(); ++r) {
-        QString name = t.cell(5, r);
-        if (varianten)
-            name += QChar(0) + t.cell(7, r);
+        const std::pair<QString, QString> name{t.cell(5, r), varianten ? t.cell(7, r) : QString()};
         auto g = gruppen.find(name);
         if (g == gruppen.end())
             g = gruppen.insert(name, static_cast<int>(gruppen.size()));
