@@ -217,6 +217,9 @@ void BeaLauf::datumExit()
 
 void BeaLauf::zeitdistanzExit()
 {
+    // Locking the field while it has the focus moves the focus on; a locked "ja" stays as it is.
+    if (!m_zeitdistanz->isEnabled())
+        return;
     m_zeitdistanz->setText(zeitdistanzPruefen(m_lauftyp->currentIndex(), m_zeitdistanz->text()));
 }
 
