@@ -13,6 +13,7 @@
 #include "reports/laufergebnis.h"
 #include "reports/teilnehmer.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
@@ -84,21 +85,36 @@ void zeilenAusgeben(const Ausgabe &aus, QTextStream &out)
     out.flush();
 }
 
+// The PDF is made in memory and then written in one go: the PDF engine does not notice when the
+// disk takes only part of its output, so the file would be cut off without a word.
 bool pdfSchreiben(Ausgabe &aus, const QString &pfad, QString *fehler)
 {
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&puffer);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        pdf.setResolution(600);
+        if (!printausgabe(aus, pdf, kRandLinks, kRandOben, kRandRechts, kRandUnten, fehler))
+            return false;
+    }
+    const QByteArray &daten = puffer.data();
+
     QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a short write shows at the write and not silently at commit().
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht angelegt werden: %2").arg(pfad, datei.errorString());
         return false;
     }
-    {
-        QPdfWriter pdf(&datei);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        pdf.setResolution(600);
-        if (!printausgabe(aus, pdf, kRandLinks, kRandOben, kRandRechts, kRandUnten, fehler)) {
+    qint64 geschrieben = 0;
+    while (geschrieben < daten.size()) {
+        const qint64 n = datei.write(daten.constData() + geschrieben, daten.size() - geschrieben);
+        if (n <= 0) {
+            *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht geschrieben werden: %2").arg(pfad, datei.errorString());
             datei.cancelWriting();
             return false;
         }
+        geschrieben += n;
     }
     if (!datei.commit()) {
         *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht gespeichert werden: %2").arg(pfad, datei.errorString());

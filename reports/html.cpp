@@ -200,7 +200,9 @@ bool schreibeHtml(const Ausgabe &aus, const Cup &cup, QIODevice &geraet, QString
 bool ausgabe2html(Ausgabe &aus, const Cup &cup, const QString &pfad, QString *fehler)
 {
     QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a short write shows at once: a buffered QSaveFile commits a file that
+    // was cut off by a full disk or a file size limit without saying so.
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         if (fehler)
             *fehler = QStringLiteral("Die HTML-Datei \"%1\" konnte nicht angelegt werden: %2")
                           .arg(QFileInfo(pfad).absoluteFilePath(), datei.errorString());

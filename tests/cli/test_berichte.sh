@@ -140,6 +140,24 @@ tlt_de laufergebnis "$CUP" 1 --pdf "$TMP/fehlt/s.pdf"
 erwarte_rc 1 "PDF in fehlenden Ordner"
 enthaelt "$TMP/err" "PDF-Datei" "PDF in fehlenden Ordner"
 
+# A file size limit cuts the output short: that is an error, and the old file stays as it was.
+echo "alte Datei" >"$TMP/alt.pdf"
+echo "alte Datei" >"$TMP/alt.htm"
+(
+    trap '' XFSZ
+    ulimit -f 8
+    LC_ALL=de_DE.UTF-8 "$TLT" teilnehmer-alle "$CUP" --pdf "$TMP/alt.pdf" >/dev/null 2>"$TMP/err_pdf"
+    echo $? >"$TMP/rc_pdf"
+    LC_ALL=de_DE.UTF-8 "$TLT" teilnehmer-alle "$CUP" --html "$TMP/alt.htm" >/dev/null 2>"$TMP/err_htm"
+    echo $? >"$TMP/rc_htm"
+)
+[ "$(cat "$TMP/rc_pdf")" = 1 ] || nicht "PDF über die Dateigrößengrenze: Exit-Code $(cat "$TMP/rc_pdf")"
+[ "$(cat "$TMP/rc_htm")" = 1 ] || nicht "HTML über die Dateigrößengrenze: Exit-Code $(cat "$TMP/rc_htm")"
+enthaelt "$TMP/err_pdf" "PDF-Datei" "PDF über die Dateigrößengrenze"
+enthaelt "$TMP/err_htm" "HTML-Datei" "HTML über die Dateigrößengrenze"
+[ "$(cat "$TMP/alt.pdf")" = "alte Datei" ] || nicht "PDF über die Dateigrößengrenze: alte Datei verändert"
+[ "$(cat "$TMP/alt.htm")" = "alte Datei" ] || nicht "HTML über die Dateigrößengrenze: alte Datei verändert"
+
 # A result whose digits exceed 32 bits stops the participant statistics at that race: the lines
 # so far on stdout, the message on stderr, exit code 1, and no HTML file.
 sed "s/0:35'49,50\"/0:35'4999999999,50\"/" "$CUP" >"$TMP/kaputt.tl3"

@@ -17,7 +17,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <functional>
+#include <sys/resource.h>
 
 using namespace tlt;
 
@@ -284,6 +286,30 @@ private slots:
         QVERIFY(!ausgabe2html(aus, cup, dir.filePath("fehlt/liste.htm"), &fehler));
         QCOMPARE(aus.anzahl(), zeilen);
         QVERIFY(fehler.contains("HTML-Datei"));
+
+        // A file size limit makes the real file fail half-way: the old file stays untouched.
+        const QString alt = dir.filePath("alt.htm");
+        {
+            QFile f(alt);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("alte Seite");
+        }
+        struct rlimit vorher {};
+        getrlimit(RLIMIT_FSIZE, &vorher);
+        struct rlimit eng = vorher;
+        eng.rlim_cur = 2000;
+        const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &eng);
+        fehler.clear();
+        const bool ok = ausgabe2html(aus, cup, alt, &fehler);
+        setrlimit(RLIMIT_FSIZE, &vorher);
+        std::signal(SIGXFSZ, signal);
+        QVERIFY(!ok);
+        QVERIFY(!fehler.isEmpty());
+        QCOMPARE(aus.anzahl(), zeilen);
+        QFile f(alt);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("alte Seite"));
 
         VolleFestplatte voll(100);
         QVERIFY(voll.open(QIODevice::WriteOnly));
