@@ -33,27 +33,26 @@ private:
 };
 
 const std::array<const char *, 48> kNachnamen = {
-    "Müller",   "Schmidt",   "Schneider", "Fischer",  "Weber",     "Meyer",    "Wagner",   "Becker",
-    "Schulz",   "Hoffmann",  "Schäfer",   "Koch",     "Bauer",     "Richter",  "Klein",    "Wolf",
-    "Schröder", "Neumann",   "Schwarz",   "Zimmermann", "Braun",   "Krüger",   "Hofmann",  "Hartmann",
-    "Lange",    "Schmitt",   "Werner",    "Schmitz",  "Krause",    "Meier",    "Lehmann",  "Schmid",
-    "Schulze",  "Maier",     "Köhler",    "Herrmann", "König",     "Walter",   "Mayer",    "Huber",
-    "Kaiser",   "Fuchs",     "Peters",    "Lang",     "Scholz",    "Möller",   "Weiß",     "Jung"};
-const std::array<const char *, 24> kVornamenW = {
-    "Anna",  "Lena",   "Julia", "Sophie", "Marie",   "Laura",  "Katharina", "Sarah",
-    "Hannah", "Lea",   "Jana",  "Sabine", "Ute",     "Jürgen", "Birgit",    "Petra",
-    "Ingrid", "Käthe", "Lisa",  "Mia",    "Franziska", "Gülay", "Renée",    "Zoë"};
-const std::array<const char *, 24> kVornamenM = {
-    "Lukas",  "Jonas",  "Felix",  "Paul",   "Maximilian", "Leon",  "Tim",    "Jan",
-    "Stefan", "Thomas", "Andreas", "Michael", "Jörg",     "Günter", "Björn", "Uwe",
-    "Klaus",  "Matthias", "Sören", "René",  "Ömer",       "Nils",  "Fritz",  "Hans-Peter"};
-const std::array<const char *, 20> kOrte = {
-    "Altenbrück", "Birkenfelde", "Dornstädt",  "Eichwalde",  "Friedrichsau", "Grünhagen", "Heidenröslein",
-    "Iserstein",  "Jägersruh",   "Kleinbühl",  "Lindenhöh",  "Mühlbach",     "Neuweißen", "Oberzell",
-    "Quellstädt", "Rabenau",     "Sonnenberg", "Talheim",    "Unterhüll",    "Weißenfurt"};
+    "Müller",  "Schmidt", "Schneider", "Fischer",  "Weber",  "Meyer",    "Wagner",   "Becker",  "Schulz",  "Hoffmann",
+    "Schäfer", "Koch",    "Bauer",     "Richter",  "Klein",  "Wolf",     "Schröder", "Neumann", "Schwarz", "Zimmermann",
+    "Braun",   "Krüger",  "Hofmann",   "Hartmann", "Lange",  "Schmitt",  "Werner",   "Schmitz", "Krause",  "Meier",
+    "Lehmann", "Schmid",  "Schulze",   "Maier",    "Köhler", "Herrmann", "König",    "Walter",  "Mayer",   "Huber",
+    "Kaiser",  "Fuchs",   "Peters",    "Lang",     "Scholz", "Möller",   "Weiß",     "Jung"};
+const std::array<const char *, 24> kVornamenW = {"Anna",      "Lena",   "Julia",     "Sophie", "Marie",  "Laura",
+                                                 "Katharina", "Sarah",  "Hannah",    "Lea",    "Jana",   "Sabine",
+                                                 "Ute",       "Jürgen", "Birgit",    "Petra",  "Ingrid", "Käthe",
+                                                 "Lisa",      "Mia",    "Franziska", "Gülay",  "Renée",  "Zoë"};
+const std::array<const char *, 24> kVornamenM = {"Lukas", "Jonas",  "Felix",  "Paul",   "Maximilian", "Leon",
+                                                 "Tim",   "Jan",    "Stefan", "Thomas", "Andreas",    "Michael",
+                                                 "Jörg",  "Günter", "Björn",  "Uwe",    "Klaus",      "Matthias",
+                                                 "Sören", "René",   "Ömer",   "Nils",   "Fritz",      "Hans-Peter"};
+const std::array<const char *, 20> kOrte = {"Altenbrück", "Birkenfelde",   "Dornstädt", "Eichwalde", "Friedrichsau",
+                                            "Grünhagen",  "Heidenröslein", "Iserstein", "Jägersruh", "Kleinbühl",
+                                            "Lindenhöh",  "Mühlbach",      "Neuweißen", "Oberzell",  "Quellstädt",
+                                            "Rabenau",    "Sonnenberg",    "Talheim",   "Unterhüll", "Weißenfurt"};
 const std::array<const char *, 8> kVereinsarten = {"TSV", "SV", "LG", "TuS", "LAC", "SC", "TV", "Lauftreff"};
-const std::array<const char *, 6> kStrassen = {"Hauptstraße", "Am Sportplatz", "Lindenallee", "Gartenweg",
-                                               "Schloßstraße", "Mühlengasse"};
+const std::array<const char *, 6> kStrassen = {"Hauptstraße", "Am Sportplatz", "Lindenallee",
+                                               "Gartenweg",   "Schloßstraße",  "Mühlengasse"};
 const std::array<const char *, 4> kZeitmessung = {"elektronisch (Transponder)", "Handzeitnahme",
                                                   "elektronisch (Zielkamera)", "Chip im Startnummernband"};
 
@@ -131,7 +130,8 @@ Cup erzeugeCup(const Generatoreinstellungen &e)
         if (e.cupvarianten)
             f[3] = QStringLiteral("ja");
         else
-            f[3] = distanzlauf ? QStringLiteral("1:00'00,00\"") : QStringLiteral("%1m").arg(z.wahl(std::array{5000, 10000, 8400}));
+            f[3] = distanzlauf ? QStringLiteral("1:00'00,00\"")
+                               : QStringLiteral("%1m").arg(z.wahl(std::array{5000, 10000, 8400}));
         f[4] = verein;
         f[5] = QStringLiteral("%1 %2").arg(QString::fromUtf8(z.wahl(kStrassen))).arg(z.zwischen(1, 120));
         f[6] = QStringLiteral("%1 %2").arg(plz).arg(ort);
@@ -151,10 +151,12 @@ Cup erzeugeCup(const Generatoreinstellungen &e)
         f[19] = QString::number(z.zwischen(2, 12));
         f[20] = QString::number(z.zwischen(10, 80));
         f[21] = QString::number(z.zwischen(1, 8));
-        f[22] = QStringLiteral("%1 %2").arg(QString::fromUtf8(z.wahl(kVornamenM)), QString::fromUtf8(z.wahl(kNachnamen)));
+        f[22] =
+            QStringLiteral("%1 %2").arg(QString::fromUtf8(z.wahl(kVornamenM)), QString::fromUtf8(z.wahl(kNachnamen)));
         f[23] = f[8];
         f[24] = f[9];
-        f[25] = QStringLiteral("%1 %2").arg(QString::fromUtf8(z.wahl(kVornamenW)), QString::fromUtf8(z.wahl(kNachnamen)));
+        f[25] =
+            QStringLiteral("%1 %2").arg(QString::fromUtf8(z.wahl(kVornamenW)), QString::fromUtf8(z.wahl(kNachnamen)));
         f[26] = QStringLiteral("0%1 %2").arg(z.zwischen(2000, 9999)).arg(z.zwischen(10000, 999999));
         f[27] = QString();
         f[28] = z.prozent(40) ? QStringLiteral("Wetter: sonnig, %1 °C").arg(z.zwischen(5, 28)) : QString();
@@ -189,9 +191,8 @@ Cup erzeugeCup(const Generatoreinstellungen &e)
     for (int r = 1; r <= m; ++r) {
         const bool weiblich = z.prozent(45);
         const int jahr = z.zwischen(1940, 2019);
-        const QString geb = z.prozent(e.leereZellenProzent)
-                                ? kKeinDatum
-                                : datumtext(QDate(jahr, z.zwischen(1, 12), z.zwischen(1, 28)));
+        const QString geb =
+            z.prozent(e.leereZellenProzent) ? kKeinDatum : datumtext(QDate(jahr, z.zwischen(1, 12), z.zwischen(1, 28)));
         const int alter = laufjahr - jahr;
         QString gruppe;
         for (int a = agZeilen; a >= 1; --a)
@@ -201,7 +202,10 @@ Cup erzeugeCup(const Generatoreinstellungen &e)
         cup.teil.setCell(1, r, QString::fromUtf8(weiblich ? z.wahl(kVornamenW) : z.wahl(kVornamenM)));
         cup.teil.setCell(2, r, geb);
         cup.teil.setCell(3, r, weiblich ? QStringLiteral("weiblich") : QStringLiteral("männlich"));
-        cup.teil.setCell(4, r, z.prozent(e.leereZellenProzent) ? QString() : vereine[static_cast<size_t>(z.bis(static_cast<int>(vereine.size())))]);
+        cup.teil.setCell(4, r,
+                         z.prozent(e.leereZellenProzent)
+                             ? QString()
+                             : vereine[static_cast<size_t>(z.bis(static_cast<int>(vereine.size())))]);
         cup.teil.setCell(5, r, gruppe);
         cup.teil.setCell(6, r, startnummerText(nummern[static_cast<size_t>(r - 1)]));
         cup.teil.setCell(7, r, cvZeilen > 0 ? cup.cv.cell(0, z.zwischen(1, cvZeilen)) : QString());
@@ -234,7 +238,8 @@ Cup erzeugeCup(const Generatoreinstellungen &e)
                 if (cup.cv.cell(0, v) == variante) {
                     meter = cup.cv.cell(1, v).chopped(1).toInt();
                     const QString zt = cup.cv.cell(2, v);
-                    sekunden = zt.section(QLatin1Char(':'), 0, 0).toInt() * 3600 + zt.mid(zt.indexOf(QLatin1Char(':')) + 1, 2).toInt() * 60;
+                    sekunden = zt.section(QLatin1Char(':'), 0, 0).toInt() * 3600 +
+                               zt.mid(zt.indexOf(QLatin1Char(':')) + 1, 2).toInt() * 60;
                 }
             if (cvZeilen == 0) {
                 const QString fix = cup.laufe.cell(c, 3);

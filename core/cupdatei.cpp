@@ -82,7 +82,10 @@ inline bool randzeichen(char16_t c)
 // Writes fields straight into Windows-1252 bytes, without an intermediate text of the whole file.
 class Schreiber {
 public:
-    explicit Schreiber(qsizetype schaetzung) : m_t(zeichentabelle()) { m_bytes.resize(std::max<qsizetype>(schaetzung, 256)); }
+    explicit Schreiber(qsizetype schaetzung) : m_t(zeichentabelle())
+    {
+        m_bytes.resize(std::max<qsizetype>(schaetzung, 256));
+    }
 
     void feld(QStringView text)
     {
@@ -293,9 +296,10 @@ bool einlesen(Cup &c, QStringView text, QString *fehler)
     c.max = toInt(f[4].toString());
     if (n < 0 || m < 0 || n > kMaxLaufe || (static_cast<qint64>(m) + 1) * (static_cast<qint64>(n) + 8) > kMaxZellen) {
         if (fehler)
-            *fehler = QStringLiteral("Die Datei ist beschädigt: %1 Läufe und %2 Teilnehmer sind keine gültigen Anzahlen.")
-                          .arg(n)
-                          .arg(m);
+            *fehler =
+                QStringLiteral("Die Datei ist beschädigt: %1 Läufe und %2 Teilnehmer sind keine gültigen Anzahlen.")
+                    .arg(n)
+                    .arg(m);
         return false;
     }
     c.laufe.setColCount(n + 1);

@@ -154,15 +154,22 @@ private slots:
     {
         QTest::addColumn<QString>("eingabe");
         QTest::addColumn<QString>("feld");
-        QTest::newRow("plain") << "Weiß" << "Weiß|";
-        QTest::newRow("empty") << "" << "|";
-        QTest::newRow("blanks only") << "   " << "|";
-        QTest::newRow("outer blanks") << "  TSV  Mühlbach " << "TSV  Mühlbach|";
-        QTest::newRow("inner bar") << "A|B" << "AB|";
-        QTest::newRow("bar before blank") << "| a |" << "a|";
+        QTest::newRow("plain") << "Weiß"
+                               << "Weiß|";
+        QTest::newRow("empty") << ""
+                               << "|";
+        QTest::newRow("blanks only") << "   "
+                                     << "|";
+        QTest::newRow("outer blanks") << "  TSV  Mühlbach "
+                                      << "TSV  Mühlbach|";
+        QTest::newRow("inner bar") << "A|B"
+                                   << "AB|";
+        QTest::newRow("bar before blank") << "| a |"
+                                          << "a|";
         QTest::newRow("control characters") << QStringLiteral("\t\x01x y\x1f\r\n") << "x y|";
         QTest::newRow("no-break space stays") << QStringLiteral("\u00a0x\u00a0") << QStringLiteral("\u00a0x\u00a0|");
-        QTest::newRow("only bars") << "|||" << "|";
+        QTest::newRow("only bars") << "|||"
+                                   << "|";
         QTest::newRow("inner line break") << QStringLiteral("a\r\nb\nc") << "a  b c|";
     }
     void clsfDropsBarsAndTrims()
@@ -286,7 +293,8 @@ private slots:
                 for (int r = 0; r < 34; ++r)
                     cup.laufe.setCell(c, r, text());
                 cup.laufe.setCell(c, 1, zufall(2) ? kZeitlauf : kDistanzlauf);
-                cup.laufe.setCell(c, 2, QStringLiteral("%1.0%2.20%3").arg(10 + zufall(18)).arg(1 + zufall(9)).arg(10 + zufall(20)));
+                cup.laufe.setCell(
+                    c, 2, QStringLiteral("%1.0%2.20%3").arg(10 + zufall(18)).arg(1 + zufall(9)).arg(10 + zufall(20)));
             }
             for (int r = 1; r <= m; ++r)
                 for (int c = 0; c < n + 8; ++c)
@@ -335,7 +343,8 @@ private slots:
         QCOMPARE(cup.teil.cell(1, 2), QStringLiteral("Käthe"));
         QCOMPARE(cup.teil.cell(0, 4), QStringLiteral("Zander"));
         // A participant line holds the 8 fixed fields and one result per race.
-        QCOMPARE(zeilen[8], QStringLiteral("Weiß|Jürgen|03.02.1970|männlich|SV Oberzell|M50|012|A-Cup|0:41'12,30\"|12480m|"));
+        QCOMPARE(zeilen[8],
+                 QStringLiteral("Weiß|Jürgen|03.02.1970|männlich|SV Oberzell|M50|012|A-Cup|0:41'12,30\"|12480m|"));
     }
 
     void cellsLoseOuterBlanksAndBarsOnTheWay()
@@ -382,8 +391,10 @@ private slots:
         QString fehler;
         QVERIFY2(ladeAusBytes(cup, bytes, &fehler), qPrintable(fehler));
         QCOMPARE(cup.anzahlLaufe(), 3);
-        const QString veranstalter[3] = {QStringLiteral("Mai früh"), QStringLiteral("Mai spät"), QStringLiteral("Juni")};
-        const QString datum[3] = {QStringLiteral("01.05.2005"), QStringLiteral("01.05.2005"), QStringLiteral("03.06.2005")};
+        const QString veranstalter[3] = {QStringLiteral("Mai früh"), QStringLiteral("Mai spät"),
+                                         QStringLiteral("Juni")};
+        const QString datum[3] = {QStringLiteral("01.05.2005"), QStringLiteral("01.05.2005"),
+                                  QStringLiteral("03.06.2005")};
         for (int c = 1; c <= 3; ++c) {
             QCOMPARE(cup.laufe.cell(c, 0), QString::number(c));
             QCOMPARE(cup.laufe.cell(c, 4), veranstalter[c - 1]);
@@ -510,8 +521,9 @@ private slots:
         QFETCH(int, max);
         Cup cup;
         QString fehler;
-        QVERIFY2(ladeAusBytes(cup, alsDatei({zeile, QStringLiteral("F|M|99|"), QString(), QStringLiteral("1|")}), &fehler),
-                 qPrintable(fehler));
+        QVERIFY2(
+            ladeAusBytes(cup, alsDatei({zeile, QStringLiteral("F|M|99|"), QString(), QStringLiteral("1|")}), &fehler),
+            qPrintable(fehler));
         QCOMPARE(cup.kategorie, kategorie);
         QCOMPARE(cup.min, min);
         QCOMPARE(cup.max, max);
@@ -536,11 +548,13 @@ private slots:
                                      << "'alt' ist kein gültiger Integerwert";
         QTest::newRow("points") << QStringList{"X||0|1|1|0|0|", "F|M|99|", "", "3|drei|1|"}
                                 << "'drei' ist kein gültiger Integerwert";
-        QTest::newRow("negative count") << (QStringList{"X||0|1|1|-2|0|"} + rest)
-                                        << "Die Datei ist beschädigt: -2 Läufe und 0 Teilnehmer sind keine gültigen Anzahlen.";
-        QTest::newRow("absurd count") << (QStringList{"X||0|1|1|0|2000000000|"} + rest)
-                                      << "Die Datei ist beschädigt: 0 Läufe und 2000000000 Teilnehmer sind keine gültigen "
-                                         "Anzahlen.";
+        QTest::newRow("negative count")
+            << (QStringList{"X||0|1|1|-2|0|"} + rest)
+            << "Die Datei ist beschädigt: -2 Läufe und 0 Teilnehmer sind keine gültigen Anzahlen.";
+        QTest::newRow("absurd count")
+            << (QStringList{"X||0|1|1|0|2000000000|"} + rest)
+            << "Die Datei ist beschädigt: 0 Läufe und 2000000000 Teilnehmer sind keine gültigen "
+               "Anzahlen.";
     }
     void badNumberLeavesThePreviousCupUntouched()
     {
@@ -624,7 +638,8 @@ private slots:
         BrechendesGeraet geraet(100);
         QString fehler;
         QVERIFY(!speichern(cup, geraet, &fehler));
-        QVERIFY2(fehler.startsWith(QStringLiteral("Die Cup-Daten konnten nicht geschrieben werden: ")), qPrintable(fehler));
+        QVERIFY2(fehler.startsWith(QStringLiteral("Die Cup-Daten konnten nicht geschrieben werden: ")),
+                 qPrintable(fehler));
         QCOMPARE(geraet.inhalt, ganz.left(100));
     }
 
@@ -684,7 +699,8 @@ private slots:
         QVERIFY(!darstellbar(QChar(u'Ł')));
         // Written as the substitute byte, one per character.
         const QByteArray bytes = speichereInPuffer(cup);
-        QVERIFY(bytes.startsWith(QByteArray("\x1a\xf3" "d\x1a-Cup|")));
+        QVERIFY(bytes.startsWith(QByteArray("\x1a\xf3"
+                                            "d\x1a-Cup|")));
     }
 
     void allWindows1252CharactersSurviveARoundTrip()
