@@ -21,12 +21,8 @@ QString namensfeld(const Tabelle &teil, int r)
 class Gesamtliste {
 public:
     Gesamtliste(Cup &cup, Ausgabe &aus, bool mitMinimum)
-        : m_cup(cup)
-        , m_aus(aus)
-        , m_mitMinimum(mitMinimum)
-        , m_platzSpalte(gesamtPlatzSpalte(cup))
-        , m_teilnahmenSpalte(gesamtTeilnahmenSpalte(cup))
-        , m_punkteSpalte(gesamtPunkteSpalte(cup))
+        : m_cup(cup), m_aus(aus), m_mitMinimum(mitMinimum), m_platzSpalte(gesamtPlatzSpalte(cup)),
+          m_teilnahmenSpalte(gesamtTeilnahmenSpalte(cup)), m_punkteSpalte(gesamtPunkteSpalte(cup))
     {
     }
 

@@ -19,8 +19,7 @@ namespace {
 // (all participants).
 class Platzierungen {
 public:
-    Platzierungen(const Cup &cup, bool vorausberechnen)
-        : m_cup(cup)
+    Platzierungen(const Cup &cup, bool vorausberechnen) : m_cup(cup)
     {
         if (vorausberechnen)
             m_alle = std::make_unique<Laufwertungen>(cup, 1, cup.anzahlLaufe());
@@ -74,8 +73,8 @@ void teilnehmerblock(const Cup &cup, Ausgabe &aus, int r, bool kurz, Platzierung
     qint64 punktesumme = 0;
     for (int k = 1; k <= cup.anzahlLaufe(); ++k) {
         const QString label = laufLabel(cup, k, teil.cell(7, r));
-        const QString anfang = rechtsbuendig(QString::number(k), 3) + QStringLiteral(". Lauf (") + cup.laufe.cell(k, 2) +
-                               QStringLiteral(") über ") + rechtsbuendig(label, 11);
+        const QString anfang = rechtsbuendig(QString::number(k), 3) + QStringLiteral(". Lauf (") +
+                               cup.laufe.cell(k, 2) + QStringLiteral(") über ") + rechtsbuendig(label, 11);
         const QString &eintrag = teil.cell(Cup::ergebnisspalte(k), r);
         if (eintrag.isEmpty()) {
             aus.p(0, Normal, 9, anfang + QStringLiteral(": nicht gemeldet"));

@@ -110,8 +110,7 @@ void gesamt_reset(Cup &cup)
         cup.teil.setColCount(cup.teil.colCount() - 3);
 }
 
-GesamtScope::GesamtScope(Cup &cup, int n)
-    : m_cup(cup)
+GesamtScope::GesamtScope(Cup &cup, int n) : m_cup(cup)
 {
     gesamt_berechnen(cup, n);
 }

@@ -10,7 +10,8 @@ class Cup;
 //   C-3 overall placing ("0"; the standings list numbers it), C-2 participations (non-empty
 //   entries in races 1..n, codes included), C-1 overall points (sum of the best cup.max race
 //   points, 0 with fewer than cup.min scored results), and sorts teil by surname, then by points
-//   (highest first). Races beyond the cup's last race count as absent. If it throws (Konvertierungsfehler), the scratch columns are already removed.
+//   (highest first). Races beyond the cup's last race count as absent. If it throws (Konvertierungsfehler), the scratch
+//   columns are already removed.
 // gesamt_reset removes them again; it does nothing when teil has no scratch columns.
 // Prefer GesamtScope, which resets on every path.
 //

@@ -43,8 +43,8 @@ Zeit leseZeit(const QString &text)
             einheit *= 10;
             ++z.stellen;
         }
-    z.wert = (static_cast<__int128>(stunden) * 3600 + static_cast<__int128>(minuten) * 60 + sekunden) * einheit +
-             bruchwert;
+    z.wert =
+        (static_cast<__int128>(stunden) * 3600 + static_cast<__int128>(minuten) * 60 + sekunden) * einheit + bruchwert;
     return z;
 }
 

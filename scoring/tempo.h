@@ -10,10 +10,7 @@ namespace tlt {
 // Konvertierungsfehler so that every report stops on it the same way.
 class Rechenfehler : public Konvertierungsfehler {
 public:
-    explicit Rechenfehler(const QString &meldung)
-        : Konvertierungsfehler(EigeneMeldung{}, meldung)
-    {
-    }
+    explicit Rechenfehler(const QString &meldung) : Konvertierungsfehler(EigeneMeldung{}, meldung) {}
 };
 
 // Text shown instead of a speed when the race's label is empty or cannot be read.

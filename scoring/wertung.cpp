@@ -125,10 +125,7 @@ Laufwertungen::Art einordnen(const QString &e, int &wert)
 } // namespace
 
 Laufwertungen::Laufwertungen(const Cup &cup, int von, int bis)
-    : m_cup(cup)
-    , m_von(von)
-    , m_bis(std::max(bis, von - 1))
-    , m_zeilen(std::max(cup.teil.rowCount(), 1))
+    : m_cup(cup), m_von(von), m_bis(std::max(bis, von - 1)), m_zeilen(std::max(cup.teil.rowCount(), 1))
 {
     const Tabelle &t = cup.teil;
     const int laeufe = m_bis - m_von + 1;
@@ -218,8 +215,8 @@ void Laufwertungen::platzieren(int k, const std::vector<int> &schluessel)
     size_t anfang = 0;
     while (anfang < zeilen.size()) {
         const quint64 g = zeilen[anfang].wert >> 34;
-        Gruppe &info = m_gruppeninfo[static_cast<size_t>(k - m_von) * static_cast<size_t>(m_gruppen) +
-                                     static_cast<size_t>(g)];
+        Gruppe &info =
+            m_gruppeninfo[static_cast<size_t>(k - m_von) * static_cast<size_t>(m_gruppen) + static_cast<size_t>(g)];
         size_t ende = anfang;
         while (ende < zeilen.size() && zeilen[ende].wert >> 34 == g)
             ++ende;

@@ -68,7 +68,7 @@ private:
     const Cup &m_cup;
     int m_von;
     int m_bis;
-    int m_zeilen; // row count of teil
+    int m_zeilen;              // row count of teil
     std::vector<int> m_gruppe; // group of each row
     int m_gruppen = 0;
     // Per race and row.
@@ -86,11 +86,7 @@ private:
 // The placings of one race (see Laufwertungen).
 class Laufwertung {
 public:
-    Laufwertung(const Cup &cup, int k)
-        : m_lauf(k)
-        , m_w(cup, k, k)
-    {
-    }
+    Laufwertung(const Cup &cup, int k) : m_lauf(k), m_w(cup, k, k) {}
     int lauf() const { return m_lauf; }
     int platz(int r) const { return m_w.platz(m_lauf, r); }
     int punkte(int r) const { return m_w.punkte(m_lauf, r); }

@@ -117,7 +117,8 @@ private slots:
         gesamt_vorschau(cup, aus, 2);
         const QString ist = platzspalte(cup);
         gesamt_reset(cup);
-        QCOMPARE(ist, QStringLiteral("Albers=1 Graf=1 Hahn=0 Jansen=0 Brandt=2 Conrad=2 Dietz=4 Engel=4 Fink=4 Imhof=1"));
+        QCOMPARE(ist,
+                 QStringLiteral("Albers=1 Graf=1 Hahn=0 Jansen=0 Brandt=2 Conrad=2 Dietz=4 Engel=4 Fink=4 Imhof=1"));
         // The table keeps the order by points after the reset.
         QCOMPARE(cup.teil.cell(0, 1), QStringLiteral("Albers"));
     }

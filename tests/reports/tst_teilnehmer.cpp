@@ -70,10 +70,14 @@ private slots:
         QTest::addColumn<int>("fall");
         QTest::addColumn<QString>("name"); // empty: all participants
         QTest::addColumn<QString>("datei");
-        QTest::newRow("einzeln") << 0 << "Albers" << "teilnehmer_einzeln.txt";
-        QTest::newRow("unbekannte Variante") << 0 << "Xaver" << "teilnehmer_unbekannte_variante.txt";
-        QTest::newRow("alle") << 0 << "" << "teilnehmer_alle.txt";
-        QTest::newRow("ohne Varianten") << 1 << "Christ" << "teilnehmer_ohne_varianten.txt";
+        QTest::newRow("einzeln") << 0 << "Albers"
+                                 << "teilnehmer_einzeln.txt";
+        QTest::newRow("unbekannte Variante") << 0 << "Xaver"
+                                             << "teilnehmer_unbekannte_variante.txt";
+        QTest::newRow("alle") << 0 << ""
+                              << "teilnehmer_alle.txt";
+        QTest::newRow("ohne Varianten") << 1 << "Christ"
+                                        << "teilnehmer_ohne_varianten.txt";
     }
 
     void goldenBerichte()

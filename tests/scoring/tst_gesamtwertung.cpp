@@ -151,8 +151,10 @@ private slots:
     {
         QTest::addColumn<QString>("punktezelle");
         QTest::addColumn<QString>("bonus");
-        QTest::newRow("Punkte") << "viel" << "";
-        QTest::newRow("Bonusfaktor") << "20" << "x2";
+        QTest::newRow("Punkte") << "viel"
+                                << "";
+        QTest::newRow("Bonusfaktor") << "20"
+                                     << "x2";
     }
 
     void fehlerEntferntHilfsspalten()

@@ -42,24 +42,38 @@ private slots:
         QTest::addColumn<bool>("erwartet");
         const QString z = kZeitlauf;
         const QString d = kDistanzlauf;
-        QTest::newRow("kuerzere Zeit") << z << "0:46'00,00\"" << "0:45'00,00\"" << true;
-        QTest::newRow("laengere Zeit") << z << "0:45'00,00\"" << "0:46'00,00\"" << false;
+        QTest::newRow("kuerzere Zeit") << z << "0:46'00,00\""
+                                       << "0:45'00,00\"" << true;
+        QTest::newRow("laengere Zeit") << z << "0:45'00,00\""
+                                       << "0:46'00,00\"" << false;
         QTest::newRow("gleiche Zeit") << z << kT31_10 << kT31_10 << false;
-        QTest::newRow("laengere Strecke") << d << "12450m" << "12500m" << true;
-        QTest::newRow("kuerzere Strecke") << d << "12500m" << "12450m" << false;
-        QTest::newRow("anderer Typ zaehlt wie Distanz") << "" << "100m" << "200m" << true;
+        QTest::newRow("laengere Strecke") << d << "12450m"
+                                          << "12500m" << true;
+        QTest::newRow("kuerzere Strecke") << d << "12500m"
+                                          << "12450m" << false;
+        QTest::newRow("anderer Typ zaehlt wie Distanz") << ""
+                                                        << "100m"
+                                                        << "200m" << true;
         QTest::newRow("Zeit vor Code") << z << "n.a." << kT32 << true;
         QTest::newRow("Code nach Zeit") << z << kT32 << "d." << false;
-        QTest::newRow("Codes alphabetisch") << z << "v." << "d." << true;
-        QTest::newRow("Codes ohne Gross/Klein") << z << "o.L." << "O.l." << false;
-        QTest::newRow("Code vor leer") << z << "" << "n.a." << true;
-        QTest::newRow("leer nie besser") << z << "n.a." << "" << false;
-        QTest::newRow("leer gegen leer") << z << "" << "" << false;
+        QTest::newRow("Codes alphabetisch") << z << "v."
+                                            << "d." << true;
+        QTest::newRow("Codes ohne Gross/Klein") << z << "o.L."
+                                                << "O.l." << false;
+        QTest::newRow("Code vor leer") << z << ""
+                                       << "n.a." << true;
+        QTest::newRow("leer nie besser") << z << "n.a."
+                                         << "" << false;
+        QTest::newRow("leer gegen leer") << z << ""
+                                         << "" << false;
         // Only a-z are folded: "ä" (0xE4) sorts after "Z" and is not equal to "Ä" (0xC4).
-        QTest::newRow("Umlaut nach Z") << z << "äx" << "Zx" << true;
-        QTest::newRow("Umlaut ungefaltet") << z << "äx" << "Äx" << true;
+        QTest::newRow("Umlaut nach Z") << z << "äx"
+                                       << "Zx" << true;
+        QTest::newRow("Umlaut ungefaltet") << z << "äx"
+                                           << "Äx" << true;
         // "€" is 0x80 in Windows-1252, below "ä" (0xE4), although its Unicode value is higher.
-        QTest::newRow("Euro nach Windows-1252") << z << "äx" << "€x" << true;
+        QTest::newRow("Euro nach Windows-1252") << z << "äx"
+                                                << "€x" << true;
     }
 
     void besserVergleichtEintraege()
@@ -120,11 +134,16 @@ private slots:
         QTest::addColumn<QString>("faktor");
         QTest::addColumn<QString>("summand");
         QTest::addColumn<int>("erwartet");
-        QTest::newRow("Platz 1 ohne Bonus") << 0 << "" << "" << 20;
-        QTest::newRow("Platz 3, Faktor 2, Summand 3") << 2 << "2" << "3" << 39;
-        QTest::newRow("Platz 21 ohne Tabellenpunkte") << 20 << "" << "" << 0;
-        QTest::newRow("Platz 21, Summand 5") << 20 << "" << "5" << 5;
-        QTest::newRow("Platz 20, Faktor 5") << 19 << "5" << "0" << 5;
+        QTest::newRow("Platz 1 ohne Bonus") << 0 << ""
+                                            << "" << 20;
+        QTest::newRow("Platz 3, Faktor 2, Summand 3") << 2 << "2"
+                                                      << "3" << 39;
+        QTest::newRow("Platz 21 ohne Tabellenpunkte") << 20 << ""
+                                                      << "" << 0;
+        QTest::newRow("Platz 21, Summand 5") << 20 << ""
+                                             << "5" << 5;
+        QTest::newRow("Platz 20, Faktor 5") << 19 << "5"
+                                            << "0" << 5;
     }
 
     void laufpunkteMitBonus()
@@ -151,9 +170,15 @@ private slots:
         QTest::addColumn<QString>("punkte");
         QTest::addColumn<QString>("faktor");
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("Bonusfaktor") << 1 << "20" << "x" << "'x' ist kein gültiger Integerwert";
-        QTest::newRow("Punktezelle") << 1 << "zwanzig" << "" << "'zwanzig' ist kein gültiger Integerwert";
-        QTest::newRow("Punktezelle ungenutzt") << 2 << "zwanzig" << "" << "";
+        QTest::newRow("Bonusfaktor") << 1 << "20"
+                                     << "x"
+                                     << "'x' ist kein gültiger Integerwert";
+        QTest::newRow("Punktezelle") << 1 << "zwanzig"
+                                     << ""
+                                     << "'zwanzig' ist kein gültiger Integerwert";
+        QTest::newRow("Punktezelle ungenutzt") << 2 << "zwanzig"
+                                               << ""
+                                               << "";
     }
 
     void unlesbareZellenMelden()
@@ -233,8 +258,8 @@ private slots:
         const QString schnell = alles([&](int k, int r) { return lw[static_cast<size_t>(k)]->platz(r); },
                                       [&](int k, int r) { return lw[static_cast<size_t>(k)]->punkte(r); }, cup);
         const Laufwertungen alle(cup, 1, cup.anzahlLaufe());
-        const QString zusammen = alles([&](int k, int r) { return alle.platz(k, r); },
-                                       [&](int k, int r) { return alle.punkte(k, r); }, cup);
+        const QString zusammen =
+            alles([&](int k, int r) { return alle.platz(k, r); }, [&](int k, int r) { return alle.punkte(k, r); }, cup);
         QCOMPARE(einzeln, erwartet);
         QCOMPARE(schnell, erwartet);
         QCOMPARE(zusammen, erwartet);

@@ -91,8 +91,7 @@ int platzierung(const Cup &cup, int k, int r)
     for (int i = 1; i < t.rowCount(); ++i) {
         if (i == r)
             continue;
-        const bool gruppe =
-            t.cell(5, i) == t.cell(5, r) && (cup.cv.rowCount() <= 1 || t.cell(7, i) == t.cell(7, r));
+        const bool gruppe = t.cell(5, i) == t.cell(5, r) && (cup.cv.rowCount() <= 1 || t.cell(7, i) == t.cell(7, r));
         if (gruppe && gewertet(t.cell(7 + k, i)) && besser(cup, k, x, t.cell(7 + k, i)))
             ++platz;
     }
@@ -172,7 +171,8 @@ int teilnehmerAnlegen(Cup &cup, const QString &name, const QString &vorname, con
     t.setCell(0, r, name);
     t.setCell(1, r, vorname);
     t.setCell(2, r, geburtsdatum);
-    t.setCell(3, r, altersgruppe.startsWith(QLatin1Char('M')) ? QStringLiteral("männlich") : QStringLiteral("weiblich"));
+    t.setCell(3, r,
+              altersgruppe.startsWith(QLatin1Char('M')) ? QStringLiteral("männlich") : QStringLiteral("weiblich"));
     t.setCell(4, r, verein);
     t.setCell(5, r, altersgruppe);
     t.setCell(6, r, QStringLiteral("%1").arg(r, 3, 10, QLatin1Char('0')));
@@ -220,7 +220,8 @@ Cup zufallsCup(const Zufall &z)
                 erg << QStringLiteral("99999:99'99,99\"");
             } else if (zeit) {
                 // Few distinct times, so that ties occur often.
-                erg << QStringLiteral("0:%1'%2,00\"").arg(30 + g.bounded(4), 2, 10, QLatin1Char('0'))
+                erg << QStringLiteral("0:%1'%2,00\"")
+                           .arg(30 + g.bounded(4), 2, 10, QLatin1Char('0'))
                            .arg(g.bounded(3) * 20, 2, 10, QLatin1Char('0'));
             } else {
                 erg << QStringLiteral("%1m").arg(9000 + 250 * g.bounded(6));

@@ -22,7 +22,7 @@ struct Zufall {
     int teilnehmer = 60;
     int laufe = 4;
     bool cupvarianten = true;
-    bool ohneZiffern = false;   // some entries that are neither codes nor hold digits ("abc")
+    bool ohneZiffern = false;    // some entries that are neither codes nor hold digits ("abc")
     bool zuGrosseZahlen = false; // a few entries whose digits exceed 32 bits
     bool bonus = true;
 };
