@@ -103,21 +103,24 @@ bool pdfSchreiben(Ausgabe &aus, const QString &pfad, QString *fehler)
     QSaveFile datei(pfad);
     // Unbuffered, so that a short write shows at the write and not silently at commit().
     if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht angelegt werden: %2").arg(pfad, datei.errorString());
+        *fehler =
+            QStringLiteral("Die PDF-Datei \"%1\" konnte nicht angelegt werden: %2").arg(pfad, datei.errorString());
         return false;
     }
     qint64 geschrieben = 0;
     while (geschrieben < daten.size()) {
         const qint64 n = datei.write(daten.constData() + geschrieben, daten.size() - geschrieben);
         if (n <= 0) {
-            *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht geschrieben werden: %2").arg(pfad, datei.errorString());
+            *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht geschrieben werden: %2")
+                          .arg(pfad, datei.errorString());
             datei.cancelWriting();
             return false;
         }
         geschrieben += n;
     }
     if (!datei.commit()) {
-        *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht gespeichert werden: %2").arg(pfad, datei.errorString());
+        *fehler =
+            QStringLiteral("Die PDF-Datei \"%1\" konnte nicht gespeichert werden: %2").arg(pfad, datei.errorString());
         return false;
     }
     return true;
@@ -214,18 +217,18 @@ Bericht laufbericht(std::function<void(Cup &, Ausgabe &, int)> f)
                    [f](Cup &cup, Ausgabe &aus, const QStringList &a) { f(cup, aus, a.at(0).trimmed().toInt()); }};
 }
 
-const Registrierung laufergebnis{Befehl{
-    QStringLiteral("laufergebnis"), QStringLiteral("tlt laufergebnis CUP.tl3 LAUF ") + kZiele,
-    QStringLiteral("Ergebnisliste eines Laufes nach Cupvariante und Altersgruppe"),
-    [](const QStringList &args, Umgebung &u) {
-        return ausfuehren(QStringLiteral("laufergebnis"), laufbericht(ausgabe_laufergebnis), args, u);
-    }}};
+const Registrierung laufergebnis{
+    Befehl{QStringLiteral("laufergebnis"), QStringLiteral("tlt laufergebnis CUP.tl3 LAUF ") + kZiele,
+           QStringLiteral("Ergebnisliste eines Laufes nach Cupvariante und Altersgruppe"),
+           [](const QStringList &args, Umgebung &u) {
+               return ausfuehren(QStringLiteral("laufergebnis"), laufbericht(ausgabe_laufergebnis), args, u);
+           }}};
 
-const Registrierung gesamt{Befehl{
-    QStringLiteral("gesamt"), QStringLiteral("tlt gesamt CUP.tl3 LAUF ") + kZiele,
-    QStringLiteral("Gesamtwertung nach diesem Lauf"), [](const QStringList &args, Umgebung &u) {
-        return ausfuehren(QStringLiteral("gesamt"), laufbericht(ausgabe_gesamt), args, u);
-    }}};
+const Registrierung gesamt{Befehl{QStringLiteral("gesamt"), QStringLiteral("tlt gesamt CUP.tl3 LAUF ") + kZiele,
+                                  QStringLiteral("Gesamtwertung nach diesem Lauf"),
+                                  [](const QStringList &args, Umgebung &u) {
+                                      return ausfuehren(QStringLiteral("gesamt"), laufbericht(ausgabe_gesamt), args, u);
+                                  }}};
 
 const Registrierung teilnehmer{Befehl{
     QStringLiteral("teilnehmer"), QStringLiteral("tlt teilnehmer CUP.tl3 STARTNUMMER ") + kZiele,
@@ -242,32 +245,32 @@ const Registrierung teilnehmer{Befehl{
         return ausfuehren(QStringLiteral("teilnehmer"), b, args, u);
     }}};
 
-const Registrierung teilnehmerAlle{Befehl{
-    QStringLiteral("teilnehmer-alle"), QStringLiteral("tlt teilnehmer-alle CUP.tl3 ") + kZiele,
-    QStringLiteral("Statistik aller Teilnehmer"), [](const QStringList &args, Umgebung &u) {
-        Bericht b{0, {}, [](Cup &cup, Ausgabe &aus, const QStringList &) { ausgabe_teilnehmeralle(cup, aus); }};
-        return ausfuehren(QStringLiteral("teilnehmer-alle"), b, args, u);
-    }}};
+const Registrierung teilnehmerAlle{
+    Befehl{QStringLiteral("teilnehmer-alle"), QStringLiteral("tlt teilnehmer-alle CUP.tl3 ") + kZiele,
+           QStringLiteral("Statistik aller Teilnehmer"), [](const QStringList &args, Umgebung &u) {
+               Bericht b{0, {}, [](Cup &cup, Ausgabe &aus, const QStringList &) { ausgabe_teilnehmeralle(cup, aus); }};
+               return ausfuehren(QStringLiteral("teilnehmer-alle"), b, args, u);
+           }}};
 
-const Registrierung dlv{Befehl{
-    QStringLiteral("dlv"), QStringLiteral("tlt dlv CUP.tl3 LAUF [--version 1|2] ") + kZiele,
-    QStringLiteral("DLV-Veranstaltungsbericht eines Laufes (Version 1 oder 2, ohne Angabe 1)"),
-    [](QStringList args, Umgebung &u) {
-        QString version = QStringLiteral("1");
-        if (!nimmOption(args, QStringLiteral("--version"), &version) ||
-            (version != QLatin1String("1") && version != QLatin1String("2"))) {
-            u.err << "--version erwartet 1 oder 2.\n";
-            return aufruffehler(u, QStringLiteral("dlv"));
-        }
-        const bool zwei = version == QLatin1String("2");
-        return ausfuehren(QStringLiteral("dlv"), laufbericht([zwei](Cup &cup, Ausgabe &aus, int k) {
-                              if (zwei)
-                                  ausgabe_dlv_2(cup, aus, k);
-                              else
-                                  ausgabe_dlv(cup, aus, k);
-                          }),
-                          args, u);
-    }}};
+const Registrierung dlv{
+    Befehl{QStringLiteral("dlv"), QStringLiteral("tlt dlv CUP.tl3 LAUF [--version 1|2] ") + kZiele,
+           QStringLiteral("DLV-Veranstaltungsbericht eines Laufes (Version 1 oder 2, ohne Angabe 1)"),
+           [](QStringList args, Umgebung &u) {
+               QString version = QStringLiteral("1");
+               if (!nimmOption(args, QStringLiteral("--version"), &version) ||
+                   (version != QLatin1String("1") && version != QLatin1String("2"))) {
+                   u.err << "--version erwartet 1 oder 2.\n";
+                   return aufruffehler(u, QStringLiteral("dlv"));
+               }
+               const bool zwei = version == QLatin1String("2");
+               return ausfuehren(QStringLiteral("dlv"), laufbericht([zwei](Cup &cup, Ausgabe &aus, int k) {
+                                     if (zwei)
+                                         ausgabe_dlv_2(cup, aus, k);
+                                     else
+                                         ausgabe_dlv(cup, aus, k);
+                                 }),
+                                 args, u);
+           }}};
 
 } // namespace
 

@@ -4,9 +4,9 @@
 #include "core/version.h"
 #include "reports/ausgabe.h"
 
-#include <QStringList>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringList>
 
 namespace tlt {
 
@@ -116,11 +116,12 @@ QString htmlStil(int stil)
     };
     if (blau)
         l << QStringLiteral("    border: #006699;");
-    l << QStringLiteral("    background-color: #FFFFFF;") << QStringLiteral("    font-family: \"Courier New\", Courier, mono;")
-      << QStringLiteral("    font-size:14px;") << QStringLiteral("}") << QStringLiteral(".t9 {")
-      << QStringLiteral("    font-size: 100%") << QStringLiteral("}") << QStringLiteral(".t10 {")
-      << QStringLiteral("    font-size: 110%") << QStringLiteral("}") << QStringLiteral(".t12 {")
-      << QStringLiteral("    font-size: 130%") << QStringLiteral("}") << QStringLiteral(".t14 {")
+    l << QStringLiteral("    background-color: #FFFFFF;")
+      << QStringLiteral("    font-family: \"Courier New\", Courier, mono;") << QStringLiteral("    font-size:14px;")
+      << QStringLiteral("}") << QStringLiteral(".t9 {") << QStringLiteral("    font-size: 100%") << QStringLiteral("}")
+      << QStringLiteral(".t10 {") << QStringLiteral("    font-size: 110%") << QStringLiteral("}")
+      << QStringLiteral(".t12 {") << QStringLiteral("    font-size: 130%") << QStringLiteral("}")
+      << QStringLiteral(".t14 {")
       << (blau ? QStringLiteral("    font-size: 200%") : QStringLiteral("    font-size: 150%")) << QStringLiteral("}")
       << QStringLiteral("-->") << QStringLiteral("</style>");
     return l.join(kUmbruch);
@@ -136,8 +137,8 @@ QByteArray htmlSeite(const Ausgabe &aus, const Cup &cup)
         QStringLiteral("<head>"),
         QStringLiteral("<title>") + titel + QStringLiteral(" - Ergebnisse</title>"),
         QStringLiteral("<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\">"),
-        QStringLiteral("<meta name=\"Generator\" content=\"") + attribut(kProgrammname + QLatin1Char(' ') + kWebadresse + kVersion) +
-            QStringLiteral("\">"),
+        QStringLiteral("<meta name=\"Generator\" content=\"") +
+            attribut(kProgrammname + QLatin1Char(' ') + kWebadresse + kVersion) + QStringLiteral("\">"),
         QStringLiteral("<meta name=\"Publisher\" content=\"") + attribut(cup.veranstalter) + QStringLiteral("\">"),
         QStringLiteral("<meta name=\"Copyright\" content=\"") + attribut(kHerstellerhinweis) + QStringLiteral("\">"),
         QStringLiteral("<meta name=\"Robots\" content=\"INDEX,FOLLOW\">"),
@@ -189,7 +190,8 @@ bool schreibeHtml(const Ausgabe &aus, const Cup &cup, QIODevice &geraet, QString
         const qint64 n = geraet.write(daten.constData() + geschrieben, daten.size() - geschrieben);
         if (n <= 0) {
             if (fehler)
-                *fehler = QStringLiteral("Die HTML-Datei konnte nicht geschrieben werden: %1").arg(geraet.errorString());
+                *fehler =
+                    QStringLiteral("Die HTML-Datei konnte nicht geschrieben werden: %1").arg(geraet.errorString());
             return false;
         }
         geschrieben += n;

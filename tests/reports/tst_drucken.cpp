@@ -51,10 +51,14 @@ protected:
         case PdmDpiX:
         case PdmDpiY:
         case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY: return m_dpi;
-        case PdmWidth: return m_breite;
-        case PdmHeight: return m_hoehe;
-        default: return QPdfWriter::metric(m);
+        case PdmPhysicalDpiY:
+            return m_dpi;
+        case PdmWidth:
+            return m_breite;
+        case PdmHeight:
+            return m_hoehe;
+        default:
+            return QPdfWriter::metric(m);
         }
     }
 
@@ -168,8 +172,8 @@ private slots:
                 QCOMPARE(plaetze[i].seite, plaetze[i - 1].seite + 1);
                 QCOMPARE(plaetze[i].y, r.top());
                 // The line moved on only because it did not fit.
-                QVERIFY(plaetze[i - 1].y + hoehe + QFontMetrics(druckschrift(aus.zeile(static_cast<int>(i)), &g), &g)
-                                                      .lineSpacing() >
+                QVERIFY(plaetze[i - 1].y + hoehe +
+                            QFontMetrics(druckschrift(aus.zeile(static_cast<int>(i)), &g), &g).lineSpacing() >
                         r.top() + r.height());
             }
             QVERIFY(plaetze[i].y + hoehe <= r.top() + r.height() + hoehe);

@@ -94,27 +94,38 @@ private slots:
     {
         QTest::addColumn<QString>("zeile");
         QTest::addColumn<QString>("html");
-        QTest::newRow("umlauts") << "Läufe Öl Ärger Übung süß ö" << "L&auml;ufe &Ouml;l &Auml;rger &Uuml;bung s&uuml;&szlig; &ouml;";
-        QTest::newRow("less than") << "SG <Süd>" << "SG &lt;S&uuml;d&gt;";
-        QTest::newRow("ampersand first") << "A & B" << "A &amp; B";
-        QTest::newRow("typed entity shows as typed") << "&uuml;&lt;" << "&amp;uuml;&amp;lt;";
-        QTest::newRow("two spaces") << "a  b" << "a&nbsp;&nbsp;b";
-        QTest::newRow("three spaces") << "a   b" << "a&nbsp;&nbsp; b";
-        QTest::newRow("four spaces") << "a    b" << "a&nbsp;&nbsp;&nbsp;&nbsp;b";
-        QTest::newRow("single space stays") << "a b" << "a b";
-        QTest::newRow("blank line") << " " << " ";
+        QTest::newRow("umlauts") << "Läufe Öl Ärger Übung süß ö"
+                                 << "L&auml;ufe &Ouml;l &Auml;rger &Uuml;bung s&uuml;&szlig; &ouml;";
+        QTest::newRow("less than") << "SG <Süd>"
+                                   << "SG &lt;S&uuml;d&gt;";
+        QTest::newRow("ampersand first") << "A & B"
+                                         << "A &amp; B";
+        QTest::newRow("typed entity shows as typed") << "&uuml;&lt;"
+                                                     << "&amp;uuml;&amp;lt;";
+        QTest::newRow("two spaces") << "a  b"
+                                    << "a&nbsp;&nbsp;b";
+        QTest::newRow("three spaces") << "a   b"
+                                      << "a&nbsp;&nbsp; b";
+        QTest::newRow("four spaces") << "a    b"
+                                     << "a&nbsp;&nbsp;&nbsp;&nbsp;b";
+        QTest::newRow("single space stays") << "a b"
+                                            << "a b";
+        QTest::newRow("blank line") << " "
+                                    << " ";
         QTest::newRow("dash line") << QString(82, '-') << QString(78, '-') + kOben;
         QTest::newRow("two dash runs") << QString(164, '-') << QString(78, '-') + kOben + QString(78, '-') + kOben;
         QTest::newRow("shorter dash run") << QString(81, '-') << QString(81, '-');
         QTest::newRow("double line has no link") << QString(82, '=') << QString(82, '=');
         QTest::newRow("web address") << "siehe " + kWebadresse
-                                     << "siehe <a href=\"" + kWebadresse + "\" target=\"_blank\">" + kWebadresse + "</a>";
+                                     << "siehe <a href=\"" + kWebadresse + "\" target=\"_blank\">" + kWebadresse +
+                                            "</a>";
         QTest::newRow("foot line") << QString(24, ' ') + kWebadresse
                                    << QString("&nbsp;&nbsp;").repeated(12) + "<a href=\"" + kWebadresse +
                                           "\" target=\"_blank\">" + kWebadresse + "</a>";
         QTest::newRow("control character shows as replacement")
             << QString("a") + QChar(0x01) + QChar(0x85) + "b" << QString("a") + QChar(0xFFFD) + QChar(0xFFFD) + "b";
-        QTest::newRow("other characters unchanged") << "é € „x“" << "é € „x“";
+        QTest::newRow("other characters unchanged") << "é € „x“"
+                                                    << "é € „x“";
     }
 
     void escapes()
@@ -172,7 +183,8 @@ private slots:
         QVERIFY(s.contains("<td valign=\"top\"><span class=\"t14\"><b>LG Musterstadt &amp; S&ouml;hne &lt;e.V.&gt; "
                            "\"S&uuml;d\"</b></span><br>\r\n"));
         QVERIFY(s.contains("<title>Musterst&auml;dter L&auml;ufercup 2026 - Ergebnisse</title>\r\n"));
-        QVERIFY(s.contains("<meta name=\"Publisher\" content=\"LG Musterstadt &amp; Söhne &lt;e.V.&gt; &quot;Süd&quot;\">"));
+        QVERIFY(s.contains(
+            "<meta name=\"Publisher\" content=\"LG Musterstadt &amp; Söhne &lt;e.V.&gt; &quot;Süd&quot;\">"));
         QVERIFY(s.contains("<meta name=\"Generator\" content=\"Tempolauftabellator " + kWebadresse + kVersion + "\">"));
         QVERIFY(s.contains("<meta name=\"Copyright\" content=\"" + kHerstellerhinweis + "\">"));
         QVERIFY(s.contains("charset=UTF-8"));
@@ -235,13 +247,26 @@ private slots:
         cup.htmlstil = stil;
         Ausgabe aus;
         switch (bericht) {
-        case 0: ausgabe_laufergebnis(cup, aus, 1); break;
-        case 1: ausgabe_gesamt(cup, aus, 2); break;
-        case 2: ausgabe_teilnehmer(cup, aus, 1); break;
-        case 3: ausgabe_teilnehmeralle(cup, aus); break;
-        case 4: ausgabe_dlv(cup, aus, 1); break;
-        case 5: ausgabe_dlv_2(cup, aus, 2); break;
-        default: break;
+        case 0:
+            ausgabe_laufergebnis(cup, aus, 1);
+            break;
+        case 1:
+            ausgabe_gesamt(cup, aus, 2);
+            break;
+        case 2:
+            ausgabe_teilnehmer(cup, aus, 1);
+            break;
+        case 3:
+            ausgabe_teilnehmeralle(cup, aus);
+            break;
+        case 4:
+            ausgabe_dlv(cup, aus, 1);
+            break;
+        case 5:
+            ausgabe_dlv_2(cup, aus, 2);
+            break;
+        default:
+            break;
         }
         const QString fehler = validieren(htmlSeite(aus, cup));
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler));

@@ -98,7 +98,8 @@ Cup zufallsCup(unsigned seed, int teilnehmer, int laufe, bool varianten)
         for (int c = 0; c < 3; ++c)
             cup.ag.setCell(c, i + 1, QString::fromLatin1(ag[i][c]));
     for (int c = 1; c <= laufe; ++c)
-        laufAnhaengen(cup, c % 2 ? kZeitlauf : kDistanzlauf, QStringLiteral("%1.05.2026").arg(c, 2, 10, QLatin1Char('0')),
+        laufAnhaengen(cup, c % 2 ? kZeitlauf : kDistanzlauf,
+                      QStringLiteral("%1.05.2026").arg(c, 2, 10, QLatin1Char('0')),
                       varianten ? QStringLiteral("ja") : QStringLiteral("10000m"));
     static const QStringList codes{"n.a.", "v.", "d.", "o.L."};
     static const QStringList cups{"A-Cup", "B-Cup", "C-Cup"};
@@ -113,19 +114,20 @@ Cup zufallsCup(unsigned seed, int teilnehmer, int laufe, bool varianten)
             else if (wurf < 32)
                 e << codes.at(static_cast<int>(zufall.bounded(4)));
             else if (c % 2) // few different times, so ties are common
-                e << QStringLiteral("0:%1'%2,00\"").arg(30 + zufall.bounded(8)).arg(zufall.bounded(3) * 20, 2, 10,
-                                                                                    QLatin1Char('0'));
+                e << QStringLiteral("0:%1'%2,00\"")
+                         .arg(30 + zufall.bounded(8))
+                         .arg(zufall.bounded(3) * 20, 2, 10, QLatin1Char('0'));
             else
                 e << QStringLiteral("%1m").arg(9000 + zufall.bounded(10) * 100);
         }
-        teilnehmerAnhaengen(cup,
-                            {QStringLiteral("N%1").arg(zufall.bounded(1000), 4, 10, QLatin1Char('0')) + QString::number(i),
-                             QStringLiteral("V%1").arg(i), QStringLiteral("01.01.19%1").arg(50 + zufall.bounded(50)),
-                             frau ? QStringLiteral("weiblich") : QStringLiteral("männlich"),
-                             QStringLiteral("Verein %1").arg(zufall.bounded(5)),
-                             cup.ag.cell(frau ? 0 : 1, gruppe + 1),
-                             varianten ? cups.at(static_cast<int>(zufall.bounded(3))) : QString()},
-                            e);
+        teilnehmerAnhaengen(
+            cup,
+            {QStringLiteral("N%1").arg(zufall.bounded(1000), 4, 10, QLatin1Char('0')) + QString::number(i),
+             QStringLiteral("V%1").arg(i), QStringLiteral("01.01.19%1").arg(50 + zufall.bounded(50)),
+             frau ? QStringLiteral("weiblich") : QStringLiteral("männlich"),
+             QStringLiteral("Verein %1").arg(zufall.bounded(5)), cup.ag.cell(frau ? 0 : 1, gruppe + 1),
+             varianten ? cups.at(static_cast<int>(zufall.bounded(3))) : QString()},
+            e);
     }
     return cup;
 }
