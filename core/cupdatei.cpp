@@ -202,17 +202,22 @@ QByteArray dateibytes(const Cup &cup)
 
 bool schreiben(QIODevice &geraet, const QByteArray &bytes, QString *fehler)
 {
-    const qint64 geschrieben = geraet.write(bytes);
+    // A device may take only part of the data without calling it an error; writing the rest again
+    // either completes the file or brings out the system's reason.
+    qint64 geschrieben = 0;
+    while (geschrieben < bytes.size()) {
+        const qint64 n = geraet.write(bytes.constData() + geschrieben, bytes.size() - geschrieben);
+        if (n <= 0)
+            break;
+        geschrieben += n;
+    }
     if (geschrieben == bytes.size())
         return true;
     if (fehler) {
-        QString grund = geraet.errorString();
-        if (geschrieben >= 0 || grund.isEmpty() || grund == QLatin1String("Unknown error"))
-            grund = QStringLiteral("Es wurden nur %1 von %2 Bytes geschrieben (%3)")
-                        .arg(std::max<qint64>(geschrieben, 0))
-                        .arg(bytes.size())
-                        .arg(geraet.errorString());
-        *fehler = grund;
+        const QString system = geraet.errorString();
+        const bool mitGrund = !system.isEmpty() && system != QLatin1String("Unknown error");
+        *fehler = QStringLiteral("Es wurden nur %1 von %2 Bytes geschrieben").arg(geschrieben).arg(bytes.size()) +
+                  (mitGrund ? QStringLiteral(" (%1)").arg(system) : QString());
     }
     return false;
 }

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -638,8 +639,10 @@ private slots:
         BrechendesGeraet geraet(100);
         QString fehler;
         QVERIFY(!speichern(cup, geraet, &fehler));
-        QVERIFY2(fehler.startsWith(QStringLiteral("Die Cup-Daten konnten nicht geschrieben werden: ")),
-                 qPrintable(fehler));
+        QCOMPARE(fehler,
+                 QStringLiteral("Die Cup-Daten konnten nicht geschrieben werden: Es wurden nur 100 von %1 Bytes "
+                                "geschrieben (Kein Platz mehr auf dem Gerät)")
+                     .arg(ganz.size()));
         QCOMPARE(geraet.inhalt, ganz.left(100));
     }
 
@@ -674,7 +677,10 @@ private slots:
         std::signal(SIGXFSZ, alterHandler);
 
         QVERIFY(!ok);
-        QVERIFY2(fehler.contains(QStringLiteral("konnte nicht gespeichert werden: ")), qPrintable(fehler));
+        // How far the write came, and the system's reason.
+        QVERIFY2(fehler.contains(QRegularExpression(QStringLiteral(
+                     "konnte nicht gespeichert werden: Es wurden nur \\d+ von \\d+ Bytes geschrieben \\(.+\\)$"))),
+                 qPrintable(fehler));
         QVERIFY(gross.geaendert);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), vorher);
