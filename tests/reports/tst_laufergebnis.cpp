@@ -50,6 +50,16 @@ private slots:
         QCOMPARE(aus.zeile(3), (Ausgabezeile{"Ergebnisse vom 01.05.2026", 0, Fett, 12}));
         QCOMPARE(aus.zeile(4), (Ausgabezeile{"Lauf 1 - Zeitlauf (fixe Distanz)", 0, Fett, 12}));
         QCOMPARE(aus.zeile(aus.anzahl() - 3).text, QString("Statistik erstellt am : 08.12.2026 um 14:30:05."));
+        // Age-group headings are body lines: regular, size 9.
+        int koepfe = 0;
+        for (const auto &z : aus.zeilen()) {
+            if (z.text.startsWith("Altergruppe ")) {
+                QCOMPARE(z.stil, int(Normal));
+                QCOMPARE(z.groesse, 9);
+                ++koepfe;
+            }
+        }
+        QCOMPARE(koepfe, 4);
     }
 
     // Equal results: the first shows the placing, the next ones a blank field, then the count goes on.
