@@ -1,5 +1,6 @@
 #include "core/pruefungen.h"
 
+#include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <vector>
@@ -9,48 +10,38 @@ namespace tlt {
 namespace {
 
 // Sort weight of every UTF-16 code unit: its Windows-1252 byte (a-z folded to A-Z when asked),
-// characters outside the code page after all of them by their Unicode value, and surrogates
-// (characters beyond U+FFFF) behind the whole BMP so that those keep their code point order too.
+// characters outside the code page after all of them.
 struct Gewichte {
     std::vector<quint32> gross; // a-z folded to A-Z
     std::vector<quint32> genau; // plain code
 
     Gewichte() : gross(0x10000), genau(0x10000)
     {
-        // One encoder run over every non-surrogate BMP character; the code page is single-byte,
-        // so byte i belongs to character i. Unencodable characters come out as 0x1A.
-        QString alle;
-        alle.reserve(0x10000 - 0x800);
-        for (int u = 0; u < 0x10000; ++u)
-            if (u < 0xD800 || u > 0xDFFF)
-                alle.append(QChar(static_cast<char16_t>(u)));
-        QStringEncoder enc("windows-1252");
-        QByteArray bytes = enc(alle);
-        const bool einzeln = bytes.size() != alle.size();
-
-        int k = 0;
-        for (int u = 0; u < 0x10000; ++u) {
-            quint32 w;
-            if (u >= 0xD800 && u <= 0xDFFF) {
-                w = 256u + 0x10000u + static_cast<quint32>(u - 0xD800);
-            } else {
-                int b;
-                if (!einzeln) {
-                    b = static_cast<unsigned char>(bytes[k]);
-                } else {
-                    // Fallback when the encoder did not map one byte per character.
-                    QStringEncoder e1("windows-1252");
-                    const QByteArray ein = e1(QString(QChar(static_cast<char16_t>(u))));
-                    b = (ein.size() == 1 && !e1.hasError()) ? static_cast<unsigned char>(ein[0]) : 0x1A;
-                }
-                ++k;
-                if (b == 0x1A && u != 0x1A)
-                    w = 256u + static_cast<quint32>(u);
-                else
-                    w = static_cast<quint32>(b);
+        // Characters outside the code page go behind all 256 codes, by Unicode value; surrogates
+        // (characters beyond U+FFFF) behind the whole BMP, so those keep their code point order too.
+        for (quint32 u = 0; u < 0x10000; ++u)
+            genau[u] = (u >= 0xD800 && u <= 0xDFFF) ? 256u + 0x10000u + (u - 0xD800) : 256u + u;
+        // The code page's characters: each byte decoded, and kept only when the encoder maps the
+        // character back to that byte. Encoding all 65,536 characters one by one gives the same
+        // table (the encoder knows exactly these 256) but takes far longer; a single bulk run does
+        // not work because some characters encode to nothing.
+        QByteArray bytes(256, Qt::Uninitialized);
+        for (int b = 0; b < 256; ++b)
+            bytes[b] = static_cast<char>(b);
+        QStringDecoder dec("windows-1252");
+        const QString zeichen = dec(bytes);
+        if (zeichen.size() == 256) {
+            for (int b = 0; b < 256; ++b) {
+                const QChar c = zeichen[b];
+                QStringEncoder enc("windows-1252");
+                const QByteArray zurueck = enc(QString(c));
+                if (!enc.hasError() && zurueck.size() == 1 && static_cast<unsigned char>(zurueck[0]) == b)
+                    genau[c.unicode()] = static_cast<quint32>(b);
             }
-            genau[static_cast<size_t>(u)] = w;
-            gross[static_cast<size_t>(u)] = (w >= 'a' && w <= 'z') ? w - ('a' - 'A') : w;
+        }
+        for (size_t u = 0; u < 0x10000; ++u) {
+            const quint32 w = genau[u];
+            gross[u] = (w >= 'a' && w <= 'z') ? w - ('a' - 'A') : w;
         }
     }
 };

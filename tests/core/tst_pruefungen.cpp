@@ -2,6 +2,7 @@
 #include "core/konvertierung.h"
 #include "core/pruefungen.h"
 
+#include <QStringEncoder>
 #include <QTest>
 
 using namespace tlt;
@@ -310,6 +311,33 @@ private slots:
         QCOMPARE(vorzeichen(textvergleich(a, b)), erwartet);
         QCOMPARE(vorzeichen(textvergleich(b, a)), -erwartet);
         QCOMPARE(vorzeichen(QString::compare(a, b, Qt::CaseInsensitive)) != erwartet, andersAlsQt);
+    }
+
+    // The weights agree with what the encoder does to every single character.
+    void codeOrderFollowsTheEncoder()
+    {
+        auto gewicht = [](char16_t u) -> qint64 {
+            QStringEncoder enc("windows-1252");
+            const QByteArray b = enc(QString(QChar(u)));
+            if (!enc.hasError() && b.size() == 1)
+                return static_cast<unsigned char>(b[0]);
+            return 256 + u;
+        };
+        const QList<char16_t> proben{u'A', u'a', u'\u20ac', u'\u00ff', u'\u0101', u'\u034f', u'\u0081'};
+        QList<qint64> probengewichte;
+        for (char16_t p : proben)
+            probengewichte << gewicht(p);
+        for (int u = 1; u < 0x10000; ++u) {
+            if (u >= 0xD800 && u <= 0xDFFF)
+                continue;
+            const qint64 g = gewicht(static_cast<char16_t>(u));
+            const QString c(QChar(static_cast<char16_t>(u)));
+            for (int i = 0; i < proben.size(); ++i) {
+                const int soll = vorzeichen(static_cast<int>(g - probengewichte[i]));
+                if (vorzeichen(codevergleich(c, QString(QChar(proben[i])))) != soll)
+                    QFAIL(qPrintable(QStringLiteral("U+%1").arg(u, 4, 16, QLatin1Char('0'))));
+            }
+        }
     }
 
     void codeOrderKeepsCase()
