@@ -157,7 +157,7 @@ void Gitter::breitenAnwenden()
     // The table's widths, widened where a heading (or, in the small tables, a cell) would be cut.
     for (int c = 0; c < m_modell->columnCount(); ++c) {
         int b = std::max(m_tabelle->colWidth(c), horizontalHeader()->sectionSizeHint(c));
-        if (m_regel == Rueckscroll::Klein)
+        if (m_regel == Rueckscroll::Klein || (m_regel == Rueckscroll::Laeufe && c == 0))
             b = std::max(b, sizeHintForColumn(c));
         setColumnWidth(c, b);
     }

@@ -109,10 +109,14 @@ UberTlt::UberTlt(QWidget *parent) : QDialog(parent)
     text2->setText(QStringLiteral("Nutzungsbedingungen: Tempolauftabellator ist freie Software und darf von "
                                   "Vereinen und Veranstaltern kostenlos genutzt und weitergegeben werden. "
                                   "Die Nutzung erfolgt ohne Gewähr und auf eigene Verantwortung. "
-                                  "Weitere Informationen und Downloads finden Sie auf der Programmseite %1.")
-                       .arg(programmAdresse()));
+                                  "Weitere Informationen und Downloads finden Sie auf der Programmseite<br>%1")
+                       .arg(programmAdresse().toHtmlEscaped()));
+    text2->setTextFormat(Qt::RichText);
     text2->setFocusPolicy(Qt::NoFocus);
 
+    // A narrow text column beside the picture, so the box keeps its designed proportions.
+    for (QLabel *l : {text1, text2})
+        l->setFixedWidth(280);
     auto *links = new QVBoxLayout;
     links->addWidget(text1);
     links->addSpacing(4);

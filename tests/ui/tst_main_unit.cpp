@@ -4,6 +4,9 @@
 #include "core/version.h"
 #include "support/berichtscups.h"
 #include "ui/ausgabe_ansicht.h"
+#include "ui/bea_ag_unit.h"
+#include "ui/bea_cup_unit.h"
+#include "ui/bea_pv_unit.h"
 #include "ui/gitter.h"
 #include "ui/main_unit.h"
 #include "ui/meldung.h"
@@ -709,6 +712,21 @@ private slots:
         w->aktion("m_h_b")->trigger();
         QTest::qWait(300);
         QVERIFY(w->ubertlt()->grab().save(ordner + QStringLiteral("/ueber.png")));
+        w->ubertlt()->hide();
+        w->cvGitter()->setAktuelleZelle(0, 1);
+        w->cv_pop_bClick();
+        w->ag_pop_hClick();
+        w->pv_pop_hClick();
+        QTest::qWait(300);
+        QVERIFY(w->bea_cup()->grab().save(ordner + QStringLiteral("/bea_cup.png")));
+        QVERIFY(w->bea_ag()->grab().save(ordner + QStringLiteral("/bea_ag.png")));
+        QVERIFY(w->bea_pv()->grab().save(ordner + QStringLiteral("/bea_pv.png")));
+        w->bea_cup()->hide();
+        w->bea_ag()->hide();
+        w->bea_pv()->hide();
+        klick(w->laufeGitter(), 2, 4);
+        QTest::qWait(300);
+        QVERIFY(w->menue("laufe_pop")->grab().save(ordner + QStringLiteral("/laufe_pop.png")));
     }
 };
 
