@@ -3,6 +3,7 @@
 #include "core/version.h"
 #include "reports/ausgabe.h"
 
+#include <QColor>
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -87,7 +88,6 @@ bool printausgabe(Ausgabe &aus, QPagedPaintDevice &geraet, double links, double 
     QPainter maler;
     if (!maler.begin(&geraet))
         return scheitern(QStringLiteral("Der Druckauftrag konnte nicht gestartet werden."));
-    maler.setPen(Qt::black);
     maler.setClipRect(rechteck);
     int seite = 0;
     for (size_t i = 0; i < plaetze.size(); ++i) {
@@ -102,6 +102,8 @@ bool printausgabe(Ausgabe &aus, QPagedPaintDevice &geraet, double links, double 
         }
         const QFont schrift = druckschrift(z, &geraet);
         maler.setFont(schrift);
+        // The colour is kept as the pane stores it: 0x00BBGGRR, 0 is black.
+        maler.setPen(QColor(z.farbe & 0xFF, (z.farbe >> 8) & 0xFF, (z.farbe >> 16) & 0xFF));
         const int grundlinie = plaetze[i].y + QFontMetrics(schrift, &geraet).ascent();
         maler.drawText(QPoint(rechteck.left(), grundlinie), z.text);
     }
