@@ -43,8 +43,7 @@ int spalteFuer(const Cup &cup, int kennung)
 }
 
 // Every iteration sorts the same unsorted copy.
-template<bool Literal>
-void teilsortLauf(benchmark::State &state)
+template <bool Literal> void teilsortLauf(benchmark::State &state)
 {
     const Cup &quelle = cupMit(static_cast<int>(state.range(0)));
     const int spalte = spalteFuer(quelle, static_cast<int>(state.range(1)));
@@ -118,8 +117,8 @@ void verhaeltnisDrucken()
                         break;
                     }
         }
-        std::printf("  Spalte %2d: wörtlich %9.2f ms, schnell %7.3f ms, Verhältnis %7.0fx\n", spalte, literal,
-                    schnell, literal / schnell);
+        std::printf("  Spalte %2d: wörtlich %9.2f ms, schnell %7.3f ms, Verhältnis %7.0fx\n", spalte, literal, schnell,
+                    literal / schnell);
     }
 }
 

@@ -21,8 +21,7 @@ void setzeFix(Tabelle &t, bool mitDaten, int spalten)
 }
 
 // Row order 1..m of t after a stable sort by the given "comes before" relation of row numbers.
-template<class Vor>
-void sortiereZeilen(Tabelle &t, Vor vor)
+template <class Vor> void sortiereZeilen(Tabelle &t, Vor vor)
 {
     const int m = t.rowCount() - 1;
     if (m < 2)
@@ -112,15 +111,16 @@ namespace {
 
 // The neighbour-exchange sort exchanges an upper cell A and a lower cell B when B is not empty and
 // B comes before A in the column's order. Every column's order is a strict weak order in which the
-// empty cell has a key of its own, so:
-//  - rows without an empty cell above them, and rows whose key comes before the empty key (the
-//    empty cells sink past those), gather in front of the first empty cell, sorted stably;
-//  - an empty cell never moves up, and no other row ever crosses one, so each empty cell is
-//    followed by the remaining rows of its run, sorted stably.
+// empty cell has a key of its own, so its result is:
+//  - first the rows in front of the first empty cell together with every row whose key comes
+//    before the empty key (empty cells sink past those), sorted stably;
+//  - then each empty cell in turn, followed by the other rows of the run below it, sorted stably:
+//    an empty cell never moves up, and a row whose key does not come before the empty key never
+//    crosses an empty cell in either direction.
 // When the empty key comes last this is a plain stable sort; when it comes first the empty cells
-// are fixed barriers. vor(i, j) compares the keys of rows i and j; index 0 stands for the empty cell.
-template<class Vor>
-std::vector<int> folgeMitLeerzellen(const Tabelle &teil, int spalte, Vor vor)
+// are fixed barriers; the age-group column can have keys on both sides of the empty cell's key.
+// vor(i, j) compares the keys of rows i and j; index 0 stands for the empty cell.
+template <class Vor> std::vector<int> folgeMitLeerzellen(const Tabelle &teil, int spalte, Vor vor)
 {
     const int m = teil.rowCount() - 1;
     std::vector<int> vorn;
@@ -211,6 +211,7 @@ void teilsort(Cup &cup, int richtung, int spalte)
             // An empty start number goes behind all numbers in both directions.
             std::vector<qint64> k(n);
             if (spalte == 5) {
+                // A label of no age group gets kUnbekannteGruppe: behind all groups ascending.
                 const auto karte = gruppenschluesseltexte(cup.ag);
                 std::unordered_map<QString, qint64> gelesen;
                 for (int r = 0; r <= m; ++r) {
@@ -283,6 +284,7 @@ void teilsort(Cup &cup, int richtung, int spalte)
     }
     setzeFix(teil, m >= 1, 2);
 }
+
 void deleterow(Tabelle &t, int r)
 {
     const int n = t.rowCount();

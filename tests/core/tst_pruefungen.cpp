@@ -35,12 +35,16 @@ private slots:
         QTest::addColumn<QString>("eingabe");
         QTest::addColumn<QString>("ergebnis");
         const QString kein = kKeinDatum;
-        QTest::newRow("stored form") << "01.05.2005" << "01.05.2005";
-        QTest::newRow("eight digits") << "01052005" << "01.05.2005";
+        QTest::newRow("stored form") << "01.05.2005"
+                                     << "01.05.2005";
+        QTest::newRow("eight digits") << "01052005"
+                                      << "01.05.2005";
         QTest::newRow("short form") << "1.5.2005" << kein;
         QTest::newRow("year 1900") << "01.05.1900" << kein;
-        QTest::newRow("year 1901") << "01.05.1901" << "01.05.1901";
-        QTest::newRow("no calendar check") << "31.02.2005" << "31.02.2005";
+        QTest::newRow("year 1901") << "01.05.1901"
+                                   << "01.05.1901";
+        QTest::newRow("no calendar check") << "31.02.2005"
+                                           << "31.02.2005";
         QTest::newRow("day 0") << "00.05.2005" << kein;
         QTest::newRow("day 32") << "32.05.2005" << kein;
         QTest::newRow("month 0") << "01.00.2005" << kein;
@@ -69,21 +73,36 @@ private slots:
         QTest::addColumn<QString>("ergebnis");
         QTest::newRow("stored form") << "0:35'12,34\"" << kZeit;
         QTest::newRow("blanks") << "0 35 12 34" << kZeit;
-        QTest::newRow("digits only") << "3512" << "0:00'35,12\"";
-        QTest::newRow("six digits") << "035123" << "0:03'51,23\"";
-        QTest::newRow("one hour") << "1000000" << "1:00'00,00\"";
-        QTest::newRow("ten hours") << "10:00'00,00" << "10:00'00,00\"";
-        QTest::newRow("59 hundredths") << "59" << "0:00'00,59\"";
-        QTest::newRow("99 fails the minutes check") << "99" << "";
-        QTest::newRow("60") << "60" << "";
-        QTest::newRow("6000") << "6000" << "";
-        QTest::newRow("61 seconds") << "12:61,00" << "";
-        QTest::newRow("60 minutes") << "0:60'00,00" << "";
-        QTest::newRow("largest value") << "2147483647" << "2147:48'36,47\"";
-        QTest::newRow("beyond 32 bits") << "2147483648" << "";
-        QTest::newRow("leading zeros") << "00000000000001" << "0:00'00,01\"";
-        QTest::newRow("letters only") << "abc" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("digits only") << "3512"
+                                     << "0:00'35,12\"";
+        QTest::newRow("six digits") << "035123"
+                                    << "0:03'51,23\"";
+        QTest::newRow("one hour") << "1000000"
+                                  << "1:00'00,00\"";
+        QTest::newRow("ten hours") << "10:00'00,00"
+                                   << "10:00'00,00\"";
+        QTest::newRow("59 hundredths") << "59"
+                                       << "0:00'00,59\"";
+        QTest::newRow("99 fails the minutes check") << "99"
+                                                    << "";
+        QTest::newRow("60") << "60"
+                            << "";
+        QTest::newRow("6000") << "6000"
+                              << "";
+        QTest::newRow("61 seconds") << "12:61,00"
+                                    << "";
+        QTest::newRow("60 minutes") << "0:60'00,00"
+                                    << "";
+        QTest::newRow("largest value") << "2147483647"
+                                       << "2147:48'36,47\"";
+        QTest::newRow("beyond 32 bits") << "2147483648"
+                                        << "";
+        QTest::newRow("leading zeros") << "00000000000001"
+                                       << "0:00'00,01\"";
+        QTest::newRow("letters only") << "abc"
+                                      << "";
+        QTest::newRow("empty") << ""
+                               << "";
         QTest::newRow("other digit scripts ignored") << QString::fromUtf8("\u0663\u0664") << "";
     }
 
@@ -98,14 +117,22 @@ private slots:
     {
         QTest::addColumn<QString>("eingabe");
         QTest::addColumn<QString>("ergebnis");
-        QTest::newRow("separators") << "10.000 m" << "10000m";
-        QTest::newRow("leading zero") << "05000" << "5000m";
-        QTest::newRow("zero") << "0" << "0m";
-        QTest::newRow("stored form") << "10500m" << "10500m";
-        QTest::newRow("largest value") << "2147483647" << "2147483647m";
-        QTest::newRow("beyond 32 bits") << "2147483648" << "";
-        QTest::newRow("letters only") << "m" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("separators") << "10.000 m"
+                                    << "10000m";
+        QTest::newRow("leading zero") << "05000"
+                                      << "5000m";
+        QTest::newRow("zero") << "0"
+                              << "0m";
+        QTest::newRow("stored form") << "10500m"
+                                     << "10500m";
+        QTest::newRow("largest value") << "2147483647"
+                                       << "2147483647m";
+        QTest::newRow("beyond 32 bits") << "2147483648"
+                                        << "";
+        QTest::newRow("letters only") << "m"
+                                      << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void distances()
@@ -137,7 +164,9 @@ private slots:
         QTest::newRow("time of a time run") << "0:35'12,34" << z << kZeit;
         QTest::newRow("distance of a distance run") << "10.500" << d << "10500m";
         QTest::newRow("time typed for a distance run") << "0:35'12,34" << d << "351234m";
-        QTest::newRow("unknown race type counts as distance") << "10500" << "" << "10500m";
+        QTest::newRow("unknown race type counts as distance") << "10500"
+                                                              << ""
+                                                              << "10500m";
         QTest::newRow("empty") << "" << z << "";
     }
 
@@ -153,13 +182,19 @@ private slots:
     {
         QTest::addColumn<QString>("eingabe");
         QTest::addColumn<QString>("ergebnis");
-        QTest::newRow("n.a.") << "n.a." << "n. angetret";
-        QTest::newRow("v.") << "v." << "verletzt";
-        QTest::newRow("d.") << "d." << "disquali.";
-        QTest::newRow("o.L.") << "o.L." << "o. Leistung";
+        QTest::newRow("n.a.") << "n.a."
+                              << "n. angetret";
+        QTest::newRow("v.") << "v."
+                            << "verletzt";
+        QTest::newRow("d.") << "d."
+                            << "disquali.";
+        QTest::newRow("o.L.") << "o.L."
+                              << "o. Leistung";
         QTest::newRow("time") << kZeit << kZeit;
-        QTest::newRow("other case") << "D." << "D.";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("other case") << "D."
+                                    << "D.";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void longTexts()
@@ -251,15 +286,22 @@ private slots:
         QTest::addColumn<QString>("geburt");
         QTest::addColumn<int>("geschlecht");
         QTest::addColumn<QString>("vorschlag");
-        QTest::newRow("age 10 women") << "01.01.2010" << "15.12.2000" << 0 << "WK U12";
-        QTest::newRow("age 10 men") << "01.01.2010" << "15.12.2000" << 1 << "MK U12";
-        QTest::newRow("age 9 is the top of U10") << "31.12.2010" << "01.01.2001" << 0 << "WK U10";
-        QTest::newRow("age 150") << "01.01.2010" << "01.01.1860" << 1 << "M70 u.ä.";
-        QTest::newRow("age 151: none") << "01.01.2010" << "01.01.1859" << 1 << "";
+        QTest::newRow("age 10 women") << "01.01.2010"
+                                      << "15.12.2000" << 0 << "WK U12";
+        QTest::newRow("age 10 men") << "01.01.2010"
+                                    << "15.12.2000" << 1 << "MK U12";
+        QTest::newRow("age 9 is the top of U10") << "31.12.2010"
+                                                 << "01.01.2001" << 0 << "WK U10";
+        QTest::newRow("age 150") << "01.01.2010"
+                                 << "01.01.1860" << 1 << "M70 u.ä.";
+        QTest::newRow("age 151: none") << "01.01.2010"
+                                       << "01.01.1859" << 1 << "";
         QTest::newRow("no birth date") << "01.01.2010" << kKeinDatum << 0 << "";
         QTest::newRow("no race date") << kKeinDatum << "15.12.2000" << 0 << "";
-        QTest::newRow("no race: youngest group") << "" << "15.12.2000" << 1 << "MK U8";
-        QTest::newRow("no sex selected") << "01.01.2010" << "15.12.2000" << -1 << "";
+        QTest::newRow("no race: youngest group") << ""
+                                                 << "15.12.2000" << 1 << "MK U8";
+        QTest::newRow("no sex selected") << "01.01.2010"
+                                         << "15.12.2000" << -1 << "";
     }
 
     void ageGroupProposal()
@@ -286,20 +328,34 @@ private slots:
         QTest::addColumn<QString>("b");
         QTest::addColumn<int>("erwartet");
         QTest::addColumn<bool>("andersAlsQt");
-        QTest::newRow("a = A") << "a" << "A" << 0 << false;
-        QTest::newRow("prefix first") << "ab" << "ABC" << -1 << false;
-        QTest::newRow("empty first") << "" << "a" << -1 << false;
-        QTest::newRow("ä after Ä") << "ä" << "Ä" << 1 << true;
-        QTest::newRow("é after É") << "é" << "É" << 1 << true;
-        QTest::newRow("_ after a") << "_" << "a" << 1 << true;
-        QTest::newRow("[ after b") << "[" << "b" << 1 << true;
-        QTest::newRow("€ before ä") << "€" << "ä" << -1 << true;
-        QTest::newRow("Š before ä") << "Š" << "ä" << -1 << true;
-        QTest::newRow("‚ before ƒ") << "‚" << "ƒ" << -1 << true;
-        QTest::newRow("ŝ (no code) after €") << "ŝ" << "€" << 1 << true;
-        QTest::newRow("ä after Z") << "ä" << "Z" << 1 << false;
-        QTest::newRow("ŝ (no code) after ÿ") << "ŝ" << "ÿ" << 1 << false;
-        QTest::newRow("beyond U+FFFF after U+FFFD") << "\U0001F600" << "\uFFFD" << 1 << true;
+        QTest::newRow("a = A") << "a"
+                               << "A" << 0 << false;
+        QTest::newRow("prefix first") << "ab"
+                                      << "ABC" << -1 << false;
+        QTest::newRow("empty first") << ""
+                                     << "a" << -1 << false;
+        QTest::newRow("ä after Ä") << "ä"
+                                   << "Ä" << 1 << true;
+        QTest::newRow("é after É") << "é"
+                                   << "É" << 1 << true;
+        QTest::newRow("_ after a") << "_"
+                                   << "a" << 1 << true;
+        QTest::newRow("[ after b") << "["
+                                   << "b" << 1 << true;
+        QTest::newRow("€ before ä") << "€"
+                                    << "ä" << -1 << true;
+        QTest::newRow("Š before ä") << "Š"
+                                    << "ä" << -1 << true;
+        QTest::newRow("‚ before ƒ") << "‚"
+                                    << "ƒ" << -1 << true;
+        QTest::newRow("ŝ (no code) after €") << "ŝ"
+                                             << "€" << 1 << true;
+        QTest::newRow("ä after Z") << "ä"
+                                   << "Z" << 1 << false;
+        QTest::newRow("ŝ (no code) after ÿ") << "ŝ"
+                                             << "ÿ" << 1 << false;
+        QTest::newRow("beyond U+FFFF after U+FFFD") << "\U0001F600"
+                                                    << "\uFFFD" << 1 << true;
     }
 
     void textOrder()

@@ -5,8 +5,8 @@
 #include "support/literal_sortierung.h"
 
 #include <QRandomGenerator>
-#include <algorithm>
 #include <QTest>
+#include <algorithm>
 
 using namespace tlt;
 
@@ -77,19 +77,18 @@ public:
 
     int zahl(int bis) { return static_cast<int>(m_g.bounded(bis)); }
     bool prozent(int p) { return zahl(100) < p; }
-    template<class T>
-    const T &eines(const QList<T> &l) { return l[zahl(static_cast<int>(l.size()))]; }
+    template <class T> const T &eines(const QList<T> &l) { return l[zahl(static_cast<int>(l.size()))]; }
 
     QString text()
     {
         static const QStringList pool{
-            QStringLiteral("a"),      QStringLiteral("A"),      QStringLiteral("b"),    QStringLiteral("B"),
-            QStringLiteral("Z"),      QStringLiteral("z"),      QStringLiteral("ä"),    QStringLiteral("Ä"),
-            QStringLiteral("€"),      QStringLiteral("Š"),      QStringLiteral("š"),    QStringLiteral("Ÿ"),
-            QStringLiteral("ÿ"),      QStringLiteral("ß"),      QStringLiteral("_"),    QStringLiteral("Müller"),
-            QStringLiteral("müller"), QStringLiteral("MÜLLER"), QStringLiteral("Mueller"), QStringLiteral("ab"),
-            QStringLiteral("aB"),     QStringLiteral("Ab"),     QStringLiteral("abc"),  QStringLiteral("ā"),
-            QStringLiteral("\U0001F600"), QStringLiteral(" "),  QStringLiteral("1"),    QStringLiteral("Œ"),
+            QStringLiteral("a"),          QStringLiteral("A"),      QStringLiteral("b"),       QStringLiteral("B"),
+            QStringLiteral("Z"),          QStringLiteral("z"),      QStringLiteral("ä"),       QStringLiteral("Ä"),
+            QStringLiteral("€"),          QStringLiteral("Š"),      QStringLiteral("š"),       QStringLiteral("Ÿ"),
+            QStringLiteral("ÿ"),          QStringLiteral("ß"),      QStringLiteral("_"),       QStringLiteral("Müller"),
+            QStringLiteral("müller"),     QStringLiteral("MÜLLER"), QStringLiteral("Mueller"), QStringLiteral("ab"),
+            QStringLiteral("aB"),         QStringLiteral("Ab"),     QStringLiteral("abc"),     QStringLiteral("ā"),
+            QStringLiteral("\U0001F600"), QStringLiteral(" "),      QStringLiteral("1"),       QStringLiteral("Œ"),
         };
         QString s = eines(pool);
         if (prozent(30))
@@ -310,9 +309,9 @@ private slots:
             cv.setCell(1, r, QString::number(r));
         }
         cvsort(cv);
-        QCOMPARE(spalteVon(cv, 0), (QStringList{QStringLiteral("A-Cup"), QStringLiteral("a-Cup"),
-                                                QStringLiteral("b-Cup"), QStringLiteral("Z-Cup"),
-                                                QStringLiteral("ä-Cup")}));
+        QCOMPARE(spalteVon(cv, 0),
+                 (QStringList{QStringLiteral("A-Cup"), QStringLiteral("a-Cup"), QStringLiteral("b-Cup"),
+                              QStringLiteral("Z-Cup"), QStringLiteral("ä-Cup")}));
         QCOMPARE(spalteVon(cv, 1), (QStringList{QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("1"),
                                                 QStringLiteral("5"), QStringLiteral("2")}));
         QCOMPARE(cv.fixedRows(), 1);
@@ -412,35 +411,34 @@ private slots:
 
         const QString t1 = checktime(QStringLiteral("0:31'00,00"));
         const QString t2 = checktime(QStringLiteral("0:29'59,99"));
-        QTest::newRow("empty club blocks ascending") << 4 << -1 << Z << QStringList{"B", "", "A"}
-                                                      << QStringList{"B", "", "A"};
-        QTest::newRow("empty club sinks descending") << 4 << 1 << Z << QStringList{"", "A", "B"}
-                                                      << QStringList{"B", "A", ""};
+        QTest::newRow("empty club blocks ascending")
+            << 4 << -1 << Z << QStringList{"B", "", "A"} << QStringList{"B", "", "A"};
+        QTest::newRow("empty club sinks descending")
+            << 4 << 1 << Z << QStringList{"", "A", "B"} << QStringList{"B", "A", ""};
         QTest::newRow("runs between empty cells sort alone")
             << 0 << -1 << Z << QStringList{"c", "a", "", "b", "a"} << QStringList{"a", "c", "", "a", "b"};
-        QTest::newRow("time run ascending") << 8 << -1 << Z << QStringList{t1, "d.", "", t2, "n.a."}
-                                            << QStringList{t2, t1, "d.", "n.a.", ""};
-        QTest::newRow("time run descending") << 8 << 1 << Z << QStringList{t1, "d.", "", t2, "n.a."}
-                                             << QStringList{t1, t2, "n.a.", "d.", ""};
-        QTest::newRow("distance run ascending") << 8 << -1 << D << QStringList{"9800m", "10500m"}
-                                                << QStringList{"10500m", "9800m"};
-        QTest::newRow("distance run descending") << 8 << 1 << D << QStringList{"10500m", "", "9800m", "o.L."}
-                                                 << QStringList{"9800m", "10500m", "o.L.", ""};
-        QTest::newRow("sex ascending: women first") << 3 << -1 << Z << QStringList{"männlich", "weiblich"}
-                                                    << QStringList{"weiblich", "männlich"};
-        QTest::newRow("sex descending: men first") << 3 << 1 << Z << QStringList{"weiblich", "männlich"}
-                                                   << QStringList{"männlich", "weiblich"};
+        QTest::newRow("time run ascending")
+            << 8 << -1 << Z << QStringList{t1, "d.", "", t2, "n.a."} << QStringList{t2, t1, "d.", "n.a.", ""};
+        QTest::newRow("time run descending")
+            << 8 << 1 << Z << QStringList{t1, "d.", "", t2, "n.a."} << QStringList{t1, t2, "n.a.", "d.", ""};
+        QTest::newRow("distance run ascending")
+            << 8 << -1 << D << QStringList{"9800m", "10500m"} << QStringList{"10500m", "9800m"};
+        QTest::newRow("distance run descending")
+            << 8 << 1 << D << QStringList{"10500m", "", "9800m", "o.L."} << QStringList{"9800m", "10500m", "o.L.", ""};
+        QTest::newRow("sex ascending: women first")
+            << 3 << -1 << Z << QStringList{"männlich", "weiblich"} << QStringList{"weiblich", "männlich"};
+        QTest::newRow("sex descending: men first")
+            << 3 << 1 << Z << QStringList{"weiblich", "männlich"} << QStringList{"männlich", "weiblich"};
         QTest::newRow("birth dates by year, month, day")
             << 2 << -1 << Z << QStringList{"01.02.2001", "02.01.2001", "31.12.2000"}
             << QStringList{"31.12.2000", "02.01.2001", "01.02.2001"};
-        QTest::newRow("start numbers as integers") << 6 << -1 << Z << QStringList{"100", "042", "7", "1000"}
-                                                   << QStringList{"7", "042", "100", "1000"};
-        QTest::newRow("missing start number last ascending") << 6 << -1 << Z << QStringList{"", "002", "", "001"}
-                                                             << QStringList{"001", "002", "", ""};
-        QTest::newRow("missing start number last descending") << 6 << 1 << Z << QStringList{"", "002", "003"}
-                                                              << QStringList{"003", "002", ""};
-        QTest::newRow("letters only folded a-z") << 0 << -1 << Z
-                                                 << QStringList{"äx", "Äx", "€", "_x", "Z", "ax", "Ax"}
+        QTest::newRow("start numbers as integers")
+            << 6 << -1 << Z << QStringList{"100", "042", "7", "1000"} << QStringList{"7", "042", "100", "1000"};
+        QTest::newRow("missing start number last ascending")
+            << 6 << -1 << Z << QStringList{"", "002", "", "001"} << QStringList{"001", "002", "", ""};
+        QTest::newRow("missing start number last descending")
+            << 6 << 1 << Z << QStringList{"", "002", "003"} << QStringList{"003", "002", ""};
+        QTest::newRow("letters only folded a-z") << 0 << -1 << Z << QStringList{"äx", "Äx", "€", "_x", "Z", "ax", "Ax"}
                                                  << QStringList{"ax", "Ax", "Z", "_x", "€", "Äx", "äx"};
         QTest::newRow("case variants keep their order") << 1 << 1 << Z << QStringList{"anna", "ANNA", "Berta", "Anna"}
                                                         << QStringList{"Berta", "anna", "ANNA", "Anna"};
@@ -449,8 +447,8 @@ private slots:
             << QStringList{"z", "Ÿ", "ÿ", "ā", "\U0001F600"};
         QTest::newRow("scratch column counts as distance")
             << 9 << -1 << Z << QStringList{"3", "12", "", "5"} << QStringList{"12", "5", "3", ""};
-        QTest::newRow("codes case-insensitive ascending") << 8 << -1 << Z << QStringList{"v.", "D.", "d.", "n.a."}
-                                                          << QStringList{"D.", "d.", "n.a.", "v."};
+        QTest::newRow("codes case-insensitive ascending")
+            << 8 << -1 << Z << QStringList{"v.", "D.", "d.", "n.a."} << QStringList{"D.", "d.", "n.a.", "v."};
     }
 
     void participantSort()
@@ -505,8 +503,10 @@ private slots:
         QTest::addColumn<int>("spalte");
         QTest::addColumn<QStringList>("werte");
         QTest::addColumn<QString>("meldung");
-        QTest::newRow("start number") << 6 << QStringList{"005", "x1", "002"} << QStringLiteral("'x1' ist kein gültiger Integerwert");
-        QTest::newRow("maximum age") << 5 << QStringList{"WK U8", "MK U10"} << QStringLiteral("'2neun' ist kein gültiger Integerwert");
+        QTest::newRow("start number") << 6 << QStringList{"005", "x1", "002"}
+                                      << QStringLiteral("'x1' ist kein gültiger Integerwert");
+        QTest::newRow("maximum age") << 5 << QStringList{"WK U8", "MK U10"}
+                                     << QStringLiteral("'2neun' ist kein gültiger Integerwert");
     }
 
     void badIntegerStopsSortAndLeavesTableUnchanged()
@@ -533,8 +533,8 @@ private slots:
     // empty cell sinks past those rows but still stops every other row.
     void emptyAgeGroupBetweenKeys()
     {
-        Cup cup = mitSpalte(5, {QStringLiteral("M1"), QString(), QStringLiteral("W1"), QStringLiteral("M1"),
-                                QStringLiteral("W1")});
+        Cup cup = mitSpalte(
+            5, {QStringLiteral("M1"), QString(), QStringLiteral("W1"), QStringLiteral("M1"), QStringLiteral("W1")});
         cup.ag.setRowCount(2);
         cup.ag.setCell(0, 1, QStringLiteral("W1"));
         cup.ag.setCell(1, 1, QStringLiteral("M1"));
