@@ -1,8 +1,11 @@
 #include "cli/befehl.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
 #include <cstdio>
+#include <unistd.h>
 
 namespace tlt::cli {
 
@@ -64,6 +67,14 @@ int main(int argc, char **argv)
     // Drawing text (PDF output, certificates) needs a GUI application, but never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a desktop session Qt would warn about the missing runtime folder on every call.
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/tlt-runtime-" + QByteArray::number(getuid());
+        if (QDir().mkpath(QString::fromLocal8Bit(dir)) &&
+            QFile::setPermissions(QString::fromLocal8Bit(dir),
+                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner))
+            qputenv("XDG_RUNTIME_DIR", dir);
+    }
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("tlt"));
 
