@@ -68,6 +68,7 @@ void DruckerLeinwand::setSchrift(const QString &name, const QColor &farbe)
 {
     if (name != m_schrift.family() || m_zellfaktor <= 0) {
         m_schrift.setFamily(name);
+        m_breiten.clear();
         // Ratio of cell height (ascent + descent) to the font's pixel size, measured at a large size
         // so that rounding does not disturb it.
         QFont probe = m_schrift;
@@ -102,8 +103,18 @@ void DruckerLeinwand::schriftAnwenden()
 
 int DruckerLeinwand::textbreite(const QString &text) const
 {
-    const QFontMetricsF fm(m_schrift, m_geraet);
-    return static_cast<int>(std::ceil(fm.horizontalAdvance(text) - 1e-6));
+    if (m_zellhoehe <= 0 || m_zellfaktor <= 0) {
+        const QFontMetricsF fm(m_schrift, m_geraet);
+        return static_cast<int>(std::ceil(fm.horizontalAdvance(text) - 1e-6));
+    }
+    auto it = m_breiten.constFind(text);
+    if (it == m_breiten.constEnd()) {
+        QFont probe = m_schrift;
+        probe.setPixelSize(1000);
+        it = m_breiten.insert(text, QFontMetricsF(probe).horizontalAdvance(text));
+    }
+    const double pixel = m_zellhoehe / m_zellfaktor;
+    return static_cast<int>(std::ceil(*it * pixel / 1000.0 - 1e-6));
 }
 
 void DruckerLeinwand::text(int x, int y, const QString &text)

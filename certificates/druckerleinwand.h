@@ -3,6 +3,7 @@
 #include "certificates/leinwand.h"
 
 #include <QFont>
+#include <QHash>
 #include <QPainter>
 
 class QPaintDevice;
@@ -43,6 +44,9 @@ private:
     QColor m_farbe = Qt::black;
     int m_zellhoehe = 0;
     double m_zellfaktor = 0; // cell height per pixel of font size, measured once per font name
+    // Advance of each measured text at a pixel size of 1000, for the current font name. Unhinted
+    // advances scale linearly, so the shrinking loop of a line never builds a font per pixel step.
+    mutable QHash<QString, double> m_breiten;
     int m_seiten = 0;
 };
 

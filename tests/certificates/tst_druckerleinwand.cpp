@@ -83,8 +83,11 @@ private slots:
         const QFontMetricsF fm(l.schrift(), &img);
         QVERIFY2(qAbs(fm.ascent() + fm.descent() - hoehe) <= std::max(1.0, hoehe * 0.02),
                  qPrintable(QString::number(fm.ascent() + fm.descent())));
-        // Widths grow with the height.
+        // The measured width is the font's own advance on the device.
         const int breit = l.textbreite(QStringLiteral("Urkunde"));
+        QVERIFY2(qAbs(breit - fm.horizontalAdvance(QStringLiteral("Urkunde"))) <= std::max(1.0, breit * 0.01),
+                 qPrintable(QStringLiteral("%1 %2").arg(breit).arg(fm.horizontalAdvance(QStringLiteral("Urkunde")))));
+        // Widths grow with the height.
         l.setZellhoehe(hoehe / 2);
         QVERIFY(l.textbreite(QStringLiteral("Urkunde")) < breit);
         l.endDokument();
