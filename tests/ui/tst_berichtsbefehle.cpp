@@ -564,6 +564,35 @@ private slots:
         QCOMPARE(w.seiten()->currentIndex(), 0);
     }
 
+    void outputPageSelectsAndCopiesWholeLines()
+    {
+        Ausgabe a;
+        a.p(0, Fett, 14, "Kopf");
+        a.leerzeile();
+        a.p(0, Unterstrichen, 9, "Pos.  Name");
+        a.p(0, Normal, 9, "  1. Muster, Max");
+        AusgabeAnsicht v(&a);
+        v.resize(600, 300);
+        v.show();
+        v.aktualisieren();
+        QCOMPARE(v.auswahlVon(), -1);
+        QCOMPARE(v.ausgewaehlterText(), QString());
+        // Click the first line, Shift+click the third: lines 0 to 2, as the pane holds them.
+        const QPoint links(10, 0);
+        QTest::mouseClick(v.viewport(), Qt::LeftButton, {}, links + QPoint(0, v.zeilenOben(0) + 8));
+        QTest::mouseClick(v.viewport(), Qt::LeftButton, Qt::ShiftModifier, links + QPoint(0, v.zeilenOben(2) + 8));
+        QCOMPARE(v.auswahlVon(), 0);
+        QCOMPARE(v.auswahlBis(), 2);
+        QCOMPARE(v.ausgewaehlterText(), QString("Kopf\n \nPos.  Name"));
+        QTest::keyClick(&v, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(v.ausgewaehlterText(), a.text());
+        // A new report drops the selection.
+        a.p(0, Normal, 9, "neu");
+        v.aktualisieren();
+        QCOMPARE(v.auswahlVon(), -1);
+        QCOMPARE(v.zeilenAnzahl(), 5);
+    }
+
     // The sample cup's longest report: every participant's statistics. The page shows every line of
     // the pane in its own font, the printout takes several pages, the PDF export the same.
     void longReportOnPageAndPaper()
