@@ -14,6 +14,7 @@
 #include "ui/meldung.h"
 #include "ui/tabellenmodell.h"
 #include "ui/ubertlt_unit.h"
+#include "ui/urkunden_unit.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -65,6 +66,7 @@ MainUnit::MainUnit(QWidget *parent) : QMainWindow(parent), m_drucker(QPrinter::H
     kontextmenuesBauen();
     berichteAnschliessen(*this);
     eingabeAnschliessen(*this);
+    urkundenAnschliessen(*this);
 
     auto *status = statusBar();
     status->setObjectName(QStringLiteral("status"));
