@@ -25,7 +25,8 @@ QColor farbe(int wert)
 }
 } // namespace
 
-AusgabeAnsicht::AusgabeAnsicht(const Ausgabe *ausgabe, QWidget *parent) : QAbstractScrollArea(parent), m_ausgabe(ausgabe)
+AusgabeAnsicht::AusgabeAnsicht(const Ausgabe *ausgabe, QWidget *parent)
+    : QAbstractScrollArea(parent), m_ausgabe(ausgabe)
 {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -219,18 +220,34 @@ void AusgabeAnsicht::keyPressEvent(QKeyEvent *e)
     QScrollBar *v = verticalScrollBar();
     QScrollBar *h = horizontalScrollBar();
     switch (e->key()) {
-    case Qt::Key_Up: v->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case Qt::Key_Down: v->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-    case Qt::Key_PageUp: v->triggerAction(QAbstractSlider::SliderPageStepSub); break;
-    case Qt::Key_PageDown: v->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
-    case Qt::Key_Left: h->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case Qt::Key_Right: h->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case Qt::Key_Up:
+        v->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Down:
+        v->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Qt::Key_PageUp:
+        v->triggerAction(QAbstractSlider::SliderPageStepSub);
+        break;
+    case Qt::Key_PageDown:
+        v->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        break;
+    case Qt::Key_Left:
+        h->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Right:
+        h->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
     case Qt::Key_Home:
         v->setValue(0);
         h->setValue(0);
         break;
-    case Qt::Key_End: v->setValue(v->maximum()); break;
-    default: QAbstractScrollArea::keyPressEvent(e); return;
+    case Qt::Key_End:
+        v->setValue(v->maximum());
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(e);
+        return;
     }
 }
 

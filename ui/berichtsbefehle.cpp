@@ -68,10 +68,18 @@ void ausfuehren(MainUnit &w, Ziel ziel, const Bericht &bericht)
         return;
     }
     switch (ziel) {
-    case Ziel::Vorschau: w.zeigeAusgabe(); break;
-    case Ziel::Drucken: druckeAusgabe(w); break;
-    case Ziel::Html: ausgabe2html(w); break;
-    case Ziel::Pdf: ausgabe2pdf(w); break;
+    case Ziel::Vorschau:
+        w.zeigeAusgabe();
+        break;
+    case Ziel::Drucken:
+        druckeAusgabe(w);
+        break;
+    case Ziel::Html:
+        ausgabe2html(w);
+        break;
+    case Ziel::Pdf:
+        ausgabe2pdf(w);
+        break;
     }
 }
 
@@ -142,9 +150,9 @@ QString zieldatei(MainUnit &w, const Dateiauswahl &a)
         if (!pfad.endsWith(QLatin1Char('.')))
             pfad += QLatin1Char('.');
         pfad += a.endung;
-        if (QFileInfo::exists(pfad)
-            && !frage(&w, QStringLiteral("Die Datei \"%1\" existiert bereits.\r\nWollen Sie sie ersetzen?")
-                              .arg(QFileInfo(pfad).fileName())))
+        if (QFileInfo::exists(pfad) &&
+            !frage(&w, QStringLiteral("Die Datei \"%1\" existiert bereits.\r\nWollen Sie sie ersetzen?")
+                           .arg(QFileInfo(pfad).fileName())))
             return {};
     }
     return pfad;
@@ -195,8 +203,8 @@ bool druckeAusgabe(MainUnit &w)
 
 Dateiauswahl savehtml(const Cup &cup)
 {
-    return {QStringLiteral("HTML-Export speichern unter"), QStringLiteral("HTML-Dateien (*.htm *.html);;alle Dateien (*)"),
-            QStringLiteral("htm"), startordner(cup)};
+    return {QStringLiteral("HTML-Export speichern unter"),
+            QStringLiteral("HTML-Dateien (*.htm *.html);;alle Dateien (*)"), QStringLiteral("htm"), startordner(cup)};
 }
 
 Dateiauswahl savepdf(const Cup &cup)
@@ -256,7 +264,10 @@ bool ausgabe2pdf(MainUnit &w)
 
 // ---------------------------------------------------------------- command handlers
 
-void laufe_pop_s_vClick(MainUnit &w) { laufergebnis(w, Ziel::Vorschau, laufAusLaufe(w)); }
+void laufe_pop_s_vClick(MainUnit &w)
+{
+    laufergebnis(w, Ziel::Vorschau, laufAusLaufe(w));
+}
 void laufe_pop_s_dClick(MainUnit &w)
 {
     // Without participants this command does nothing at all, not even the print dialog.
@@ -264,40 +275,124 @@ void laufe_pop_s_dClick(MainUnit &w)
         return;
     laufergebnis(w, Ziel::Drucken, laufAusLaufe(w));
 }
-void laufe_pop_s_hClick(MainUnit &w) { laufergebnis(w, Ziel::Html, laufAusLaufe(w)); }
-void laufe_pop_s_pClick(MainUnit &w) { laufergebnis(w, Ziel::Pdf, laufAusLaufe(w)); }
+void laufe_pop_s_hClick(MainUnit &w)
+{
+    laufergebnis(w, Ziel::Html, laufAusLaufe(w));
+}
+void laufe_pop_s_pClick(MainUnit &w)
+{
+    laufergebnis(w, Ziel::Pdf, laufAusLaufe(w));
+}
 
-void laufe_pop_g_vClick(MainUnit &w) { gesamt(w, Ziel::Vorschau, laufAusLaufe(w)); }
-void laufe_pop_g_dClick(MainUnit &w) { gesamt(w, Ziel::Drucken, laufAusLaufe(w)); }
-void laufe_pop_g_hClick(MainUnit &w) { gesamt(w, Ziel::Html, laufAusLaufe(w)); }
-void laufe_pop_g_pClick(MainUnit &w) { gesamt(w, Ziel::Pdf, laufAusLaufe(w)); }
+void laufe_pop_g_vClick(MainUnit &w)
+{
+    gesamt(w, Ziel::Vorschau, laufAusLaufe(w));
+}
+void laufe_pop_g_dClick(MainUnit &w)
+{
+    gesamt(w, Ziel::Drucken, laufAusLaufe(w));
+}
+void laufe_pop_g_hClick(MainUnit &w)
+{
+    gesamt(w, Ziel::Html, laufAusLaufe(w));
+}
+void laufe_pop_g_pClick(MainUnit &w)
+{
+    gesamt(w, Ziel::Pdf, laufAusLaufe(w));
+}
 
-void laufe_pop_d_1_vClick(MainUnit &w) { dlv(w, Ziel::Vorschau, 1); }
-void laufe_pop_d_1_dClick(MainUnit &w) { dlv(w, Ziel::Drucken, 1); }
-void laufe_pop_d_1_pClick(MainUnit &w) { dlv(w, Ziel::Pdf, 1); }
-void laufe_pop_d_2_vClick(MainUnit &w) { dlv(w, Ziel::Vorschau, 2); }
-void laufe_pop_d_2_dClick(MainUnit &w) { dlv(w, Ziel::Drucken, 2); }
-void laufe_pop_d_2_pClick(MainUnit &w) { dlv(w, Ziel::Pdf, 2); }
+void laufe_pop_d_1_vClick(MainUnit &w)
+{
+    dlv(w, Ziel::Vorschau, 1);
+}
+void laufe_pop_d_1_dClick(MainUnit &w)
+{
+    dlv(w, Ziel::Drucken, 1);
+}
+void laufe_pop_d_1_pClick(MainUnit &w)
+{
+    dlv(w, Ziel::Pdf, 1);
+}
+void laufe_pop_d_2_vClick(MainUnit &w)
+{
+    dlv(w, Ziel::Vorschau, 2);
+}
+void laufe_pop_d_2_dClick(MainUnit &w)
+{
+    dlv(w, Ziel::Drucken, 2);
+}
+void laufe_pop_d_2_pClick(MainUnit &w)
+{
+    dlv(w, Ziel::Pdf, 2);
+}
 
-void teil_pop_t_vClick(MainUnit &w) { teilnehmer(w, Ziel::Vorschau); }
-void teil_pop_t_dClick(MainUnit &w) { teilnehmer(w, Ziel::Drucken); }
-void teil_pop_t_hClick(MainUnit &w) { teilnehmer(w, Ziel::Html); }
-void teil_pop_t_pClick(MainUnit &w) { teilnehmer(w, Ziel::Pdf); }
+void teil_pop_t_vClick(MainUnit &w)
+{
+    teilnehmer(w, Ziel::Vorschau);
+}
+void teil_pop_t_dClick(MainUnit &w)
+{
+    teilnehmer(w, Ziel::Drucken);
+}
+void teil_pop_t_hClick(MainUnit &w)
+{
+    teilnehmer(w, Ziel::Html);
+}
+void teil_pop_t_pClick(MainUnit &w)
+{
+    teilnehmer(w, Ziel::Pdf);
+}
 
-void teil_pop_a_vClick(MainUnit &w) { alle(w, Ziel::Vorschau); }
-void teil_pop_a_dClick(MainUnit &w) { alle(w, Ziel::Drucken); }
-void teil_pop_a_hClick(MainUnit &w) { alle(w, Ziel::Html); }
-void teil_pop_a_pClick(MainUnit &w) { alle(w, Ziel::Pdf); }
+void teil_pop_a_vClick(MainUnit &w)
+{
+    alle(w, Ziel::Vorschau);
+}
+void teil_pop_a_dClick(MainUnit &w)
+{
+    alle(w, Ziel::Drucken);
+}
+void teil_pop_a_hClick(MainUnit &w)
+{
+    alle(w, Ziel::Html);
+}
+void teil_pop_a_pClick(MainUnit &w)
+{
+    alle(w, Ziel::Pdf);
+}
 
-void teil_pop_s_vClick(MainUnit &w) { laufergebnis(w, Ziel::Vorschau, laufAusTeil(w)); }
-void teil_pop_s_dClick(MainUnit &w) { laufergebnis(w, Ziel::Drucken, laufAusTeil(w)); }
-void teil_pop_s_hClick(MainUnit &w) { laufergebnis(w, Ziel::Html, laufAusTeil(w)); }
-void teil_pop_s_pClick(MainUnit &w) { laufergebnis(w, Ziel::Pdf, laufAusTeil(w)); }
+void teil_pop_s_vClick(MainUnit &w)
+{
+    laufergebnis(w, Ziel::Vorschau, laufAusTeil(w));
+}
+void teil_pop_s_dClick(MainUnit &w)
+{
+    laufergebnis(w, Ziel::Drucken, laufAusTeil(w));
+}
+void teil_pop_s_hClick(MainUnit &w)
+{
+    laufergebnis(w, Ziel::Html, laufAusTeil(w));
+}
+void teil_pop_s_pClick(MainUnit &w)
+{
+    laufergebnis(w, Ziel::Pdf, laufAusTeil(w));
+}
 
-void teil_pop_g_vClick(MainUnit &w) { gesamt(w, Ziel::Vorschau, laufAusTeil(w)); }
-void teil_pop_g_dClick(MainUnit &w) { gesamt(w, Ziel::Drucken, laufAusTeil(w)); }
-void teil_pop_g_hClick(MainUnit &w) { gesamt(w, Ziel::Html, laufAusTeil(w)); }
-void teil_pop_g_pClick(MainUnit &w) { gesamt(w, Ziel::Pdf, laufAusTeil(w)); }
+void teil_pop_g_vClick(MainUnit &w)
+{
+    gesamt(w, Ziel::Vorschau, laufAusTeil(w));
+}
+void teil_pop_g_dClick(MainUnit &w)
+{
+    gesamt(w, Ziel::Drucken, laufAusTeil(w));
+}
+void teil_pop_g_hClick(MainUnit &w)
+{
+    gesamt(w, Ziel::Html, laufAusTeil(w));
+}
+void teil_pop_g_pClick(MainUnit &w)
+{
+    gesamt(w, Ziel::Pdf, laufAusTeil(w));
+}
 
 void m_e_hClick(MainUnit &w)
 {
@@ -332,21 +427,36 @@ void berichteAnschliessen(MainUnit &w)
         QObject::connect(neu, &QAction::triggered, html, &HtmlUnit::stilAnzeigen);
 
     const std::pair<const char *, void (*)(MainUnit &)> befehle[] = {
-        {"laufe_pop_s_v", laufe_pop_s_vClick},   {"laufe_pop_s_d", laufe_pop_s_dClick},
-        {"laufe_pop_s_h", laufe_pop_s_hClick},   {"laufe_pop_s_p", laufe_pop_s_pClick},
-        {"laufe_pop_g_v", laufe_pop_g_vClick},   {"laufe_pop_g_d", laufe_pop_g_dClick},
-        {"laufe_pop_g_h", laufe_pop_g_hClick},   {"laufe_pop_g_p", laufe_pop_g_pClick},
-        {"laufe_pop_d_1_v", laufe_pop_d_1_vClick}, {"laufe_pop_d_1_d", laufe_pop_d_1_dClick},
-        {"laufe_pop_d_1_p", laufe_pop_d_1_pClick}, {"laufe_pop_d_2_v", laufe_pop_d_2_vClick},
-        {"laufe_pop_d_2_d", laufe_pop_d_2_dClick}, {"laufe_pop_d_2_p", laufe_pop_d_2_pClick},
-        {"teil_pop_t_v", teil_pop_t_vClick},     {"teil_pop_t_d", teil_pop_t_dClick},
-        {"teil_pop_t_h", teil_pop_t_hClick},     {"teil_pop_t_p", teil_pop_t_pClick},
-        {"teil_pop_a_v", teil_pop_a_vClick},     {"teil_pop_a_d", teil_pop_a_dClick},
-        {"teil_pop_a_h", teil_pop_a_hClick},     {"teil_pop_a_p", teil_pop_a_pClick},
-        {"teil_pop_s_v", teil_pop_s_vClick},     {"teil_pop_s_d", teil_pop_s_dClick},
-        {"teil_pop_s_h", teil_pop_s_hClick},     {"teil_pop_s_p", teil_pop_s_pClick},
-        {"teil_pop_g_v", teil_pop_g_vClick},     {"teil_pop_g_d", teil_pop_g_dClick},
-        {"teil_pop_g_h", teil_pop_g_hClick},     {"teil_pop_g_p", teil_pop_g_pClick},
+        {"laufe_pop_s_v", laufe_pop_s_vClick},
+        {"laufe_pop_s_d", laufe_pop_s_dClick},
+        {"laufe_pop_s_h", laufe_pop_s_hClick},
+        {"laufe_pop_s_p", laufe_pop_s_pClick},
+        {"laufe_pop_g_v", laufe_pop_g_vClick},
+        {"laufe_pop_g_d", laufe_pop_g_dClick},
+        {"laufe_pop_g_h", laufe_pop_g_hClick},
+        {"laufe_pop_g_p", laufe_pop_g_pClick},
+        {"laufe_pop_d_1_v", laufe_pop_d_1_vClick},
+        {"laufe_pop_d_1_d", laufe_pop_d_1_dClick},
+        {"laufe_pop_d_1_p", laufe_pop_d_1_pClick},
+        {"laufe_pop_d_2_v", laufe_pop_d_2_vClick},
+        {"laufe_pop_d_2_d", laufe_pop_d_2_dClick},
+        {"laufe_pop_d_2_p", laufe_pop_d_2_pClick},
+        {"teil_pop_t_v", teil_pop_t_vClick},
+        {"teil_pop_t_d", teil_pop_t_dClick},
+        {"teil_pop_t_h", teil_pop_t_hClick},
+        {"teil_pop_t_p", teil_pop_t_pClick},
+        {"teil_pop_a_v", teil_pop_a_vClick},
+        {"teil_pop_a_d", teil_pop_a_dClick},
+        {"teil_pop_a_h", teil_pop_a_hClick},
+        {"teil_pop_a_p", teil_pop_a_pClick},
+        {"teil_pop_s_v", teil_pop_s_vClick},
+        {"teil_pop_s_d", teil_pop_s_dClick},
+        {"teil_pop_s_h", teil_pop_s_hClick},
+        {"teil_pop_s_p", teil_pop_s_pClick},
+        {"teil_pop_g_v", teil_pop_g_vClick},
+        {"teil_pop_g_d", teil_pop_g_dClick},
+        {"teil_pop_g_h", teil_pop_g_hClick},
+        {"teil_pop_g_p", teil_pop_g_pClick},
         {"m_e_h", m_e_hClick},
     };
     for (const auto &[name, handler] : befehle) {

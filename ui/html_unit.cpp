@@ -83,7 +83,8 @@ HtmlUnit::HtmlUnit(Cup &cup, QWidget *parent) : QDialog(parent), m_cup(cup)
     auto *text2 = new QLabel(this);
     text2->setObjectName(QStringLiteral("Label3"));
     text2->setTextFormat(Qt::RichText);
-    text2->setText(QStringLiteral("Mehr Informationen erhalten Sie unter: <a href=\"%1\">%1</a>").arg(validatorAdresse()));
+    text2->setText(
+        QStringLiteral("Mehr Informationen erhalten Sie unter: <a href=\"%1\">%1</a>").arg(validatorAdresse()));
     text2->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(text2, &QLabel::linkActivated, this, [](const QString &adresse) { adresseOeffnen(adresse); });
 

@@ -262,7 +262,8 @@ private slots:
         QVERIFY(ausloesen(w, menue + '_' + ziel));
 
         QCOMPARE(tabellenText(w.cup().teil), tabellenText(sollCup.teil));
-        QVERIFY2(protokollArten().isEmpty() || !protokollArten().contains("fehler"), qPrintable(protokollArten().join(',')));
+        QVERIFY2(protokollArten().isEmpty() || !protokollArten().contains("fehler"),
+                 qPrintable(protokollArten().join(',')));
         if (ziel == 'v') {
             QCOMPARE(test::paneltext(w.ausgabe()), test::paneltext(soll));
             QCOMPARE(w.seiten()->currentWidget(), w.ausgabeSeite());
@@ -293,7 +294,8 @@ private slots:
         QTest::addColumn<int>("teilSpalte");
         QTest::addColumn<QString>("datei");
         QTest::newRow("race list from races table") << "laufe_pop_s_v" << 1 << 0 << "laufergebnis_zeitlauf.txt";
-        QTest::newRow("race list from participants table") << "teil_pop_s_v" << 0 << 9 << "laufergebnis_distanzlauf.txt";
+        QTest::newRow("race list from participants table")
+            << "teil_pop_s_v" << 0 << 9 << "laufergebnis_distanzlauf.txt";
         QTest::newRow("standings from races table") << "laufe_pop_g_v" << 1 << 0 << "gesamt_berichtscup.txt";
         QTest::newRow("standings from participants table") << "teil_pop_g_v" << 0 << 8 << "gesamt_berichtscup.txt";
     }
@@ -390,8 +392,8 @@ private slots:
     void noSelectionNoReport_data()
     {
         QTest::addColumn<QString>("aktion");
-        for (const char *a : {"laufe_pop_s_v", "laufe_pop_g_v", "laufe_pop_d_1_v", "teil_pop_s_v", "teil_pop_g_v",
-                              "teil_pop_t_v"})
+        for (const char *a :
+             {"laufe_pop_s_v", "laufe_pop_g_v", "laufe_pop_d_1_v", "teil_pop_s_v", "teil_pop_g_v", "teil_pop_t_v"})
             QTest::newRow(a) << QString(a);
     }
 
@@ -621,7 +623,8 @@ private slots:
             y += QFontMetrics(f, v->viewport()).lineSpacing();
         }
         QCOMPARE(v->inhaltsHoehe(), y);
-        QVERIFY(v->inhaltsBreite() >= QFontMetrics(v->schrift(a.anzahl() - 1), v->viewport()).horizontalAdvance(QString(80, 'x')));
+        QVERIFY(v->inhaltsBreite() >=
+                QFontMetrics(v->schrift(a.anzahl() - 1), v->viewport()).horizontalAdvance(QString(80, 'x')));
 
         // Painted: black text on white at the top, and still at the very end.
         auto dunklePunkte = [v] {
