@@ -182,6 +182,7 @@ bool drucken(QWidget *parent, QPrinter &drucker)
         return false;
     }
     QPrintDialog dlg(&drucker, parent);
+    dlg.setObjectName(QStringLiteral("drucken"));
     dlg.setWindowTitle(QStringLiteral("Drucken"));
     // The whole report is printed, on paper only.
     dlg.setOption(QAbstractPrintDialog::PrintToFile, false);
