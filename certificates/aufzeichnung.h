@@ -13,13 +13,13 @@ public:
     struct Eintrag {
         enum Art { Beginn, Ende, Seite, Schrift, Text, Bildrechteck };
         Art art = Ende;
-        QString text;  // Beginn: title; Schrift: font name; Text: the text
+        QString text; // Beginn: title; Schrift: font name; Text: the text
         int x = 0;
         int y = 0;
         int zellhoehe = 0; // Text: the cell height it was drawn with
         QRect rechteck;    // Bildrechteck
         Bild bild = Bild::Laufer;
-        int seite = 0;     // page the entry belongs to (1-based)
+        int seite = 0; // page the entry belongs to (1-based)
     };
 
     AufzeichnendeLeinwand(int breite, int hoehe) : m_breite(breite), m_hoehe(hoehe) {}

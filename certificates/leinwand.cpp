@@ -21,16 +21,11 @@ struct Bilddaten {
 };
 
 constexpr Bilddaten kBilder[] = {
-    {Bild::Laufer, "bild_laufer", 215, 527},
-    {Bild::LauferLeer, "bild_laufer_leer", 215, 527},
-    {Bild::SerieLogo, "bild_serie_logo", 686, 549},
-    {Bild::Sponsor1, "bild_sponsor_1", 327, 480},
-    {Bild::Sponsor2, "bild_sponsor_2", 267, 98},
-    {Bild::Sponsor3, "bild_sponsor_3", 1136, 449},
-    {Bild::Sponsor4, "bild_sponsor_4", 165, 110},
-    {Bild::Sponsor5, "bild_sponsor_5", 691, 116},
-    {Bild::Sponsor6, "bild_sponsor_6", 929, 364},
-    {Bild::VereinLogo, "bild_verein_logo", 193, 220},
+    {Bild::Laufer, "bild_laufer", 215, 527},        {Bild::LauferLeer, "bild_laufer_leer", 215, 527},
+    {Bild::SerieLogo, "bild_serie_logo", 686, 549}, {Bild::Sponsor1, "bild_sponsor_1", 327, 480},
+    {Bild::Sponsor2, "bild_sponsor_2", 267, 98},    {Bild::Sponsor3, "bild_sponsor_3", 1136, 449},
+    {Bild::Sponsor4, "bild_sponsor_4", 165, 110},   {Bild::Sponsor5, "bild_sponsor_5", 691, 116},
+    {Bild::Sponsor6, "bild_sponsor_6", 929, 364},   {Bild::VereinLogo, "bild_verein_logo", 193, 220},
 };
 
 const Bilddaten &daten(Bild b)

@@ -8,16 +8,16 @@ namespace tlt {
 
 // The pictures that certificates print, in the order of their sizes table.
 enum class Bild {
-    Laufer,      // 215 x 527, runner with the club emblem on the vest
-    LauferLeer,  // 215 x 527, the same runner with a plain vest
-    SerieLogo,   // 686 x 549
-    Sponsor1,    // 327 x 480
-    Sponsor2,    // 267 x 98
-    Sponsor3,    // 1136 x 449
-    Sponsor4,    // 165 x 110
-    Sponsor5,    // 691 x 116
-    Sponsor6,    // 929 x 364
-    VereinLogo,  // 193 x 220
+    Laufer,     // 215 x 527, runner with the club emblem on the vest
+    LauferLeer, // 215 x 527, the same runner with a plain vest
+    SerieLogo,  // 686 x 549
+    Sponsor1,   // 327 x 480
+    Sponsor2,   // 267 x 98
+    Sponsor3,   // 1136 x 449
+    Sponsor4,   // 165 x 110
+    Sponsor5,   // 691 x 116
+    Sponsor6,   // 929 x 364
+    VereinLogo, // 193 x 220
 };
 
 // The surface certificate pages are drawn on. All coordinates are device pixels of the page,

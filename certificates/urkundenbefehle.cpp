@@ -16,8 +16,8 @@ bool hatVariationen(const Cup &cup)
     return cup.cv.rowCount() > 1;
 }
 
-Laufurkundendaten laufdaten(const Cup &cup, int k, int r, int platz, const QString &gruppe,
-                            const QString &variation, const QString &strecke)
+Laufurkundendaten laufdaten(const Cup &cup, int k, int r, int platz, const QString &gruppe, const QString &variation,
+                            const QString &strecke)
 {
     const Tabelle &t = cup.teil;
     Laufurkundendaten d;

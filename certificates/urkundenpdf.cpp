@@ -14,7 +14,8 @@ int urkundenAlsPdf(const QString &pfad, const std::function<int(Leinwand &)> &be
     QSaveFile datei(pfad);
     if (!datei.open(QIODevice::WriteOnly)) {
         if (fehler)
-            *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht angelegt werden: %2").arg(pfad, datei.errorString());
+            *fehler =
+                QStringLiteral("Die PDF-Datei \"%1\" konnte nicht angelegt werden: %2").arg(pfad, datei.errorString());
         return -1;
     }
     int anzahl = -1;
@@ -42,7 +43,8 @@ int urkundenAlsPdf(const QString &pfad, const std::function<int(Leinwand &)> &be
     }
     if (!datei.commit()) {
         if (fehler)
-            *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht gespeichert werden: %2").arg(pfad, datei.errorString());
+            *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht gespeichert werden: %2")
+                          .arg(pfad, datei.errorString());
         return -1;
     }
     return anzahl;

@@ -177,7 +177,8 @@ int ausfuehren(const QString &name, Art art, QStringList args, Umgebung &u)
         return Fehler;
     }
     if (anzahl == 0)
-        u.err << QStringLiteral("Hinweis: Es gab keine Urkunde zu drucken; die PDF-Datei hat eine leere Seite.") << '\n';
+        u.err << QStringLiteral("Hinweis: Es gab keine Urkunde zu drucken; die PDF-Datei hat eine leere Seite.")
+              << '\n';
     else if (e.stil == 2 && (art == Art::Gesamtsieger || art == Art::Gesamtteilnehmer))
         u.err << QStringLiteral("Hinweis: Stil 2 hat keine Gesamtcup-Urkunde; die Seiten bleiben leer.") << '\n';
     u.out << (anzahl == 1 ? QStringLiteral("1 Urkunde") : QStringLiteral("%1 Urkunden").arg(anzahl))
@@ -192,8 +193,7 @@ const Registrierung sieger{Befehl{
 
 const Registrierung teilnahme{Befehl{
     QStringLiteral("teilnahmeurkunde"), QStringLiteral("tlt teilnahmeurkunde CUP.tl3 LAUF STARTNUMMER ") + kOptionen,
-    QStringLiteral("Teilnahmeurkunde eines Teilnehmers für einen Lauf als PDF"),
-    [](const QStringList &a, Umgebung &u) {
+    QStringLiteral("Teilnahmeurkunde eines Teilnehmers für einen Lauf als PDF"), [](const QStringList &a, Umgebung &u) {
         return ausfuehren(QStringLiteral("teilnahmeurkunde"), Art::Teilnahme, a, u);
     }}};
 
@@ -204,13 +204,13 @@ const Registrierung gesamtsieger{Befehl{
         return ausfuehren(QStringLiteral("gesamtsiegerurkunden"), Art::Gesamtsieger, a, u);
     }}};
 
-const Registrierung gesamtteilnehmer{Befehl{
-    QStringLiteral("gesamtteilnehmerurkunde"),
-    QStringLiteral("tlt gesamtteilnehmerurkunde CUP.tl3 STARTNUMMER [LAUF] ") + kOptionen,
-    QStringLiteral("Gesamtcup-Urkunde eines Teilnehmers nach LAUF (ohne LAUF: nach dem letzten Lauf) als PDF"),
-    [](const QStringList &a, Umgebung &u) {
-        return ausfuehren(QStringLiteral("gesamtteilnehmerurkunde"), Art::Gesamtteilnehmer, a, u);
-    }}};
+const Registrierung gesamtteilnehmer{
+    Befehl{QStringLiteral("gesamtteilnehmerurkunde"),
+           QStringLiteral("tlt gesamtteilnehmerurkunde CUP.tl3 STARTNUMMER [LAUF] ") + kOptionen,
+           QStringLiteral("Gesamtcup-Urkunde eines Teilnehmers nach LAUF (ohne LAUF: nach dem letzten Lauf) als PDF"),
+           [](const QStringList &a, Umgebung &u) {
+               return ausfuehren(QStringLiteral("gesamtteilnehmerurkunde"), Art::Gesamtteilnehmer, a, u);
+           }}};
 
 } // namespace
 

@@ -13,8 +13,8 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFileInfo>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLayout>
@@ -138,12 +138,12 @@ void ausfuehren(MainUnit &w, const std::function<int(Leinwand &, const Unterschr
             a.titel = QStringLiteral("Urkunden als PDF speichern");
             a.filter = QStringLiteral("PDF-Dateien (*.pdf)");
             a.endung = QStringLiteral("pdf");
-            a.verzeichnis = w.cup().dateiname.isEmpty() ? QString()
-                                                        : QFileInfo(w.cup().dateiname).absolutePath();
+            a.verzeichnis = w.cup().dateiname.isEmpty() ? QString() : QFileInfo(w.cup().dateiname).absolutePath();
             const QString pfad = dateiSpeichern(&w, a);
             if (!pfad.isEmpty()) {
                 QString text;
-                if (urkundenAlsPdf(pfad, [&](Leinwand &l) { return befehl(l, unter); }, &text) < 0)
+                if (urkundenAlsPdf(
+                        pfad, [&](Leinwand &l) { return befehl(l, unter); }, &text) < 0)
                     fehler(&w, text);
             }
         } else {
@@ -185,9 +185,8 @@ void laufe_pop_tlClick(MainUnit &w)
 void laufe_pop_u_gClick(MainUnit &w)
 {
     const int n = w.gewaehlterLauf();
-    ausfuehren(w, [&](Leinwand &l, const Unterschriften &u) {
-        return gesamtsiegerurkunde(w.cup(), w.ausgabe(), n, l, u);
-    });
+    ausfuehren(
+        w, [&](Leinwand &l, const Unterschriften &u) { return gesamtsiegerurkunde(w.cup(), w.ausgabe(), n, l, u); });
 }
 
 void laufe_pop_u_uClick(MainUnit &w)

@@ -11,7 +11,7 @@ class QLineEdit;
 namespace tlt {
 class Cup;
 class Leinwand;
-}
+} // namespace tlt
 
 namespace tlt::ui {
 

@@ -59,10 +59,7 @@ class TestDruckerleinwand : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        tlt::test::deutschUndFesteUhr();
-    }
+    void initTestCase() { tlt::test::deutschUndFesteUhr(); }
 
     void zellhoeheInGeraetepixeln_data()
     {
@@ -150,7 +147,8 @@ private slots:
         Unterschriften u{QStringLiteral("Anna Vorsitz"), {}};
         QString fehler;
         // Two women, three of four men.
-        const int n = urkundenAlsPdf(pfad, [&](Leinwand &l) { return siegerurkunde(cup, 1, l, u, {}); }, &fehler);
+        const int n = urkundenAlsPdf(
+            pfad, [&](Leinwand &l) { return siegerurkunde(cup, 1, l, u, {}); }, &fehler);
         QCOMPARE(n, 5);
         if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
             QSKIP("pdfinfo fehlt");
@@ -168,8 +166,10 @@ private slots:
         Unterschriften u;
         Urkundendruck druck(l, cup, u);
         QVERIFY(druck.beginne());
-        druck.gesamturkunde({QStringLiteral("1"), QStringLiteral("F30"), {}, QStringLiteral("A B"), {}, QStringLiteral("9")});
-        druck.gesamturkunde({QStringLiteral("2"), QStringLiteral("F30"), {}, QStringLiteral("C D"), {}, QStringLiteral("8")});
+        druck.gesamturkunde(
+            {QStringLiteral("1"), QStringLiteral("F30"), {}, QStringLiteral("A B"), {}, QStringLiteral("9")});
+        druck.gesamturkunde(
+            {QStringLiteral("2"), QStringLiteral("F30"), {}, QStringLiteral("C D"), {}, QStringLiteral("8")});
         druck.beende();
         QCOMPARE(pdf.neueSeiten, 1);
         QCOMPARE(l.seiten(), 2);
@@ -186,12 +186,15 @@ private slots:
         }
         QString fehler;
         QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                                 urkundenAlsPdf(pfad, [](Leinwand &) -> int { throw std::runtime_error("x"); }, &fehler));
+                                 urkundenAlsPdf(
+                                     pfad, [](Leinwand &) -> int { throw std::runtime_error("x"); }, &fehler));
         QFile f(pfad);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("alt"));
         // A folder that does not exist gives a message, not a crash.
-        QCOMPARE(urkundenAlsPdf(dir.filePath(QStringLiteral("fehlt/x.pdf")), [](Leinwand &) { return 0; }, &fehler), -1);
+        QCOMPARE(urkundenAlsPdf(
+                     dir.filePath(QStringLiteral("fehlt/x.pdf")), [](Leinwand &) { return 0; }, &fehler),
+                 -1);
         QVERIFY(fehler.contains(QStringLiteral("PDF-Datei")));
     }
 

@@ -104,10 +104,7 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        tlt::test::deutschUndFesteUhr();
-    }
+    void initTestCase() { tlt::test::deutschUndFesteUhr(); }
     void init()
     {
         m_cup.neu();
@@ -141,8 +138,10 @@ private slots:
     {
         ohneVariationen(m_cup);
         lauf(m_cup, QStringLiteral("01.05.2026"));
-        person(m_cup, QStringLiteral("Aus"), QStringLiteral("M40"), QStringLiteral("001"), {}, {QStringLiteral("n.a.")});
-        person(m_cup, QStringLiteral("Auch"), QStringLiteral("M40"), QStringLiteral("002"), {}, {QStringLiteral("n.a.")});
+        person(m_cup, QStringLiteral("Aus"), QStringLiteral("M40"), QStringLiteral("001"), {},
+               {QStringLiteral("n.a.")});
+        person(m_cup, QStringLiteral("Auch"), QStringLiteral("M40"), QStringLiteral("002"), {},
+               {QStringLiteral("n.a.")});
         person(m_cup, QStringLiteral("Disk"), QStringLiteral("M40"), QStringLiteral("003"), {}, {QStringLiteral("d.")});
         person(m_cup, QStringLiteral("Leer"), QStringLiteral("M40"), QStringLiteral("004"), {}, {});
         person(m_cup, QStringLiteral("Lauf"), QStringLiteral("M40"), QStringLiteral("005"), {}, {zeit(50)});
@@ -155,9 +154,12 @@ private slots:
     {
         // Default variations A-Cup, B-Cup, C-Cup.
         lauf(m_cup, QStringLiteral("01.05.2026"));
-        person(m_cup, QStringLiteral("Anton"), QStringLiteral("M40"), QStringLiteral("001"), QStringLiteral("A-Cup"), {zeit(40)});
-        person(m_cup, QStringLiteral("Bernd"), QStringLiteral("M40"), QStringLiteral("002"), QStringLiteral("B-Cup"), {zeit(42)});
-        person(m_cup, QStringLiteral("Bodo"), QStringLiteral("M40"), QStringLiteral("003"), QStringLiteral("B-Cup"), {zeit(41)});
+        person(m_cup, QStringLiteral("Anton"), QStringLiteral("M40"), QStringLiteral("001"), QStringLiteral("A-Cup"),
+               {zeit(40)});
+        person(m_cup, QStringLiteral("Bernd"), QStringLiteral("M40"), QStringLiteral("002"), QStringLiteral("B-Cup"),
+               {zeit(42)});
+        person(m_cup, QStringLiteral("Bodo"), QStringLiteral("M40"), QStringLiteral("003"), QStringLiteral("B-Cup"),
+               {zeit(41)});
         m_antworten = {false, true, true};
         AufzeichnendeLeinwand l(4800, 6800);
         QCOMPARE(siegerurkunde(m_cup, 1, l, m_unter, frage()), 2);
@@ -170,8 +172,10 @@ private slots:
     void variationenGetrenntGewertet()
     {
         lauf(m_cup, QStringLiteral("01.05.2026"));
-        person(m_cup, QStringLiteral("Anton"), QStringLiteral("M40"), QStringLiteral("001"), QStringLiteral("A-Cup"), {zeit(44)});
-        person(m_cup, QStringLiteral("Bernd"), QStringLiteral("M40"), QStringLiteral("002"), QStringLiteral("B-Cup"), {zeit(40)});
+        person(m_cup, QStringLiteral("Anton"), QStringLiteral("M40"), QStringLiteral("001"), QStringLiteral("A-Cup"),
+               {zeit(44)});
+        person(m_cup, QStringLiteral("Bernd"), QStringLiteral("M40"), QStringLiteral("002"), QStringLiteral("B-Cup"),
+               {zeit(40)});
         AufzeichnendeLeinwand l(4800, 6800);
         QCOMPARE(siegerurkunde(m_cup, 1, l, m_unter, frage()), 2);
         // Both are first of their variation; A-Cup comes first (table order of the variations).
@@ -197,8 +201,8 @@ private slots:
         ohneVariationen(m_cup);
         lauf(m_cup, QStringLiteral("01.05.2026"));
         for (int i = 1; i <= 9; ++i)
-            person(m_cup, QStringLiteral("P%1").arg(i), QStringLiteral("M40"), QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0')),
-                   {}, {zeit(30 + i)});
+            person(m_cup, QStringLiteral("P%1").arg(i), QStringLiteral("M40"),
+                   QStringLiteral("%1").arg(i, 3, 10, QLatin1Char('0')), {}, {zeit(30 + i)});
         person(m_cup, QStringLiteral("Ohne"), QStringLiteral("M40"), QStringLiteral("010"), {}, {QStringLiteral("v.")});
         AufzeichnendeLeinwand l(4800, 6800);
         QCOMPARE(teilnehmerurkunde(m_cup, 1, QStringLiteral("007"), l, m_unter), 1);
@@ -220,8 +224,10 @@ private slots:
     void teilnahmeurkundeOhneGruppe()
     {
         lauf(m_cup, QStringLiteral("01.05.2026"));
-        person(m_cup, QStringLiteral("Fremd"), QStringLiteral("M40"), QStringLiteral("001"), QStringLiteral("X-Cup"), {zeit(40)});
-        person(m_cup, QStringLiteral("Alt"), QStringLiteral("Senioren"), QStringLiteral("002"), QStringLiteral("A-Cup"), {zeit(40)});
+        person(m_cup, QStringLiteral("Fremd"), QStringLiteral("M40"), QStringLiteral("001"), QStringLiteral("X-Cup"),
+               {zeit(40)});
+        person(m_cup, QStringLiteral("Alt"), QStringLiteral("Senioren"), QStringLiteral("002"), QStringLiteral("A-Cup"),
+               {zeit(40)});
         AufzeichnendeLeinwand l(4800, 6800);
         QCOMPARE(teilnehmerurkunde(m_cup, 1, QStringLiteral("001"), l, m_unter), 0);
         QCOMPARE(teilnehmerurkunde(m_cup, 1, QStringLiteral("002"), l, m_unter), 0);
@@ -231,7 +237,8 @@ private slots:
     {
         m_cup.urkundenstil = 2;
         lauf(m_cup, QStringLiteral("01.05.2026"), QStringLiteral("Quellbrunn"));
-        person(m_cup, QStringLiteral("Anton"), QStringLiteral("M40"), QStringLiteral("001"), QStringLiteral("B-Cup"), {zeit(40)});
+        person(m_cup, QStringLiteral("Anton"), QStringLiteral("M40"), QStringLiteral("001"), QStringLiteral("B-Cup"),
+               {zeit(40)});
         AufzeichnendeLeinwand l(4800, 6800);
         QCOMPARE(siegerurkunde(m_cup, 1, l, m_unter, frage()), 1);
         QCOMPARE(l.texte(1)[6].text, QStringLiteral("5000m"));
@@ -267,7 +274,8 @@ private slots:
     {
         ohneVariationen(m_cup);
         lauf(m_cup, QStringLiteral("01.05.2026"));
-        person(m_cup, QStringLiteral("Null"), QStringLiteral("M50"), QStringLiteral("001"), {}, {QStringLiteral("n.a.")});
+        person(m_cup, QStringLiteral("Null"), QStringLiteral("M50"), QStringLiteral("001"), {},
+               {QStringLiteral("n.a.")});
         person(m_cup, QStringLiteral("Zehn"), QStringLiteral("M50"), QStringLiteral("002"), {}, {zeit(40)});
         AufzeichnendeLeinwand l(4800, 6800);
         QCOMPARE(gesamtsiegerurkunde(m_cup, m_aus, 1, l, m_unter), 1);
@@ -284,13 +292,19 @@ private slots:
     void gesamtReihenfolgeVariationGruppePlatz()
     {
         lauf(m_cup, QStringLiteral("01.05.2026"));
-        person(m_cup, QStringLiteral("Bm2"), QStringLiteral("M40"), QStringLiteral("001"), QStringLiteral("B-Cup"), {zeit(42)});
-        person(m_cup, QStringLiteral("Bm1"), QStringLiteral("M40"), QStringLiteral("002"), QStringLiteral("B-Cup"), {zeit(41)});
-        person(m_cup, QStringLiteral("Af1"), QStringLiteral("F40"), QStringLiteral("003"), QStringLiteral("A-Cup"), {zeit(50)});
-        person(m_cup, QStringLiteral("Am1"), QStringLiteral("M30"), QStringLiteral("004"), QStringLiteral("A-Cup"), {zeit(38)});
-        person(m_cup, QStringLiteral("Bf1"), QStringLiteral("F30"), QStringLiteral("005"), QStringLiteral("B-Cup"), {zeit(45)});
+        person(m_cup, QStringLiteral("Bm2"), QStringLiteral("M40"), QStringLiteral("001"), QStringLiteral("B-Cup"),
+               {zeit(42)});
+        person(m_cup, QStringLiteral("Bm1"), QStringLiteral("M40"), QStringLiteral("002"), QStringLiteral("B-Cup"),
+               {zeit(41)});
+        person(m_cup, QStringLiteral("Af1"), QStringLiteral("F40"), QStringLiteral("003"), QStringLiteral("A-Cup"),
+               {zeit(50)});
+        person(m_cup, QStringLiteral("Am1"), QStringLiteral("M30"), QStringLiteral("004"), QStringLiteral("A-Cup"),
+               {zeit(38)});
+        person(m_cup, QStringLiteral("Bf1"), QStringLiteral("F30"), QStringLiteral("005"), QStringLiteral("B-Cup"),
+               {zeit(45)});
         // A variation that does not exist is never placed, whatever the points.
-        person(m_cup, QStringLiteral("Xm1"), QStringLiteral("M40"), QStringLiteral("006"), QStringLiteral("X-Cup"), {zeit(30)});
+        person(m_cup, QStringLiteral("Xm1"), QStringLiteral("M40"), QStringLiteral("006"), QStringLiteral("X-Cup"),
+               {zeit(30)});
         AufzeichnendeLeinwand l(4800, 6800);
         QCOMPARE(gesamtsiegerurkunde(m_cup, m_aus, 1, l, m_unter), 5);
         // A-Cup before B-Cup; within one, age groups in group order (women F40 before men M30 ...).

@@ -97,10 +97,7 @@ private:
     QString heute() const { return QStringLiteral("08.12.2026"); }
 
 private slots:
-    void initTestCase()
-    {
-        tlt::test::deutschUndFesteUhr();
-    }
+    void initTestCase() { tlt::test::deutschUndFesteUhr(); }
     void init()
     {
         m_cup.neu();
@@ -247,26 +244,26 @@ private slots:
         const auto gitter = [&](const QString &text, double k, int a) {
             return Zeile{text, double(m + a * gx), m + k * gy, double(W - m - a * gx)};
         };
-        pruefeZeilen(l, 1,
-                     {
-                         gitter(QStringLiteral("Urkunde"), 0, 5),
-                         gitter(QStringLiteral("den"), 5.5, 8),
-                         gitter(QStringLiteral("1. Platz"), 6, 5),
-                         gitter(QStringLiteral("in der Altersklasse"), 7.5, 7),
-                         gitter(QStringLiteral("F30"), 8.5, 8),
-                         gitter(QStringLiteral("über"), 9.5, 8),
-                         gitter(QStringLiteral("10000m"), 10.5, 8),
-                         gitter(QStringLiteral("belegte"), 11.5, 8),
-                         gitter(QStringLiteral("Erika Muster"), 12.5, 5),
-                         gitter(QStringLiteral("(LG Wiesenau)"), 14, 7),
-                         gitter(QStringLiteral("in der Zeit von"), 15, 8),
-                         gitter(QStringLiteral("0:41'12,30\""), 16, 8),
-                         {QStringLiteral("Wiesenau, den ") + heute(), double(m), m + 19.0 * gy, double(W - m - 14 * gx)},
-                         {QStringLiteral("Rolf BeispielmannAnna Vorsitz"), double(m + 16 * gx), m + 19.0 * gy,
-                          double(W - m)},
-                         {QStringLiteral("Leiter Abt. Leichtathletik1. Vorsitzende"), double(m + 16 * gx),
-                          m + 19.5 * gy, double(W - m)},
-                     });
+        pruefeZeilen(
+            l, 1,
+            {
+                gitter(QStringLiteral("Urkunde"), 0, 5),
+                gitter(QStringLiteral("den"), 5.5, 8),
+                gitter(QStringLiteral("1. Platz"), 6, 5),
+                gitter(QStringLiteral("in der Altersklasse"), 7.5, 7),
+                gitter(QStringLiteral("F30"), 8.5, 8),
+                gitter(QStringLiteral("über"), 9.5, 8),
+                gitter(QStringLiteral("10000m"), 10.5, 8),
+                gitter(QStringLiteral("belegte"), 11.5, 8),
+                gitter(QStringLiteral("Erika Muster"), 12.5, 5),
+                gitter(QStringLiteral("(LG Wiesenau)"), 14, 7),
+                gitter(QStringLiteral("in der Zeit von"), 15, 8),
+                gitter(QStringLiteral("0:41'12,30\""), 16, 8),
+                {QStringLiteral("Wiesenau, den ") + heute(), double(m), m + 19.0 * gy, double(W - m - 14 * gx)},
+                {QStringLiteral("Rolf BeispielmannAnna Vorsitz"), double(m + 16 * gx), m + 19.0 * gy, double(W - m)},
+                {QStringLiteral("Leiter Abt. Leichtathletik1. Vorsitzende"), double(m + 16 * gx), m + 19.5 * gy,
+                 double(W - m)},
+            });
         // y values from the grid: 240 + 5.5 * 316 = 1978, 240 + 19.5 * 316 = 6402.
         QCOMPARE(l.texte(1)[1].y, 1978);
         QCOMPARE(l.texte(1).last().y, 6402);
@@ -280,12 +277,12 @@ private slots:
         const QList<Eintrag> b = l.bilder(1);
         const QList<QPair<Bild, QRect>> soll{
             {Bild::SerieLogo, QRect(1698, 825, 1458, 1166)},
-            {Bild::Sponsor1, QRect(240, 5612, 216, 318)},   // 1.47 * 216 = 317.52
-            {Bild::Sponsor2, QRect(521, 5612, 540, 200)},   // 1.3 * 216 = 280.8; 0.925 * 216 = 199.8
-            {Bild::Sponsor3, QRect(1126, 5612, 540, 216)},  // 4.1 * 216 = 885.6
-            {Bild::Sponsor4, QRect(1730, 5612, 432, 289)},  // 6.9 * 216 = 1490.4; 1.34 * 216 = 289.44
-            {Bild::Sponsor5, QRect(2227, 5612, 1188, 202)}, // 9.2 * 216 = 1987.2; 0.935 * 216 = 201.96
-            {Bild::Sponsor6, QRect(3480, 5612, 756, 295)},  // 1.365 * 216 = 294.84
+            {Bild::Sponsor1, QRect(240, 5612, 216, 318)},    // 1.47 * 216 = 317.52
+            {Bild::Sponsor2, QRect(521, 5612, 540, 200)},    // 1.3 * 216 = 280.8; 0.925 * 216 = 199.8
+            {Bild::Sponsor3, QRect(1126, 5612, 540, 216)},   // 4.1 * 216 = 885.6
+            {Bild::Sponsor4, QRect(1730, 5612, 432, 289)},   // 6.9 * 216 = 1490.4; 1.34 * 216 = 289.44
+            {Bild::Sponsor5, QRect(2227, 5612, 1188, 202)},  // 9.2 * 216 = 1987.2; 0.935 * 216 = 201.96
+            {Bild::Sponsor6, QRect(3480, 5612, 756, 295)},   // 1.365 * 216 = 294.84
             {Bild::VereinLogo, QRect(4301, 5612, 324, 369)}, // 18.8 * 216 = 4060.8; 1.71 * 216 = 369.36
         };
         QCOMPARE(b.size(), soll.size());
