@@ -102,6 +102,16 @@ Gesamturkundendaten gesamtdaten(const Cup &cup, int r)
     return d;
 }
 
+// No race to count up to (the choice dialog may outlive the selection): a job without pages.
+int leererAuftrag(Leinwand &l, const Cup &cup, const Unterschriften &u)
+{
+    Urkundendruck druck(l, cup, u);
+    if (!druck.beginne())
+        return -1;
+    druck.beende();
+    return 0;
+}
+
 } // namespace
 
 int siegerurkunde(Cup &cup, int k, Leinwand &l, const Unterschriften &u, const Variationsfrage &frage)
@@ -116,6 +126,8 @@ int teilnehmerurkunde(Cup &cup, int k, const QString &s, Leinwand &l, const Unte
 
 int gesamtsiegerurkunde(Cup &cup, Ausgabe &a, int n, Leinwand &l, const Unterschriften &u)
 {
+    if (n < 1 || n > cup.anzahlLaufe())
+        return leererAuftrag(l, cup, u);
     GesamtScope gesamt(cup, n);
     gesamt_vorschau(cup, a, n);
     // Stable sorts from the least to the most significant key: variation, age group, placing, surname.
@@ -142,6 +154,8 @@ int gesamtsiegerurkunde(Cup &cup, Ausgabe &a, int n, Leinwand &l, const Untersch
 
 int gesamtteilnehmerurkunde(Cup &cup, Ausgabe &a, int n, const QString &s, Leinwand &l, const Unterschriften &u)
 {
+    if (n < 1 || n > cup.anzahlLaufe())
+        return leererAuftrag(l, cup, u);
     GesamtScope gesamt(cup, n);
     gesamt_vorschau(cup, a, n);
 

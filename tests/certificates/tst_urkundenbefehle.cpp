@@ -376,7 +376,11 @@ private slots:
         AufzeichnendeLeinwand l(4800, 6800);
         QCOMPARE(siegerurkunde(m_cup, 2, l, m_unter, frage()), 0);
         QCOMPARE(siegerurkunde(m_cup, 0, l, m_unter, frage()), 0);
-        QCOMPARE(l.dokumente(), 2);
+        QCOMPARE(gesamtsiegerurkunde(m_cup, m_aus, 0, l, m_unter), 0);
+        QCOMPARE(gesamtteilnehmerurkunde(m_cup, m_aus, 2, QStringLiteral("001"), l, m_unter), 0);
+        QCOMPARE(l.dokumente(), 4);
+        QVERIFY(l.texte(1).isEmpty());
+        QCOMPARE(m_cup.teil.colCount(), 9);
     }
 };
 
