@@ -279,6 +279,10 @@ QString alsText(QStringView v)
 // Counts beyond these cannot come from a real cup; such a file is damaged and would exhaust memory.
 constexpr qint64 kMaxLaufe = 100000;
 constexpr qint64 kMaxZellen = 20'000'000;
+// Records missing at the end of a file are read as empty, so a damaged count in a file of a few bytes
+// could still ask for millions of cells. A real file holds at least one "|" per cell: it may lack some
+// of its records, but not more cells than this beyond what its size can hold.
+constexpr qint64 kZellenOhneInhalt = 1'000'000;
 
 // Parses a whole file into the fresh cup c. Throws Konvertierungsfehler; returns false with a message
 // for counts that no cup can have.
@@ -299,7 +303,9 @@ bool einlesen(Cup &c, QStringView text, QString *fehler)
     const int m = toInt(f[6].toString());
     c.min = toInt(f[3].toString());
     c.max = toInt(f[4].toString());
-    if (n < 0 || m < 0 || n > kMaxLaufe || (static_cast<qint64>(m) + 1) * (static_cast<qint64>(n) + 8) > kMaxZellen) {
+    const qint64 zellen =
+        (static_cast<qint64>(m) + 1) * (static_cast<qint64>(n) + 8) + 34 * (static_cast<qint64>(n) + 1);
+    if (n < 0 || m < 0 || n > kMaxLaufe || zellen > kMaxZellen || zellen > kZellenOhneInhalt + text.size()) {
         if (fehler)
             *fehler =
                 QStringLiteral("Die Datei ist beschädigt: %1 Läufe und %2 Teilnehmer sind keine gültigen Anzahlen.")

@@ -556,6 +556,13 @@ private slots:
             << (QStringList{"X||0|1|1|0|2000000000|"} + rest)
             << "Die Datei ist beschädigt: 0 Läufe und 2000000000 Teilnehmer sind keine gültigen "
                "Anzahlen.";
+        // A count of a few bytes must not make the reader build millions of empty records.
+        QTest::newRow("count far beyond the records")
+            << (QStringList{"X||0|1|1|0|2499999|"} + rest)
+            << "Die Datei ist beschädigt: 0 Läufe und 2499999 Teilnehmer sind keine gültigen Anzahlen.";
+        QTest::newRow("races far beyond the records")
+            << (QStringList{"X||0|1|1|99999|0|"} + rest)
+            << "Die Datei ist beschädigt: 99999 Läufe und 0 Teilnehmer sind keine gültigen Anzahlen.";
     }
     void badNumberLeavesThePreviousCupUntouched()
     {
