@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 namespace tlt::ui {
 
@@ -142,45 +143,63 @@ BeaLauf::BeaLauf(Cup &cup, QWidget *parent)
     links->addLayout(zeile({m_kampfrichter, m_helfer, m_mitarbeiter}), z++, 0, 1, 2);
     links->setRowStretch(z, 1);
 
+    // Right column: officials and remarks, long labels above their fields.
     auto *rechts = new QGridLayout;
     z = 0;
-    auto paar = [&](const QString &text, QLineEdit *feld) {
-        rechts->addWidget(beschriftung(text, feld), z, 0);
-        rechts->addWidget(feld, z++, 1);
+    auto oben = [&](const QString &text, QLineEdit *feld) {
+        rechts->addWidget(beschriftung(text, feld), z++, 0, 1, 2);
+        rechts->addWidget(feld, z++, 0, 1, 2);
     };
-    paar(QStringLiteral("Zeitmessung (allgemeine Angaben):"), m_zeitmessung);
-    paar(QStringLiteral("Windmessung (allgemeine Angaben):"), m_windmessung);
-    paar(QStringLiteral("Gerätekontrolle (allgemeine Angaben):"), m_geratekontrolle);
-    paar(QStringLiteral("Wettkampfleiter:"), m_wettkampfleiter);
-    rechts->addLayout(zeile({beschriftung(QStringLiteral("Fon:"), m_wlfon), m_wlfon,
-                             beschriftung(QStringLiteral("Fax:"), m_wlfax), m_wlfax}),
-                      z++, 1);
-    paar(QStringLiteral("Verbandsaufsicht:"), m_verbandsaufsicht);
-    rechts->addLayout(zeile({beschriftung(QStringLiteral("Fon:"), m_vafon), m_vafon,
-                             beschriftung(QStringLiteral("Fax:"), m_vafax), m_vafax}),
-                      z++, 1);
+    auto daneben = [&](const QString &text, QLayout *l) {
+        rechts->addWidget(new QLabel(text, this), z, 0);
+        rechts->addLayout(l, z++, 1);
+    };
+    oben(QStringLiteral("Zeitmessung (allgemeine Angaben):"), m_zeitmessung);
+    oben(QStringLiteral("Windmessung (allgemeine Angaben):"), m_windmessung);
+    oben(QStringLiteral("Gerätekontrolle (allgemeine Angaben):"), m_geratekontrolle);
+    rechts->addWidget(beschriftung(QStringLiteral("Wettkampfleiter:"), m_wettkampfleiter), z, 0);
+    rechts->addWidget(m_wettkampfleiter, z++, 1);
+    daneben(QStringLiteral("Fon:"), zeile({m_wlfon, beschriftung(QStringLiteral("Fax:"), m_wlfax), m_wlfax}));
+    rechts->addWidget(beschriftung(QStringLiteral("Verbandsaufsicht:"), m_verbandsaufsicht), z, 0);
+    rechts->addWidget(m_verbandsaufsicht, z++, 1);
+    daneben(QStringLiteral("Fon:"), zeile({m_vafon, beschriftung(QStringLiteral("Fax:"), m_vafax), m_vafax}));
     rechts->addWidget(beschriftung(QStringLiteral("Bemerkungen (allgemeine Angaben):"), m_bemerkung[0]), z++, 0, 1, 2);
     for (int i = 0; i < 3; ++i)
         rechts->addWidget(m_bemerkung[i], z++, 0, 1, 2);
-    paar(QStringLiteral("DLV-Veranstaltungsnummer:"), m_dlvnr);
+    rechts->addWidget(beschriftung(QStringLiteral("DLV-Veranstaltungsnummer:"), m_dlvnr), z, 0);
+    rechts->addWidget(m_dlvnr, z++, 1);
     rechts->setRowStretch(z++, 1);
-    auto *unten = new QHBoxLayout;
-    unten->addWidget(m_speichern);
-    unten->addStretch(1);
-    unten->addWidget(beschriftung(QStringLiteral("Bonusfaktor:"), m_lauffaktor));
-    unten->addWidget(m_lauffaktor);
-    unten->addSpacing(8);
-    unten->addWidget(beschriftung(QStringLiteral("Bonussummand:"), m_laufsummand));
-    unten->addWidget(m_laufsummand);
-    rechts->addLayout(unten, z++, 0, 1, 2);
+    auto *bonus = new QHBoxLayout;
+    bonus->addWidget(beschriftung(QStringLiteral("Bonusfaktor:"), m_lauffaktor));
+    bonus->addWidget(m_lauffaktor);
+    bonus->addStretch(1);
+    bonus->addWidget(beschriftung(QStringLiteral("Bonussummand:"), m_laufsummand));
+    bonus->addWidget(m_laufsummand);
+    rechts->addLayout(bonus, z++, 0, 1, 2);
 
-    auto *haupt = new QHBoxLayout(this);
-    haupt->addLayout(links, 1);
-    haupt->addSpacing(12);
-    haupt->addLayout(rechts, 1);
+    auto *spalten = new QHBoxLayout;
+    spalten->addLayout(links, 1);
+    spalten->addSpacing(16);
+    spalten->addLayout(rechts, 1);
+    auto *knopf = new QHBoxLayout;
+    knopf->addStretch(1);
+    knopf->addWidget(m_speichern);
+    auto *haupt = new QVBoxLayout(this);
+    haupt->addLayout(spalten, 1);
+    haupt->addLayout(knopf);
     haupt->setSizeConstraint(QLayout::SetFixedSize);
-    for (QLineEdit *e : {m_datum, m_zeitdistanz, m_vereinsname, m_dlvnr})
-        e->setMinimumWidth(fontMetrics().horizontalAdvance(QLatin1Char('M')) * 12);
+    // Fields take their width from the layout, not from their own size hints, so the dialog stays
+    // about as compact as the form it is modelled on.
+    const int zeichen = fontMetrics().averageCharWidth();
+    for (QLineEdit *e : findChildren<QLineEdit *>()) {
+        if (qobject_cast<QSpinBox *>(e->parentWidget()))
+            continue;
+        e->setSizePolicy(QSizePolicy::Ignored, e->sizePolicy().verticalPolicy());
+        e->setMinimumWidth(zeichen * 15);
+    }
+    for (QLineEdit *e : {m_datum, m_zeitdistanz, m_vereinsname, m_wettkampfleiter, m_verbandsaufsicht, m_dlvnr})
+        e->setMinimumWidth(zeichen * 30);
+    m_lauftyp->setMinimumWidth(zeichen * 30);
 
     // The tab order follows the fields as they are stored, the button before the bonus spinners.
     QList<QWidget *> reihe{m_lauftyp,       m_datum,       m_zeitdistanz,      m_vereinsname,    m_anschrift[0],
