@@ -1,6 +1,7 @@
 #include "ui/main_unit.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 int main(int argc, char **argv)
 {
@@ -13,6 +14,6 @@ int main(int argc, char **argv)
     // A cup file given on the command line (e.g. by the file manager) is opened at start.
     const QStringList argumente = QApplication::arguments();
     if (argumente.size() > 1)
-        w.ladeDatei(argumente.at(1));
+        w.ladeDatei(QFileInfo(argumente.at(1)).absoluteFilePath());
     return QApplication::exec();
 }

@@ -106,6 +106,8 @@ void Gitter::setAktuelleZelle(int spalte, int zeile)
 void Gitter::auswahlZeigen()
 {
     m_setzt = true;
+    // A current heading cell has no body selection to show it: its heading is drawn in bold.
+    m_modell->setKopfMarke(m_zeile == 0 ? m_spalte : -1);
     if (m_zeile >= 1 && m_zeile - 1 < m_modell->rowCount() && m_spalte < m_modell->columnCount()) {
         selectionModel()->setCurrentIndex(m_modell->index(m_zeile - 1, m_spalte),
                                           QItemSelectionModel::ClearAndSelect);
@@ -123,6 +125,7 @@ void Gitter::currentChanged(const QModelIndex &aktuell, const QModelIndex &vorhe
     if (!m_setzt && aktuell.isValid()) {
         m_spalte = aktuell.column();
         m_zeile = aktuell.row() + 1;
+        m_modell->setKopfMarke(-1);
     }
 }
 

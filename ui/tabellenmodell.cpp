@@ -3,6 +3,7 @@
 #include "core/tabelle.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QPalette>
 
 namespace tlt::ui {
@@ -52,6 +53,11 @@ QVariant TabellenModell::headerData(int section, Qt::Orientation orientation, in
         return m_tabelle->cell(section, 0);
     if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
         return int(Qt::AlignLeft | Qt::AlignVCenter);
+    if (orientation == Qt::Horizontal && role == Qt::FontRole && section == m_kopfMarke) {
+        QFont f = QApplication::font();
+        f.setBold(true);
+        return f;
+    }
     if (orientation == Qt::Vertical && role == Qt::DisplayRole)
         return section + 1;
     return {};
@@ -63,6 +69,18 @@ Qt::ItemFlags TabellenModell::flags(const QModelIndex &index) const
     if (!index.isValid())
         return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+void TabellenModell::setKopfMarke(int spalte)
+{
+    if (spalte == m_kopfMarke)
+        return;
+    const int alt = m_kopfMarke;
+    m_kopfMarke = spalte;
+    if (alt >= 0 && alt < m_spalten)
+        emit headerDataChanged(Qt::Horizontal, alt, alt);
+    if (spalte >= 0 && spalte < m_spalten)
+        emit headerDataChanged(Qt::Horizontal, spalte, spalte);
 }
 
 bool TabellenModell::aktualisieren()

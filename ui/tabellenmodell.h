@@ -26,6 +26,9 @@ public:
 
     // The fixed leading columns hold row labels (races table): drawn like header cells.
     void setKopfspalten(bool an) { m_kopfspalten = an; }
+    // The heading cell that is current (drawn in bold), -1 for none.
+    void setKopfMarke(int spalte);
+    int kopfMarke() const { return m_kopfMarke; }
 
     // Brings the views up to date with the table. Returns true when the shape changed (model reset).
     bool aktualisieren();
@@ -35,6 +38,7 @@ public:
 private:
     const Tabelle *m_tabelle;
     bool m_kopfspalten = false;
+    int m_kopfMarke = -1;
     int m_zeilen = 0;
     int m_spalten = 0;
     quint64 m_revision = 0;

@@ -203,6 +203,32 @@ private slots:
         QCOMPARE(w->teilGitter()->model()->index(0, 7).data().toString(), QStringLiteral("Z-Cup"));
     }
 
+    void bearbeitungFolgtGeloeschterZeile()
+    {
+        BeaCup *d = w->bea_cup();
+        w->cvGitter()->setAktuelleZelle(0, 3);
+        w->cv_pop_bClick();
+        QCOMPARE(d->name->text(), QStringLiteral("C-Cup"));
+        // Another variation is deleted while the dialog is open: C-Cup moves up a row.
+        w->cvGitter()->setAktuelleZelle(0, 1);
+        setNextAnswer(Antwort::Ja);
+        w->cv_pop_lClick();
+        tippen(d->strecke, QStringLiteral("4000"));
+        d->speichernClick();
+        QCOMPARE(spalte(cup().cv, 0), QStringList({"B-Cup", "C-Cup"}));
+        QCOMPARE(spalte(cup().cv, 1), QStringList({"5000m", "4000m"}));
+        // If its own row is gone, saving changes nothing.
+        w->cv_pop_bClick();
+        QCOMPARE(d->name->text(), QStringLiteral("B-Cup"));
+        setNextAnswer(Antwort::Ja);
+        w->cv_pop_lClick();
+        tippen(d->strecke, QStringLiteral("1"));
+        d->speichernClick();
+        QCOMPARE(spalte(cup().cv, 0), QStringList({"C-Cup"}));
+        QCOMPARE(spalte(cup().cv, 1), QStringList({"4000m"}));
+        QVERIFY(!d->isVisible());
+    }
+
     void variationLoeschen()
     {
         w->cvGitter()->setAktuelleZelle(0, 2);

@@ -302,6 +302,9 @@ private slots:
         uebernehmen(cupMit(2, {{"Adler", "0:40'00,00\""}, {"Berg", ""}}));
         klick(w->teilGitter(), spalte, zeile);
         QCOMPARE(w->gewaehlteZeile(), zeile);
+        // A current heading is shown in bold.
+        QCOMPARE(w->teilGitter()->model()->headerData(spalte, Qt::Horizontal, Qt::FontRole).value<QFont>().bold(),
+                 zeile == 0);
         QCOMPARE(w->gewaehlterLaufTeil(), spalte - 7);
         QVERIFY(w->menue("teil_pop")->isVisible());
         QString ist;
