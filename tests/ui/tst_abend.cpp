@@ -3,6 +3,8 @@
 // cup file is compared with a golden file.
 
 #include "core/cup.h"
+#include "core/laufbefehle.h"
+#include "core/teilnehmerbefehle.h"
 #include "support/golden.h"
 #include "ui/bea_erg_unit.h"
 #include "ui/bea_lauf_unit.h"
@@ -16,6 +18,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSpinBox>
@@ -271,6 +274,71 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QString unterschied = test::goldenVergleich(QStringLiteral("abend.tl3"), f.readAll());
         QVERIFY2(unterschied.isEmpty(), qPrintable(unterschied));
+    }
+
+    void contextMenusActOnTheClickedObject()
+    {
+        Cup cup;
+        Laufdaten l{};
+        l[1] = kZeitlauf;
+        l[3] = QStringLiteral("ja");
+        for (const char *datum : {"01.05.2026", "01.06.2026", "01.07.2026"}) {
+            l[2] = QString::fromLatin1(datum);
+            l[10] = QStringLiteral("Ort ") + QString::fromLatin1(datum);
+            laufHinzufuegen(cup, l);
+        }
+        for (const char *name : {"Adler", "Berg"})
+            teilnehmerHinzufuegen(cup, {QString::fromLatin1(name), QStringLiteral("Eva"), QStringLiteral("01.02.1980"),
+                                        QStringLiteral("weiblich"), QStringLiteral("LG"), QStringLiteral("F40"),
+                                        name[0] == 'A' ? QStringLiteral("001") : QStringLiteral("002"),
+                                        QStringLiteral("A-Cup"), {QStringLiteral("d."), {}, QStringLiteral("v.")}});
+        w->cup().uebernehmen(std::move(cup));
+        w->neuAnzeigen();
+
+        // Editing opens the clicked race.
+        menuepunkt(w->laufeGitter(), 2, 3, "laufe_pop", Qt::Key_B);
+        BeaLauf *lauf = bea_lauf(*w);
+        QVERIFY(lauf->isVisible());
+        QCOMPARE(lauf->windowTitle(), QStringLiteral("Lauf bearbeiten"));
+        QCOMPARE(lauf->findChild<QLineEdit *>(QStringLiteral("ort"))->text(), QStringLiteral("Ort 01.06.2026"));
+        taste(Qt::Key_Escape);
+
+        // Deleting race 3 asks, counting its two results, and removes only its column.
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        setNextAnswer(Antwort::Ja);
+        menuepunkt(w->laufeGitter(), 3, 3, "laufe_pop", Qt::Key_L);
+        QCOMPARE(protokoll().last().text,
+                 QStringLiteral("Es sind bereits 2 Ergebnisse in diesem Lauf eingetragen.\n\r"
+                                "Sind Sie sicher, dass Sie Lauf3 (01.07.2026) löschen wollen?"));
+        QCOMPARE(w->cup().anzahlLaufe(), 2);
+        QCOMPARE(w->cup().teil.colCount(), 10);
+        QCOMPARE(w->cup().teil.cell(8, 1), QStringLiteral("d."));
+
+        // The participant dialog edits the clicked row; "&Nein" keeps a participant.
+        menuepunkt(w->teilGitter(), 1, 2, "teil_pop", Qt::Key_B);
+        BeaTeil *teil = bea_teil(*w);
+        QVERIFY(teil->isVisible());
+        QCOMPARE(teil->findChild<QLineEdit *>(QStringLiteral("name"))->text(), QStringLiteral("Berg"));
+        taste(Qt::Key_Escape);
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        setNextAnswer(Antwort::Nein);
+        menuepunkt(w->teilGitter(), 1, 1, "teil_pop", Qt::Key_L);
+        QCOMPARE(protokoll().last().text,
+                 QStringLiteral("Sind Sie sicher, dass Sie den Teilnehmer (Adler, Eva) löschen wollen?"));
+        QCOMPARE(w->cup().anzahlTeilnehmer(), 2);
+
+        // Quick entry from the result column of race 2.
+        menuepunkt(w->teilGitter(), 9, 1, "teil_pop", Qt::Key_E);
+        BeaErg *erg = bea_erg(*w);
+        QCOMPARE(erg->lauf(), 2);
+        QCOMPARE(erg->findChild<QLabel *>(QStringLiteral("ergT"))->text(),
+                 QStringLiteral("Ergebnis in Lauf 2 - Zeitlauf (fixe Distanz)"));
+        schnellerfassung({{"2", "123456"}});
+        QCOMPARE(w->cup().teil.cell(9, 2), QStringLiteral("0:12'34,56\""));
+        // The lookup made Berg's row the current one.
+        QCOMPARE(w->teilGitter()->aktZeile(), 2);
     }
 };
 
