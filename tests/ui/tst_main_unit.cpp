@@ -1,5 +1,6 @@
 #include "core/cup.h"
 #include "core/cupdatei.h"
+#include "core/pruefungen.h"
 #include "core/sortierung.h"
 #include "core/version.h"
 #include "support/berichtscups.h"
@@ -24,6 +25,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -696,6 +698,71 @@ private slots:
         qInfo("20000 Teilnehmer angezeigt in %lld ms", static_cast<long long>(t.elapsed()));
         QCOMPARE(w->teilGitter()->model()->rowCount(), n);
         QCOMPARE(w->teilGitter()->model()->index(n - 1, 0).data().toString(), QStringLiteral("Name20000"));
+    }
+
+    // Load the sample cup, look at every page, change a setting, sort by a column, save under a new
+    // name and load it again, by keyboard only.
+    void allesMitDerTastatur()
+    {
+        QTemporaryDir dir;
+        const QString kopie = dir.filePath(QStringLiteral("kopie.tl3"));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        setNextFileName(QStringLiteral(TLT_SOURCE_DIR "/examples/beispielcup.tl3"));
+        QTest::keyClick(w, Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(w->cup().name, QStringLiteral("Mühlbacher Volkslauf-Cup 2026"));
+        QVERIFY(w->teilGitter()->model()->rowCount() > 100);
+
+        for (int i = 1; i < 4; ++i) {
+            QTest::keyClick(w->seiten()->tabBar(), Qt::Key_Right);
+            QCOMPARE(w->seiten()->currentIndex(), i);
+        }
+        w->seiten()->setCurrentIndex(0);
+        w->nameFeld()->setFocus();
+        QTest::keyClick(w->nameFeld(), Qt::Key_End);
+        QTest::keyClicks(w->nameFeld(), QStringLiteral(" (Kopie)"));
+        QVERIFY(w->cup().geaendert);
+
+        // Participants page: the cursor keys move to the start-number column, the menu key opens the
+        // context menu, its mnemonics choose "Sortieren nach dieser Spalte" and "absteigend".
+        w->seiten()->setCurrentIndex(2);
+        Gitter *g = w->teilGitter();
+        g->setFocus();
+        g->setAktuelleZelle(0, 1);
+        for (int i = 0; i < 6; ++i)
+            QTest::keyClick(g, Qt::Key_Right);
+        QTest::keyClick(g, Qt::Key_Down);
+        QCOMPARE(g->aktSpalte(), 6);
+        QCOMPARE(g->aktZeile(), 2);
+        QContextMenuEvent taste(QContextMenuEvent::Keyboard, QPoint(5, 5), QPoint(5, 5));
+        QApplication::sendEvent(g, &taste);
+        QMenu *menu = w->menue("teil_pop");
+        QVERIFY(menu->isVisible());
+        QTest::keyClick(menu, Qt::Key_P);
+        QMenu *sortieren = w->menue("teil_pop_p");
+        QTRY_VERIFY(sortieren->isVisible());
+        QTest::keyClick(sortieren, Qt::Key_F);
+        QTRY_VERIFY(!menu->isVisible());
+        const Tabelle &t = w->cup().teil;
+        for (int r = 2; r < t.rowCount(); ++r)
+            QVERIFY(t.cell(6, r - 1).toInt() > t.cell(6, r).toInt());
+
+        // Save under a new name through the file menu's mnemonics, then load the copy again.
+        setNextFileName(kopie);
+        QTest::keyClick(w, Qt::Key_D, Qt::AltModifier);
+        QMenu *datei = w->menue("m_d");
+        QTRY_VERIFY(datei->isVisible());
+        QTest::keyClick(datei, Qt::Key_U);
+        QTRY_VERIFY(QFile::exists(kopie));
+        QVERIFY(!w->cup().geaendert);
+        QCOMPARE(w->statusText(0), kopie);
+        w->aktion("m_d_n")->trigger();
+        QCOMPARE(w->cup().name, QString());
+        setNextFileName(kopie);
+        QTest::keyClick(w, Qt::Key_L, Qt::ControlModifier);
+        QCOMPARE(w->cup().name, QStringLiteral("Mühlbacher Volkslauf-Cup 2026 (Kopie)"));
+        // Saving put the participants back in surname order.
+        QVERIFY(textvergleich(w->cup().teil.cell(0, 1), w->cup().teil.cell(0, 2)) <= 0);
     }
 
     // Screenshots for the documentation: set TLT_BILDER to a folder and run under a real display.
