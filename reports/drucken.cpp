@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <algorithm>
 #include <cmath>
 
 namespace tlt {
@@ -44,6 +45,41 @@ QRect seitenrechteck(const QPaintDevice &geraet, double links, double oben, doub
     return QRect(QPoint(l, t), QPoint(r - 1, b - 1));
 }
 
+namespace {
+// Splits a line into the rows that fit the width: at the last blank that fits, else hard.
+QStringList umbrechen(const QString &text, const QFontMetrics &fm, int breite)
+{
+    if (fm.horizontalAdvance(text) <= breite)
+        return {text};
+    QStringList reihen;
+    QString rest = text;
+    while (!rest.isEmpty()) {
+        int passt = 0;
+        int x = 0;
+        while (passt < rest.size()) {
+            x += fm.horizontalAdvance(rest.at(passt));
+            if (x > breite)
+                break;
+            ++passt;
+        }
+        if (passt >= rest.size()) {
+            reihen << rest;
+            break;
+        }
+        passt = std::max(passt, 1);
+        const int blank = static_cast<int>(rest.lastIndexOf(QLatin1Char(' '), passt));
+        if (blank > 0) {
+            reihen << rest.left(blank);
+            rest = rest.mid(blank + 1);
+        } else {
+            reihen << rest.left(passt);
+            rest = rest.mid(passt);
+        }
+    }
+    return reihen;
+}
+} // namespace
+
 std::vector<Zeilenplatz> seitenumbruch(const Ausgabe &aus, QPaintDevice &geraet, const QRect &rechteck)
 {
     std::vector<Zeilenplatz> plaetze;
@@ -51,14 +87,18 @@ std::vector<Zeilenplatz> seitenumbruch(const Ausgabe &aus, QPaintDevice &geraet,
     int seite = 0;
     int y = rechteck.top();
     const int unten = rechteck.top() + rechteck.height();
-    for (const Ausgabezeile &z : aus.zeilen()) {
-        const int hoehe = QFontMetrics(druckschrift(z, &geraet), &geraet).lineSpacing();
-        if (y + hoehe > unten && y > rechteck.top()) {
-            ++seite;
-            y = rechteck.top();
+    for (int i = 0; i < aus.anzahl(); ++i) {
+        const Ausgabezeile &z = aus.zeile(i);
+        const QFontMetrics fm(druckschrift(z, &geraet), &geraet);
+        const int hoehe = fm.lineSpacing();
+        for (const QString &reihe : umbrechen(z.text, fm, rechteck.width())) {
+            if (y + hoehe > unten && y > rechteck.top()) {
+                ++seite;
+                y = rechteck.top();
+            }
+            plaetze.push_back({seite, y, i, reihe});
+            y += hoehe;
         }
-        plaetze.push_back({seite, y});
-        y += hoehe;
     }
     return plaetze;
 }
@@ -91,7 +131,7 @@ bool printausgabe(Ausgabe &aus, QPagedPaintDevice &geraet, double links, double 
     maler.setClipRect(rechteck);
     int seite = 0;
     for (size_t i = 0; i < plaetze.size(); ++i) {
-        const Ausgabezeile &z = aus.zeile(static_cast<int>(i));
+        const Ausgabezeile &z = aus.zeile(plaetze[i].zeile);
         if (plaetze[i].seite != seite) {
             if (!geraet.newPage()) {
                 maler.end();
@@ -105,7 +145,7 @@ bool printausgabe(Ausgabe &aus, QPagedPaintDevice &geraet, double links, double 
         // The colour is kept as the pane stores it: 0x00BBGGRR, 0 is black.
         maler.setPen(QColor(z.farbe & 0xFF, (z.farbe >> 8) & 0xFF, (z.farbe >> 16) & 0xFF));
         const int grundlinie = plaetze[i].y + QFontMetrics(schrift, &geraet).ascent();
-        maler.drawText(QPoint(rechteck.left(), grundlinie), z.text);
+        maler.drawText(QPoint(rechteck.left(), grundlinie), plaetze[i].text);
     }
     const bool beendet = maler.end();
     if (!beendet || (drucker && drucker->printerState() == QPrinter::Error))

@@ -20,13 +20,18 @@ QFont druckschrift(const Ausgabezeile &zeile, QPaintDevice *geraet);
 // measured from the printable width and height. Rounds to nearest, halves to even.
 QRect seitenrechteck(const QPaintDevice &geraet, double links, double oben, double rechts, double unten);
 
-// Where each line goes: page number (from 0) and the top of the line in device dots.
+// Where each printed row goes: page number (from 0), the top of the row in device dots, the pane
+// line it belongs to and the part of that line's text it shows.
 struct Zeilenplatz {
     int seite = 0;
     int y = 0;
+    int zeile = 0;
+    QString text;
 };
-// Lays the lines out top to bottom in the rectangle, starting a new page when the next line
-// would not fit. Every page takes at least one line, so a line higher than the page still prints.
+// Lays the lines out top to bottom in the rectangle, starting a new page when the next row
+// would not fit. A line wider than the rectangle wraps at its last blank that fits (or, without
+// one, at the last character that fits), so nothing is cut off at the right margin. Every page
+// takes at least one row, so a row higher than the page still prints.
 std::vector<Zeilenplatz> seitenumbruch(const Ausgabe &aus, QPaintDevice &geraet, const QRect &rechteck);
 
 // Prints the pane onto the device (a printer, a PDF writer) within the margins, page after page,

@@ -182,6 +182,37 @@ private slots:
         }
     }
 
+    // A line wider than the page wraps instead of losing its end at the right margin.
+    void wideLinesWrapWithoutLosingText()
+    {
+        QTemporaryDir dir;
+        ZaehlDrucker g(dir.filePath("x.pdf"));
+        const QRect r = seitenrechteck(g, 1.0, 0.75, 0.5, 0.75);
+        Ausgabe aus;
+        const QString breit = QString(70, 'a') + QStringLiteral(" Punkte ") + QString(30, 'b') + QStringLiteral(" Ende");
+        aus.p(0, Normal, 9, QStringLiteral("kurz"));
+        aus.p(0, Normal, 9, breit);
+        aus.p(0, Normal, 9, QString(200, 'x'));
+        const auto plaetze = seitenumbruch(aus, g, r);
+        QStringList zeile1, zeile2;
+        for (const auto &pl : plaetze) {
+            const QFontMetrics fm(druckschrift(aus.zeile(pl.zeile), &g), &g);
+            QVERIFY(fm.horizontalAdvance(pl.text) <= r.width());
+            if (pl.zeile == 1)
+                zeile1 << pl.text;
+            if (pl.zeile == 2)
+                zeile2 << pl.text;
+        }
+        QCOMPARE(plaetze.front().text, QStringLiteral("kurz"));
+        QCOMPARE(zeile1.size(), 2);
+        QCOMPARE(zeile1.join(' '), breit);
+        QCOMPARE(zeile1.at(0), QString(70, 'a') + QStringLiteral(" Punkte"));
+        QVERIFY(zeile2.size() >= 3);
+        QCOMPARE(zeile2.join(QString()), QString(200, 'x'));
+        for (size_t i = 1; i < plaetze.size(); ++i)
+            QVERIFY(plaetze[i].y > plaetze[i - 1].y || plaetze[i].seite > plaetze[i - 1].seite);
+    }
+
     void longReportGivesRightNumberOfPages()
     {
         QTemporaryDir dir;
