@@ -1,4 +1,5 @@
 #include "cli/befehl.h"
+#include "core/uebersetzung.h"
 
 #include <QDir>
 #include <QFile>
@@ -77,6 +78,7 @@ int main(int argc, char **argv)
     }
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("tlt"));
+    tlt::deutscheQtTexte(app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);

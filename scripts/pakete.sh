@@ -3,7 +3,7 @@
 set -euo pipefail
 PAKETE=(
   cmake ninja-build g++ ccache pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n
   libbenchmark-dev
   fonts-liberation fontconfig
   opensp w3c-sgml-lib poppler-utils
