@@ -10,8 +10,9 @@ namespace tlt {
 Teilnehmerdaten teilnehmerLesen(const Cup &cup, int s)
 {
     const Tabelle &t = cup.teil;
-    Teilnehmerdaten d{t.cell(0, s), t.cell(1, s), t.cell(2, s), t.cell(3, s),
-                      t.cell(4, s), t.cell(5, s), t.cell(6, s), t.cell(7, s), {}};
+    Teilnehmerdaten d{t.cell(0, s), t.cell(1, s), t.cell(2, s),
+                      t.cell(3, s), t.cell(4, s), t.cell(5, s),
+                      t.cell(6, s), t.cell(7, s), {}};
     for (int r = 1; r <= cup.anzahlLaufe(); ++r)
         d.ergebnisse << t.cell(Cup::ergebnisspalte(r), s);
     return d;

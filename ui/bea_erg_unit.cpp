@@ -36,9 +36,7 @@ bool weiterTaste(QEvent *e)
 const QPoint kEntwurfsposition(1028, 765);
 } // namespace
 
-BeaErg::BeaErg(Cup &cup, QWidget *parent)
-    : QDialog(parent)
-    , m_cup(cup)
+BeaErg::BeaErg(Cup &cup, QWidget *parent) : QDialog(parent), m_cup(cup)
 {
     setObjectName(QStringLiteral("bea_erg"));
     setWindowTitle(QStringLiteral("Schnelle Ergebniseingabe"));
@@ -162,7 +160,8 @@ BeaErg::Weiter BeaErg::snExit()
         return Weiter::Bleiben;
     const int r = aktuellerLauf();
     if (r < 0) {
-        warnung(this, QStringLiteral("Der Lauf, für den die Ergebniseingabe geöffnet wurde, ist nicht mehr vorhanden."));
+        warnung(this,
+                QStringLiteral("Der Lauf, für den die Ergebniseingabe geöffnet wurde, ist nicht mehr vorhanden."));
         return Weiter::Ende;
     }
     m_zeile = s;

@@ -63,9 +63,7 @@ QSpinBox *BeaLauf::zahlfeld(const char *name, int von, int bis, int start)
     return s;
 }
 
-BeaLauf::BeaLauf(Cup &cup, QWidget *parent)
-    : QDialog(parent)
-    , m_cup(cup)
+BeaLauf::BeaLauf(Cup &cup, QWidget *parent) : QDialog(parent), m_cup(cup)
 {
     setObjectName(QStringLiteral("bea_lauf"));
     setWindowTitle(QStringLiteral("Lauf hinzufügen"));
@@ -138,8 +136,8 @@ BeaLauf::BeaLauf(Cup &cup, QWidget *parent)
     links->addWidget(m_wettkampf[0], z++, 1);
     links->addWidget(m_wettkampf[1], z++, 1);
     links->addWidget(
-        beschriftung(QStringLiteral("Anzahl Kampfrichter / Helfer / Mitarbeiter (Büro/EDV):"), m_kampfrichter), z++,
-        0, 1, 2);
+        beschriftung(QStringLiteral("Anzahl Kampfrichter / Helfer / Mitarbeiter (Büro/EDV):"), m_kampfrichter), z++, 0,
+        1, 2);
     links->addLayout(zeile({m_kampfrichter, m_helfer, m_mitarbeiter}), z++, 0, 1, 2);
     links->setRowStretch(z, 1);
 
@@ -202,13 +200,13 @@ BeaLauf::BeaLauf(Cup &cup, QWidget *parent)
     m_lauftyp->setMinimumWidth(zeichen * 30);
 
     // The tab order follows the fields as they are stored, the button before the bonus spinners.
-    QList<QWidget *> reihe{m_lauftyp,       m_datum,       m_zeitdistanz,      m_vereinsname,    m_anschrift[0],
-                           m_anschrift[1],  m_anschrift[2], m_fon,             m_fax,            m_ort,
-                           m_kreis,         m_bezirk,      m_land,             m_wettkampf[0],   m_wettkampf[1],
-                           m_kampfrichter,  m_helfer,      m_mitarbeiter,      m_zeitmessung,    m_windmessung,
-                           m_geratekontrolle, m_wettkampfleiter, m_wlfon,      m_wlfax,          m_verbandsaufsicht,
-                           m_vafon,         m_vafax,       m_bemerkung[0],     m_bemerkung[1],   m_bemerkung[2],
-                           m_dlvnr,         m_speichern,   m_lauffaktor,       m_laufsummand};
+    QList<QWidget *> reihe{m_lauftyp,         m_datum,           m_zeitdistanz,  m_vereinsname,  m_anschrift[0],
+                           m_anschrift[1],    m_anschrift[2],    m_fon,          m_fax,          m_ort,
+                           m_kreis,           m_bezirk,          m_land,         m_wettkampf[0], m_wettkampf[1],
+                           m_kampfrichter,    m_helfer,          m_mitarbeiter,  m_zeitmessung,  m_windmessung,
+                           m_geratekontrolle, m_wettkampfleiter, m_wlfon,        m_wlfax,        m_verbandsaufsicht,
+                           m_vafon,           m_vafax,           m_bemerkung[0], m_bemerkung[1], m_bemerkung[2],
+                           m_dlvnr,           m_speichern,       m_lauffaktor,   m_laufsummand};
     for (int i = 0; i + 1 < reihe.size(); ++i)
         setTabOrder(reihe[i], reihe[i + 1]);
 

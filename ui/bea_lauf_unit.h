@@ -53,9 +53,9 @@ private:
     QStringList m_kennung;
 
     QComboBox *m_lauftyp;
-    QLineEdit *m_datum, *m_zeitdistanz, *m_vereinsname, *m_anschrift[3], *m_fon, *m_fax, *m_ort, *m_kreis,
-        *m_bezirk, *m_land, *m_wettkampf[2], *m_zeitmessung, *m_windmessung, *m_geratekontrolle,
-        *m_wettkampfleiter, *m_wlfon, *m_wlfax, *m_verbandsaufsicht, *m_vafon, *m_vafax, *m_bemerkung[3], *m_dlvnr;
+    QLineEdit *m_datum, *m_zeitdistanz, *m_vereinsname, *m_anschrift[3], *m_fon, *m_fax, *m_ort, *m_kreis, *m_bezirk,
+        *m_land, *m_wettkampf[2], *m_zeitmessung, *m_windmessung, *m_geratekontrolle, *m_wettkampfleiter, *m_wlfon,
+        *m_wlfax, *m_verbandsaufsicht, *m_vafon, *m_vafax, *m_bemerkung[3], *m_dlvnr;
     QSpinBox *m_kampfrichter, *m_helfer, *m_mitarbeiter, *m_lauffaktor, *m_laufsummand;
     QPushButton *m_speichern;
 };

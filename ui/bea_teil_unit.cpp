@@ -51,8 +51,7 @@ public:
 };
 } // namespace
 
-Ergebnistabelle::Ergebnistabelle(QWidget *parent)
-    : QTableWidget(parent)
+Ergebnistabelle::Ergebnistabelle(QWidget *parent) : QTableWidget(parent)
 {
     setColumnCount(2);
     horizontalHeader()->hide();
@@ -121,9 +120,7 @@ void Ergebnistabelle::focusInEvent(QFocusEvent *e)
     QTableWidget::focusInEvent(e);
 }
 
-BeaTeil::BeaTeil(Cup &cup, QWidget *parent)
-    : QDialog(parent)
-    , m_cup(cup)
+BeaTeil::BeaTeil(Cup &cup, QWidget *parent) : QDialog(parent), m_cup(cup)
 {
     setObjectName(QStringLiteral("bea_teil"));
     setWindowTitle(QStringLiteral("Teilnehmer hinzufügen"));
@@ -205,7 +202,8 @@ BeaTeil::BeaTeil(Cup &cup, QWidget *parent)
     haupt->addLayout(knopf);
     haupt->setSizeConstraint(QLayout::SetFixedSize);
 
-    QList<QWidget *> reihe{m_name, m_vorname, m_geb, m_ges, m_vereinS, m_verein, m_alt, m_cupW, m_sn, m_erg, m_speichern};
+    QList<QWidget *> reihe{m_name, m_vorname, m_geb, m_ges, m_vereinS,  m_verein,
+                           m_alt,  m_cupW,    m_sn,  m_erg, m_speichern};
     for (int i = 0; i + 1 < reihe.size(); ++i)
         setTabOrder(reihe[i], reihe[i + 1]);
 
@@ -441,8 +439,8 @@ void BeaTeil::speichernClick()
         for (int i = 0; i < m_erg->rowCount(); ++i)
             eingaben << (m_erg->item(i, 1) ? m_erg->item(i, 1)->text() : QString());
     const QStringList bisher = m_bearbeiten ? teilnehmerLesen(m_cup, s).ergebnisse : QStringList();
-    d.ergebnisse = ergebnisseZuordnen(m_cup, m_laufkennungen, eingaben, bisher,
-                                      m_cup.laufe.shapeRevision() == m_laufform);
+    d.ergebnisse =
+        ergebnisseZuordnen(m_cup, m_laufkennungen, eingaben, bisher, m_cup.laufe.shapeRevision() == m_laufform);
 
     const int zeile = m_bearbeiten ? teilnehmerAendern(m_cup, s, d) : teilnehmerHinzufuegen(m_cup, d);
     leeren();

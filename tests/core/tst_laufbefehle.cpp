@@ -25,8 +25,8 @@ Cup zweiLaeufe()
     Cup cup;
     cup.cv.setRowCount(1);
     laufHinzufuegen(cup, lauf(kZeitlauf, QStringLiteral("01.05.2005"), QStringLiteral("5000m"), QStringLiteral("A")));
-    laufHinzufuegen(cup, lauf(kDistanzlauf, QStringLiteral("03.06.2005"), QStringLiteral("1:00'00,00\""),
-                              QStringLiteral("B")));
+    laufHinzufuegen(
+        cup, lauf(kDistanzlauf, QStringLiteral("03.06.2005"), QStringLiteral("1:00'00,00\""), QStringLiteral("B")));
     cup.teil.setRowCount(3);
     for (int s = 1; s <= 2; ++s) {
         cup.teil.setCell(0, s, QStringLiteral("Name%1").arg(s));
@@ -44,8 +44,8 @@ private slots:
     void addingRaceBeforeAllRenumbersAndMovesResultColumns()
     {
         Cup cup = zweiLaeufe();
-        const int c = laufHinzufuegen(cup, lauf(kZeitlauf, QStringLiteral("01.04.2005"), QStringLiteral("3000m"),
-                                                QStringLiteral("neu")));
+        const int c = laufHinzufuegen(
+            cup, lauf(kZeitlauf, QStringLiteral("01.04.2005"), QStringLiteral("3000m"), QStringLiteral("neu")));
         QCOMPARE(c, 1);
         QCOMPARE(cup.anzahlLaufe(), 3);
         QCOMPARE(cup.teil.colCount(), 11);
@@ -83,7 +83,8 @@ private slots:
         const QString d = QStringLiteral("01.05.2005");
         QTest::newRow("cup race") << true << 1 << d << "ja" << true;
         QTest::newRow("no type chosen") << true << -1 << d << "ja" << false;
-        QTest::newRow("no date") << true << 0 << "TT.MM.JJJJ" << "ja" << false;
+        QTest::newRow("no date") << true << 0 << "TT.MM.JJJJ"
+                                 << "ja" << false;
         QTest::newRow("own distance in cup with variations") << true << 1 << d << "5000m" << false;
         QTest::newRow("own distance without variations") << false << 1 << d << "5000m" << true;
         QTest::newRow("missing entry without variations") << false << 1 << d << "" << false;
@@ -107,10 +108,14 @@ private slots:
         QTest::addColumn<int>("typ");
         QTest::addColumn<QString>("eingabe");
         QTest::addColumn<QString>("erwartet");
-        QTest::newRow("distance run: fixed time") << 0 << "300000" << "0:30'00,00\"";
-        QTest::newRow("time run: fixed distance") << 1 << "0:30'00,00\"" << "300000m";
-        QTest::newRow("no type") << -1 << "5000" << "";
-        QTest::newRow("minutes over 59") << 0 << "6000" << "";
+        QTest::newRow("distance run: fixed time") << 0 << "300000"
+                                                  << "0:30'00,00\"";
+        QTest::newRow("time run: fixed distance") << 1 << "0:30'00,00\""
+                                                  << "300000m";
+        QTest::newRow("no type") << -1 << "5000"
+                                 << "";
+        QTest::newRow("minutes over 59") << 0 << "6000"
+                                         << "";
     }
     void timeDistanceEntryFollowsType()
     {

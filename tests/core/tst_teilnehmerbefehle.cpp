@@ -49,17 +49,28 @@ private slots:
         QTest::addColumn<QString>("wert");
         QTest::addColumn<bool>("variationen");
         QTest::addColumn<bool>("erwartet");
-        QTest::newRow("complete") << "" << "" << true << true;
-        QTest::newRow("surname") << "name" << "" << true << false;
-        QTest::newRow("first name") << "vorname" << "" << true << false;
-        QTest::newRow("birth date") << "geb" << "TT.MM.JJJJ" << true << false;
-        QTest::newRow("gender") << "ges" << "" << true << false;
-        QTest::newRow("club") << "verein" << "" << true << false;
-        QTest::newRow("age group") << "alt" << "" << true << false;
-        QTest::newRow("start number") << "sn" << "" << true << false;
-        QTest::newRow("no variation chosen") << "cup" << "" << true << false;
-        QTest::newRow("variation in cup without") << "" << "" << false << false;
-        QTest::newRow("no variation, none exist") << "cup" << "" << false << true;
+        QTest::newRow("complete") << ""
+                                  << "" << true << true;
+        QTest::newRow("surname") << "name"
+                                 << "" << true << false;
+        QTest::newRow("first name") << "vorname"
+                                    << "" << true << false;
+        QTest::newRow("birth date") << "geb"
+                                    << "TT.MM.JJJJ" << true << false;
+        QTest::newRow("gender") << "ges"
+                                << "" << true << false;
+        QTest::newRow("club") << "verein"
+                              << "" << true << false;
+        QTest::newRow("age group") << "alt"
+                                   << "" << true << false;
+        QTest::newRow("start number") << "sn"
+                                      << "" << true << false;
+        QTest::newRow("no variation chosen") << "cup"
+                                             << "" << true << false;
+        QTest::newRow("variation in cup without") << ""
+                                                  << "" << false << false;
+        QTest::newRow("no variation, none exist") << "cup"
+                                                  << "" << false << true;
     }
     void requiredFields()
     {

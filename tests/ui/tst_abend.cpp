@@ -189,11 +189,11 @@ private slots:
         tippen(QStringLiteral("03062026"));
         tab(); // the time/distance field is locked ("ja"): the cup has variations
         QCOMPARE(fokusName(), QStringLiteral("vereinsname"));
-        for (const QString &t : {QStringLiteral("LG Musterstadt"), QStringLiteral("Am Sportplatz 1"),
-                                 QStringLiteral("12345 Musterstadt"), QString(), QStringLiteral("01234 5678"),
-                                 QStringLiteral("01234 5679"), QStringLiteral("Musterstadt"), QStringLiteral("Musterkreis"),
-                                 QStringLiteral("Nord"), QStringLiteral("Niedersachsen"), QStringLiteral("Stadion am See"),
-                                 QStringLiteral("Rundkurs 2,5 km")}) {
+        for (const QString &t :
+             {QStringLiteral("LG Musterstadt"), QStringLiteral("Am Sportplatz 1"), QStringLiteral("12345 Musterstadt"),
+              QString(), QStringLiteral("01234 5678"), QStringLiteral("01234 5679"), QStringLiteral("Musterstadt"),
+              QStringLiteral("Musterkreis"), QStringLiteral("Nord"), QStringLiteral("Niedersachsen"),
+              QStringLiteral("Stadion am See"), QStringLiteral("Rundkurs 2,5 km")}) {
             tippen(t);
             tab();
         }
@@ -204,11 +204,11 @@ private slots:
         tab();
         taste(Qt::Key_Up, 2);
         tab();
-        for (const QString &t : {QStringLiteral("elektronisch"), QStringLiteral("keine"), QStringLiteral("entfällt"),
-                                 QStringLiteral("Petra Schnell"), QStringLiteral("0170 111"), QString(),
-                                 QStringLiteral("Karl Aufsicht"), QString(), QString(),
-                                 QStringLiteral("Sommerabend, trocken"), QString(), QString(),
-                                 QStringLiteral("26-01-0815")}) {
+        for (const QString &t :
+             {QStringLiteral("elektronisch"), QStringLiteral("keine"), QStringLiteral("entfällt"),
+              QStringLiteral("Petra Schnell"), QStringLiteral("0170 111"), QString(), QStringLiteral("Karl Aufsicht"),
+              QString(), QString(), QStringLiteral("Sommerabend, trocken"), QString(), QString(),
+              QStringLiteral("26-01-0815")}) {
             tippen(t);
             tab();
         }
@@ -258,8 +258,8 @@ private slots:
         schnellerfassung({{"1", "210530"}, {"2", "ol"}, {"7", "0:19'54,00"}, {"3", "n.a"}});
         menuepunkt(w->teilGitter(), 9, 1, "teil_pop", Qt::Key_E);
         setNextAnswer(Antwort::Nein);
-        schnellerfassung({{"1", "10.250"}, {"2", "d"}, {"007", "11 020 m"}, {"8", "9800"}, {"3", "8400"},
-                          {"1", "10260"}});
+        schnellerfassung(
+            {{"1", "10.250"}, {"2", "d"}, {"007", "11 020 m"}, {"8", "9800"}, {"3", "8400"}, {"1", "10260"}});
         QCOMPARE(protokoll().size(), 1);
         QCOMPARE(protokoll().first().text,
                  QStringLiteral("Wollen Sie den alten Wert (10250m) überschreiben mit 10260m?"));
@@ -288,10 +288,15 @@ private slots:
             laufHinzufuegen(cup, l);
         }
         for (const char *name : {"Adler", "Berg"})
-            teilnehmerHinzufuegen(cup, {QString::fromLatin1(name), QStringLiteral("Eva"), QStringLiteral("01.02.1980"),
-                                        QStringLiteral("weiblich"), QStringLiteral("LG"), QStringLiteral("F40"),
+            teilnehmerHinzufuegen(cup, {QString::fromLatin1(name),
+                                        QStringLiteral("Eva"),
+                                        QStringLiteral("01.02.1980"),
+                                        QStringLiteral("weiblich"),
+                                        QStringLiteral("LG"),
+                                        QStringLiteral("F40"),
                                         name[0] == 'A' ? QStringLiteral("001") : QStringLiteral("002"),
-                                        QStringLiteral("A-Cup"), {QStringLiteral("d."), {}, QStringLiteral("v.")}});
+                                        QStringLiteral("A-Cup"),
+                                        {QStringLiteral("d."), {}, QStringLiteral("v.")}});
         w->cup().uebernehmen(std::move(cup));
         w->neuAnzeigen();
 

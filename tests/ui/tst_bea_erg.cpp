@@ -41,9 +41,15 @@ Cup kleinerCup()
     d[2] = QStringLiteral("19.05.2005");
     laufHinzufuegen(cup, d);
     for (const auto &[name, sn] : {std::pair{"Adler", "007"}, std::pair{"Berg", "012"}})
-        teilnehmerHinzufuegen(cup, {QString::fromLatin1(name), QStringLiteral("Eva"), QStringLiteral("01.02.1980"),
-                                    QStringLiteral("weiblich"), QStringLiteral("LG"), QStringLiteral("F"),
-                                    QString::fromLatin1(sn), QStringLiteral("A-Cup"), {}});
+        teilnehmerHinzufuegen(cup, {QString::fromLatin1(name),
+                                    QStringLiteral("Eva"),
+                                    QStringLiteral("01.02.1980"),
+                                    QStringLiteral("weiblich"),
+                                    QStringLiteral("LG"),
+                                    QStringLiteral("F"),
+                                    QString::fromLatin1(sn),
+                                    QStringLiteral("A-Cup"),
+                                    {}});
     cup.edit(0);
     return cup;
 }
@@ -137,7 +143,8 @@ private slots:
         taste(Qt::Key_Tab);
         QCOMPARE(protokoll().size(), 1);
         QCOMPARE(protokoll().first().art, QStringLiteral("frage"));
-        QCOMPARE(protokoll().first().text, QStringLiteral("Wollen Sie den alten Wert (4000m) überschreiben mit 4100m?"));
+        QCOMPARE(protokoll().first().text,
+                 QStringLiteral("Wollen Sie den alten Wert (4000m) überschreiben mit 4100m?"));
         QCOMPARE(cup.teil.cell(9, 2), QStringLiteral("4000m"));
         QVERIFY(!cup.geaendert);
         // The same value again: stored without a question.
@@ -200,9 +207,15 @@ private slots:
         tippen(QStringLiteral("12"));
         taste(Qt::Key_Tab);
         // Meanwhile a participant sorts in front and a race is added before all others.
-        teilnehmerHinzufuegen(cup, {QStringLiteral("Aal"), QStringLiteral("Udo"), QStringLiteral("01.02.1980"),
-                                    QStringLiteral("männlich"), QStringLiteral("LG"), QStringLiteral("M"),
-                                    QStringLiteral("001"), QStringLiteral("A-Cup"), {}});
+        teilnehmerHinzufuegen(cup, {QStringLiteral("Aal"),
+                                    QStringLiteral("Udo"),
+                                    QStringLiteral("01.02.1980"),
+                                    QStringLiteral("männlich"),
+                                    QStringLiteral("LG"),
+                                    QStringLiteral("M"),
+                                    QStringLiteral("001"),
+                                    QStringLiteral("A-Cup"),
+                                    {}});
         Laufdaten l{};
         l[1] = kDistanzlauf;
         l[2] = QStringLiteral("01.01.2005");

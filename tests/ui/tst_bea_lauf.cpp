@@ -91,13 +91,13 @@ private slots:
         BeaLauf d(cup);
         d.hinzufuegen();
         QVERIFY(QTest::qWaitForWindowActive(&d));
-        const char *reihe[] = {"lauftyp",   "datum",        "zeitdistanz",     "vereinsname",  "anschrift1",
-                               "anschrift2", "anschrift3",  "fon",             "fax",          "ort",
-                               "kreis",     "bezirk",       "land",            "wettkampf1",   "wettkampf2",
-                               "kampfrichterW", "helferW",  "mitarbeiterW",    "zeitmessung",  "windmessung",
-                               "geratekontrolle", "wettkampfleiter", "wlfon",  "wlfax",        "verbandsaufsicht",
-                               "vafon",     "vafax",        "bemerkung1",      "bemerkung2",   "bemerkung3",
-                               "dlvnr",     "speichern",    "lauffaktorW",     "laufsummandW"};
+        const char *reihe[] = {"lauftyp",         "datum",           "zeitdistanz",  "vereinsname", "anschrift1",
+                               "anschrift2",      "anschrift3",      "fon",          "fax",         "ort",
+                               "kreis",           "bezirk",          "land",         "wettkampf1",  "wettkampf2",
+                               "kampfrichterW",   "helferW",         "mitarbeiterW", "zeitmessung", "windmessung",
+                               "geratekontrolle", "wettkampfleiter", "wlfon",        "wlfax",       "verbandsaufsicht",
+                               "vafon",           "vafax",           "bemerkung1",   "bemerkung2",  "bemerkung3",
+                               "dlvnr",           "speichern",       "lauffaktorW",  "laufsummandW"};
         // With cup variations the time/distance field is locked and skipped.
         for (const char *name : reihe) {
             if (QLatin1String(name) == QLatin1String("zeitdistanz"))

@@ -52,8 +52,15 @@ Cup zweiLaeufe(bool variationen = true)
 
 Teilnehmerdaten person(const QString &name, const QString &sn)
 {
-    return {name, QStringLiteral("Eva"), QStringLiteral("01.02.1980"), QStringLiteral("weiblich"),
-            QStringLiteral("LG Nord"), QStringLiteral("F"), sn, QStringLiteral("A-Cup"), {}};
+    return {name,
+            QStringLiteral("Eva"),
+            QStringLiteral("01.02.1980"),
+            QStringLiteral("weiblich"),
+            QStringLiteral("LG Nord"),
+            QStringLiteral("F"),
+            sn,
+            QStringLiteral("A-Cup"),
+            {}};
 }
 } // namespace
 
