@@ -229,6 +229,21 @@ private slots:
         QCOMPARE(cup.teil.cell(9, 1), QString());
     }
 
+    void deletedRaceEndsTheEntry()
+    {
+        Cup cup = kleinerCup();
+        BeaErg d(cup);
+        oeffnen(d, 2);
+        laufLoeschen(cup, 2);
+        setNextAnswer(Antwort::Ok);
+        tippen(QStringLiteral("7"));
+        taste(Qt::Key_Tab);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(protokoll().size(), 1);
+        QCOMPARE(protokoll().first().art, QStringLiteral("warnung"));
+        QCOMPARE(cup.teil.colCount(), 9);
+    }
+
     void staysOnScreen_data()
     {
         QTest::addColumn<QRect>("frei");

@@ -294,6 +294,23 @@ private slots:
         QCOMPARE(cup.teil.cell(10, 2), QStringLiteral("4000m"));
     }
 
+    void editOfADeletedParticipantWritesNothing()
+    {
+        Cup cup = zweiLaeufe();
+        teilnehmerHinzufuegen(cup, person(QStringLiteral("Berg"), QStringLiteral("002")));
+        BeaTeil d(cup);
+        d.bearbeiten(1);
+        teilnehmerLoeschen(cup, 1);
+        teilnehmerHinzufuegen(cup, person(QStringLiteral("Adler"), QStringLiteral("001")));
+        setNextAnswer(Antwort::Ok);
+        d.speichernClick();
+        QVERIFY(!d.isVisible());
+        QCOMPARE(protokoll().size(), 1);
+        QCOMPARE(protokoll().first().art, QStringLiteral("warnung"));
+        QCOMPARE(cup.teil.rowCount(), 2);
+        QCOMPARE(cup.teil.cell(0, 1), QStringLiteral("Adler"));
+    }
+
     void editingWithAVanishedAgeGroupNeedsAChoice()
     {
         Cup cup = zweiLaeufe();
