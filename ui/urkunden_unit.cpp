@@ -46,6 +46,8 @@ UrkundenUnit::UrkundenUnit(Cup &cup, QWidget *parent) : QDialog(parent), m_cup(c
     m_stil->setFixedWidth(409);
     stilT->setBuddy(m_stil);
     connect(m_stil, &QComboBox::currentIndexChanged, this, &UrkundenUnit::stilChange);
+    // Choosing the item that was current before some typing does not change the index; it still counts.
+    connect(m_stil, &QComboBox::activated, this, &UrkundenUnit::stilChange);
     connect(m_stil->lineEdit(), &QLineEdit::textEdited, this, &UrkundenUnit::stilGetippt);
 
     auto *label1 = new QLabel(QStringLiteral("Geben Sie hier den Text für die Unterzeichnende Person ein:"), this);

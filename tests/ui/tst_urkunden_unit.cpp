@@ -130,6 +130,15 @@ private slots:
         QTest::keyClicks(u->stil()->lineEdit(), QStringLiteral("Mein Stil"));
         QCOMPARE(m_w->cup().urkundenstil, -1);
         QCOMPARE(u->stil()->count(), 3);
+        // Choosing the same item again from the list counts, although the index did not change.
+        emit u->stil()->activated(2);
+        QCOMPARE(m_w->cup().urkundenstil, 2);
+        u->stil()->lineEdit()->selectAll();
+        QTest::keyClicks(u->stil()->lineEdit(), QStringLiteral("Mein Stil"));
+        QCOMPARE(m_w->cup().urkundenstil, -1);
+        QTest::keyClick(u->stil()->lineEdit(), Qt::Key_Return);
+        QCOMPARE(m_w->cup().urkundenstil, -1);
+        QCOMPARE(u->stil()->count(), 3);
         // Typing an item's exact text chooses it.
         u->stil()->lineEdit()->selectAll();
         QTest::keyClicks(u->stil()->lineEdit(), QStringLiteral("Standard Stil - frei"));
