@@ -163,7 +163,9 @@ QByteArray dateibytes(const Cup &cup)
 
     aus.feld(cup.name);
     aus.feld(cup.veranstalter);
-    aus.feld(QString::number(cup.kategorie));
+    // An index outside the item list selects nothing, and no selection is written as -1.
+    const bool gewaehlt = cup.kategorie >= 0 && cup.kategorie < kategorien().size();
+    aus.feld(QString::number(gewaehlt ? cup.kategorie : -1));
     aus.feld(QString::number(cup.min));
     aus.feld(QString::number(cup.max));
     aus.feld(QString::number(n));

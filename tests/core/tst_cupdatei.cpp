@@ -509,10 +509,14 @@ private slots:
         QTest::addColumn<int>("kategorie");
         QTest::addColumn<int>("min");
         QTest::addColumn<int>("max");
-        QTest::newRow("no selection") << "X||-1|1|1|0|0|" << -1 << 1 << 1;
-        QTest::newRow("index beyond the list") << "X||9|1|1|0|0|" << 9 << 1 << 1;
-        QTest::newRow("spinners outside their range") << "X||3|0|250|0|0|" << 3 << 0 << 250;
-        QTest::newRow("blanks before the number") << "X|| 4| 2| 3|0|0|" << 4 << 2 << 3;
+        QTest::addColumn<int>("geschrieben");
+        QTest::newRow("no selection") << "X||-1|1|1|0|0|" << -1 << 1 << 1 << -1;
+        // An index beyond the list selects no item, which is written back as -1.
+        QTest::newRow("index beyond the list") << "X||9|1|1|0|0|" << 9 << 1 << 1 << -1;
+        QTest::newRow("negative index") << "X||-5|1|1|0|0|" << -5 << 1 << 1 << -1;
+        QTest::newRow("last item") << "X||6|1|1|0|0|" << 6 << 1 << 1 << 6;
+        QTest::newRow("spinners outside their range") << "X||3|0|250|0|0|" << 3 << 0 << 250 << 3;
+        QTest::newRow("blanks before the number") << "X|| 4| 2| 3|0|0|" << 4 << 2 << 3 << 4;
     }
     void categoryAndSpinnersAreTakenAsRead()
     {
@@ -520,6 +524,7 @@ private slots:
         QFETCH(int, kategorie);
         QFETCH(int, min);
         QFETCH(int, max);
+        QFETCH(int, geschrieben);
         Cup cup;
         QString fehler;
         QVERIFY2(
@@ -528,9 +533,9 @@ private slots:
         QCOMPARE(cup.kategorie, kategorie);
         QCOMPARE(cup.min, min);
         QCOMPARE(cup.max, max);
-        // Written back as read.
+        // The spinners are written back as read; the category as the index of the selected item.
         QCOMPARE(zeilenVon(speichereInPuffer(cup)).first(),
-                 QStringLiteral("X||%1|%2|%3|0|0|").arg(kategorie).arg(min).arg(max));
+                 QStringLiteral("X||%1|%2|%3|0|0|").arg(geschrieben).arg(min).arg(max));
     }
 
     void badNumberLeavesThePreviousCupUntouched_data()
