@@ -8,6 +8,9 @@ PAKETE=(
   fonts-liberation fontconfig
   opensp w3c-sgml-lib poppler-utils
   xvfb xauth
+  clang-14 libclang-rt-14-dev
+  cups cups-client printer-driver-cups-pdf
+  desktop-file-utils appstream dpkg-dev
 )
 fehlend=()
 for p in "${PAKETE[@]}"; do

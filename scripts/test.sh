@@ -9,4 +9,16 @@ WERROR=OFF
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTLT_WERROR="$WERROR" >/dev/null
 cmake --build "$BUILD" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
+# A few seconds of each libFuzzer target, where clang brings libFuzzer (scripts/pakete.sh installs it).
+if command -v clang++-14 >/dev/null && ls /usr/lib/llvm-14/lib/clang/*/lib/linux/libclang_rt.fuzzer-x86_64.a >/dev/null 2>&1; then
+  FUZZ=${TLT_FUZZ_BUILD_DIR:-build-fuzz}
+  CC=clang-14 CXX=clang++-14 cmake -S . -B "$FUZZ" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTLT_FUZZ=ON \
+    -DTLT_BENCH=OFF >/dev/null
+  cmake --build "$FUZZ" -j"$(nproc)" --target fuzz_cupdatei fuzz_pruefungen
+  ctest --test-dir "$FUZZ" --output-on-failure -R 'kurzlauf'
+fi
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, when asked for.
+if [ -n "${TLT_SANITIZER:-}" ]; then
+  bash scripts/sanitizer.sh
+fi
 ctest --test-dir "$BUILD" --output-on-failure -j"$(nproc)"
