@@ -60,6 +60,8 @@ QSpinBox *BeaLauf::zahlfeld(const char *name, int von, int bis, int start)
     s->setRange(von, bis);
     s->setValue(start);
     s->setAlignment(Qt::AlignRight);
+    // Like the spinners of the main window: the number changes by the arrows only.
+    s->findChild<QLineEdit *>()->setReadOnly(true);
     return s;
 }
 
