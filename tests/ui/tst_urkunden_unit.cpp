@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -297,6 +298,31 @@ private slots:
         QCOMPARE(eintraege(QStringLiteral("frageOhneSymbol")).size(), 0);
         resetTestHooks();
         setTestmodus(true);
+    }
+
+    void freigabeDerUrkundenpunkte()
+    {
+        laden();
+        const auto an = [&](const char *name) { return m_w->aktion(QLatin1String(name))->isEnabled(); };
+        const auto oeffnen = [&](int k) {
+            laufWaehlen(k);
+            emit m_w->menue(QStringLiteral("laufe_pop"))->aboutToShow();
+        };
+        oeffnen(6);
+        QVERIFY(an("laufe_pop_u") && an("laufe_pop_u_sl") && an("laufe_pop_tl"));
+        QVERIFY(an("laufe_pop_u_g") && an("laufe_pop_u_u"));
+        // The overall certificates only on the last race.
+        oeffnen(5);
+        QVERIFY(an("laufe_pop_u"));
+        QVERIFY(!an("laufe_pop_u_g") && !an("laufe_pop_u_u"));
+        oeffnen(6);
+        QVERIFY(an("laufe_pop_u_g"));
+        // Without participants the race certificates stay reachable, the overall ones do not.
+        m_w->cup().teil.setRowCount(1);
+        m_w->aktualisieren();
+        oeffnen(6);
+        QVERIFY(an("laufe_pop_u"));
+        QVERIFY(!an("laufe_pop_u_g") && !an("laufe_pop_u_u"));
     }
 
     void bilderSeite()
