@@ -85,6 +85,8 @@ Gitter::Gitter(Tabelle *tabelle, Rueckscroll regel, QWidget *parent)
             setColumnWidth(spalte, breite);
     });
 
+    connect(horizontalScrollBar(), &QAbstractSlider::valueChanged, this, &Gitter::einrasten);
+
     for (QWidget *w : {viewport(), m_fixView->viewport(), horizontalHeader()->viewport(),
                        m_fixView->horizontalHeader()->viewport()})
         w->installEventFilter(this);
@@ -196,6 +198,36 @@ void Gitter::fixGeometrie()
     m_fixView->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
     m_fixView->setGeometry(frameWidth(), frameWidth(), std::min(fixBreite(), viewport()->width()),
                            viewport()->height() + horizontalHeader()->height());
+}
+
+void Gitter::einrasten(int wert)
+{
+    // With fixed columns the view scrolls by whole columns, so the first scrolled column always starts
+    // right at the edge of the fixed ones (and its heading is readable).
+    QScrollBar *h = horizontalScrollBar();
+    if (m_rastet || m_fix <= 0 || wert == h->maximum() || wert == 0) {
+        m_letzterWert = wert;
+        return;
+    }
+    const int fb = fixBreite();
+    int unten = 0;
+    int oben = h->maximum();
+    for (int c = m_fix; c < m_modell->columnCount(); ++c) {
+        const int grenze = horizontalHeader()->sectionPosition(c) - fb;
+        if (grenze <= wert)
+            unten = grenze;
+        if (grenze >= wert) {
+            oben = std::min(grenze, h->maximum());
+            break;
+        }
+    }
+    const int ziel = wert >= m_letzterWert ? oben : unten;
+    m_letzterWert = ziel;
+    if (ziel != wert) {
+        m_rastet = true;
+        h->setValue(ziel);
+        m_rastet = false;
+    }
 }
 
 void Gitter::resizeEvent(QResizeEvent *e)

@@ -71,6 +71,7 @@ private:
     int fixBreite() const;
     void zurueckscrollen();
     void auswahlZeigen();
+    void einrasten(int wert);
 
     Tabelle *m_tabelle;
     TabellenModell *m_modell;
@@ -81,6 +82,8 @@ private:
     int m_zeile = 0;
     bool m_setzt = false;
     bool m_breiteGeaendert = false;
+    bool m_rastet = false;
+    int m_letzterWert = 0;
 };
 
 } // namespace tlt::ui

@@ -437,6 +437,14 @@ private slots:
         QCOMPARE(g->fixierteSpalten(), 2);
         QScrollBar *h = g->horizontalScrollBar();
         QVERIFY(h->maximum() > 0);
+        // Sideways scrolling goes by whole columns: a scrolled column starts at the fixed ones' edge.
+        for (int wert : {37, 250, 120}) {
+            h->setValue(wert);
+            bool buendig = false;
+            for (int c = 2; c < g->model()->columnCount(); ++c)
+                buendig |= g->horizontalHeader()->sectionViewportPosition(c) == g->columnWidth(0) + g->columnWidth(1);
+            QVERIFY2(buendig, qPrintable(QString::number(wert)));
+        }
         h->setValue(h->maximum());
         QPoint p;
         QWidget *ziel = g->zellenZiel(g->model()->columnCount() - 1, 1, &p);
@@ -789,6 +797,11 @@ private slots:
             QTest::qWait(300);
             QVERIFY(w->grab().save(ordner + QLatin1Char('/') + namen.at(i) + QStringLiteral(".png")));
         }
+        // Scrolled sideways, the name columns stay in place.
+        w->seiten()->setCurrentIndex(2);
+        w->teilGitter()->horizontalScrollBar()->setValue(w->teilGitter()->horizontalScrollBar()->maximum() / 2);
+        QTest::qWait(300);
+        QVERIFY(w->grab().save(ordner + QStringLiteral("/teilnehmer_gescrollt.png")));
         w->aktion("m_h_b")->trigger();
         QTest::qWait(300);
         QVERIFY(w->ubertlt()->grab().save(ordner + QStringLiteral("/ueber.png")));
