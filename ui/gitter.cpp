@@ -261,11 +261,6 @@ void Gitter::scrollTo(const QModelIndex &index, ScrollHint hint)
         horizontalScrollBar()->setValue(horizontalScrollBar()->value() - (fb - links));
 }
 
-QModelIndex Gitter::moveCursor(CursorAction aktion, Qt::KeyboardModifiers mods)
-{
-    return QTableView::moveCursor(aktion, mods);
-}
-
 void Gitter::zurueckscrollen()
 {
     switch (m_regel) {

@@ -59,7 +59,6 @@ protected:
     bool eventFilter(QObject *o, QEvent *e) override;
     void resizeEvent(QResizeEvent *e) override;
     void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
-    QModelIndex moveCursor(CursorAction aktion, Qt::KeyboardModifiers mods) override;
     void updateGeometries() override;
     void currentChanged(const QModelIndex &aktuell, const QModelIndex &vorher) override;
     void contextMenuEvent(QContextMenuEvent *e) override;
