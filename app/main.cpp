@@ -1,3 +1,5 @@
+#include "core/uebersetzung.h"
+#include "core/version.h"
 #include "ui/main_unit.h"
 
 #include <QApplication>
@@ -7,7 +9,10 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tempolauftabellator"));
-    QApplication::setApplicationVersion(QStringLiteral("3.1.9"));
+    QApplication::setApplicationVersion(tlt::kVersion);
+    tlt::deutscheQtTexte(app);
+    // Lets the desktop match the window to its entry (name, icon) in the launcher and task bar.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tempolauftabellator"));
 
     tlt::ui::MainUnit w;
     w.show();
