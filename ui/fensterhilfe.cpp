@@ -11,7 +11,12 @@ void zentrieren(QWidget *fenster)
     QScreen *s = fenster->screen() ? fenster->screen() : QGuiApplication::primaryScreen();
     if (!s)
         return;
-    fenster->adjustSize();
+    // A window that set its own size keeps it (grown where its layout needs more); the others take
+    // the size their layout asks for.
+    if (fenster->testAttribute(Qt::WA_Resized))
+        fenster->resize(fenster->size().expandedTo(fenster->sizeHint()));
+    else
+        fenster->adjustSize();
     QRect r = fenster->frameGeometry();
     r.moveCenter(s->availableGeometry().center());
     fenster->move(r.topLeft());

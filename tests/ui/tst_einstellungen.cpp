@@ -282,6 +282,10 @@ private slots:
         w->ag_pop_hClick();
         QVERIFY(d->isVisible());
         QCOMPARE(d->windowTitle(), QStringLiteral("Altersgruppe hinzufügen"));
+        // Shown at its own size at least, and the user may resize it.
+        QVERIFY2(d->width() >= 320 && d->height() >= 215,
+                 qPrintable(QStringLiteral("%1x%2").arg(d->width()).arg(d->height())));
+        QVERIFY(d->minimumSize() != d->maximumSize());
         QCOMPARE(d->weib->maxLength(), 9);
         QCOMPARE(d->alterW->value(), 20);
         QCOMPARE(d->alterW->minimum(), 1);
