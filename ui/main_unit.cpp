@@ -31,6 +31,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tlt::ui {
 
 namespace {
@@ -652,6 +654,12 @@ bool MainUnit::ladeDatei(const QString &pfad)
         aktualisieren();
         return false;
     }
+    // Setting the spinners from the file runs their handlers, so a hand-edited file cannot break
+    // minimum <= maximum <= number of races (nor leave the 1-100 range the spinners show); the cup
+    // still counts as unchanged after loading.
+    const int n = std::clamp(m_cup.anzahlLaufe(), 1, 100);
+    m_cup.max = std::min(std::clamp(m_cup.max, 1, 100), n);
+    m_cup.min = std::min(std::clamp(m_cup.min, 1, 100), m_cup.max);
     dialogeSchliessen();
     neuAnzeigen();
     return true;

@@ -553,6 +553,41 @@ private slots:
         QCOMPARE(w->cup().dateiname, pfad2);
     }
 
+    void ladenHaeltMinimumUndMaximumEin_data()
+    {
+        QTest::addColumn<int>("laeufe");
+        QTest::addColumn<int>("min");
+        QTest::addColumn<int>("max");
+        QTest::addColumn<int>("minErwartet");
+        QTest::addColumn<int>("maxErwartet");
+        QTest::newRow("passt") << 3 << 2 << 3 << 2 << 3;
+        QTest::newRow("mehr als Läufe") << 3 << 5 << 5 << 3 << 3;
+        QTest::newRow("Minimum über Maximum") << 3 << 3 << 2 << 2 << 2;
+        QTest::newRow("ohne Läufe") << 0 << 0 << 0 << 1 << 1;
+    }
+    void ladenHaeltMinimumUndMaximumEin()
+    {
+        QFETCH(int, laeufe);
+        QFETCH(int, min);
+        QFETCH(int, max);
+        QFETCH(int, minErwartet);
+        QFETCH(int, maxErwartet);
+        // A file edited by hand (or written after races were deleted elsewhere).
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath(QStringLiteral("hand.tl3"));
+        Cup c = cupMit(laeufe, {});
+        c.min = min;
+        c.max = max;
+        QString text;
+        QVERIFY2(speichernDatei(c, pfad, &text), qPrintable(text));
+        QVERIFY(w->ladeDatei(pfad));
+        QCOMPARE(w->cup().min, minErwartet);
+        QCOMPARE(w->cup().max, maxErwartet);
+        QCOMPARE(w->minW()->value(), minErwartet);
+        QCOMPARE(w->maxW()->value(), maxErwartet);
+        QVERIFY(!w->cup().geaendert);
+    }
+
     void ladefehlerAendertNichts()
     {
         QTemporaryDir dir;
