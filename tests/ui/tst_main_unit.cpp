@@ -852,6 +852,16 @@ private slots:
         w->bea_cup()->hide();
         w->bea_ag()->hide();
         w->bea_pv()->hide();
+        // The settings dialogs of the menu "&Einstellungen".
+        for (const char *n : {"m_e_h", "m_e_u"}) {
+            w->aktion(QString::fromLatin1(n))->trigger();
+            QTest::qWait(300);
+            QWidget *d = QApplication::activeModalWidget() ? QApplication::activeModalWidget()
+                                                            : QApplication::activeWindow();
+            QVERIFY(d && d != w);
+            QVERIFY(d->grab().save(ordner + QLatin1Char('/') + QString::fromLatin1(n) + QStringLiteral(".png")));
+            d->hide();
+        }
         klick(w->laufeGitter(), 2, 4);
         QTest::qWait(300);
         QVERIFY(w->menue("laufe_pop")->grab().save(ordner + QStringLiteral("/laufe_pop.png")));
