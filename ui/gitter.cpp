@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QStyle>
 
 namespace tlt::ui {
 
@@ -166,6 +167,20 @@ void Gitter::breitenAnwenden()
             b = std::max(b, sizeHintForColumn(c));
         setColumnWidth(c, b);
     }
+}
+
+void Gitter::passendeBreite(int spalte, const QStringList &texte)
+{
+    if (spalte < 0 || spalte >= m_modell->columnCount())
+        return;
+    // The cell's text margins and grid line, and a little air so rounding never elides the text.
+    const int rand = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1
+                     + fontMetrics().averageCharWidth();
+    int b = 0;
+    for (const QString &t : texte)
+        b = std::max(b, fontMetrics().horizontalAdvance(t) + rand);
+    if (b > columnWidth(spalte))
+        setColumnWidth(spalte, b);
 }
 
 void Gitter::fixierteAnpassen()

@@ -49,6 +49,9 @@ public:
 
     int fixierteSpalten() const { return m_fix; }
 
+    // Widens a column so that each of the texts fits in a cell (never narrows it).
+    void passendeBreite(int spalte, const QStringList &texte);
+
 signals:
     // A mouse button was released over the grid; the current cell is already the one under the pointer.
     void losgelassen(Qt::MouseButton knopf, const QPoint &global);

@@ -595,14 +595,35 @@ void MainUnit::aktualisieren()
         return;
     for (Gitter *g : {m_cvG, m_agG, m_pvG, m_laufeG, m_teilG})
         g->aktualisieren();
+    teilBreitenAnpassen(false);
     felderAnzeigen();
     statusAnzeigen();
+}
+
+void MainUnit::teilBreitenAnpassen(bool immer)
+{
+    // The age group and cup variation columns of the participants are as wide as their longest
+    // label, so "Jedermannlauf" is not cut to "Jederma...". Only when the labels change: a column the
+    // user narrowed stays narrow otherwise.
+    QStringList ag;
+    for (int r = 1; r < m_cup.ag.rowCount(); ++r)
+        ag << m_cup.ag.cell(0, r) << m_cup.ag.cell(1, r);
+    QStringList cv;
+    for (int r = 1; r < m_cup.cv.rowCount(); ++r)
+        cv << m_cup.cv.cell(0, r);
+    if (immer || ag != m_agNamen)
+        m_teilG->passendeBreite(5, ag);
+    if (immer || cv != m_cvNamen)
+        m_teilG->passendeBreite(7, cv);
+    m_agNamen = ag;
+    m_cvNamen = cv;
 }
 
 void MainUnit::neuAnzeigen()
 {
     for (Gitter *g : {m_cvG, m_agG, m_pvG, m_laufeG, m_teilG})
         g->zuruecksetzen();
+    teilBreitenAnpassen(true);
     felderAnzeigen();
     statusAnzeigen();
 }

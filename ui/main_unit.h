@@ -144,6 +144,7 @@ private:
     void statusAnzeigen();
     void dialogeSchliessen();
     void sortieren(int richtung);
+    void teilBreitenAnpassen(bool immer);
     QString startordner() const;
 
     Cup m_cup;
@@ -168,6 +169,10 @@ private:
     Gitter *m_teilG = nullptr;
     QLabel *m_status0 = nullptr;
     QLabel *m_status1 = nullptr;
+
+    // The age-group labels and variation names the participants' columns were last widened for.
+    QStringList m_agNamen;
+    QStringList m_cvNamen;
 
     QHash<QString, QAction *> m_aktionen;
     QHash<QString, QMenu *> m_menues;

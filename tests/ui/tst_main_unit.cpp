@@ -588,6 +588,24 @@ private slots:
         QVERIFY(!w->cup().geaendert);
     }
 
+    void teilnehmerSpaltenZeigenGanzeNamen()
+    {
+        Cup c = cupMit(1, {{"Adler", ""}});
+        c.cv.setCell(0, 1, QStringLiteral("Jedermannlauf über 10 km"));
+        c.teil.setCell(7, 1, QStringLiteral("Jedermannlauf über 10 km"));
+        uebernehmen(std::move(c));
+        Gitter *g = w->teilGitter();
+        const int text = g->fontMetrics().horizontalAdvance(QStringLiteral("Jedermannlauf über 10 km"));
+        QVERIFY(g->columnWidth(7) > text);
+        // A column the user narrowed stays so until the names change.
+        g->setColumnWidth(7, 60);
+        w->cup().edit(1);
+        QCOMPARE(g->columnWidth(7), 60);
+        w->cup().cv.setCell(0, 2, QStringLiteral("Kinderlauf mit sehr langem Namen"));
+        w->cup().edit(1);
+        QVERIFY(g->columnWidth(7) > g->fontMetrics().horizontalAdvance(QStringLiteral("Kinderlauf mit sehr langem Namen")));
+    }
+
     void ladefehlerAendertNichts()
     {
         QTemporaryDir dir;
