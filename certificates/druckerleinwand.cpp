@@ -32,6 +32,8 @@ bool DruckerLeinwand::beginDokument(const QString &titel)
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::TextAntialiasing);
     m_painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Our drawings have flat colours and sharp edges: JPEG compression in a PDF would smear them.
+    m_painter.setRenderHint(QPainter::LosslessImageRendering);
     // Texts are set on white like a printer canvas with its default brush.
     m_painter.setBackgroundMode(Qt::OpaqueMode);
     m_painter.setBackground(Qt::white);

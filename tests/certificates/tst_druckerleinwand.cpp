@@ -8,6 +8,7 @@
 #include "core/cup.h"
 #include "support/testhilfe.h"
 
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPdfWriter>
@@ -196,6 +197,29 @@ private slots:
                      dir.filePath(QStringLiteral("fehlt/x.pdf")), [](Leinwand &) { return 0; }, &fehler),
                  -1);
         QVERIFY(fehler.contains(QStringLiteral("PDF-Datei")));
+    }
+
+    void bilderOhneJpegImPdf()
+    {
+        // The pictures go into the file without lossy compression, so their edges stay clean.
+        QByteArray daten;
+        {
+            QBuffer puffer(&daten);
+            QVERIFY(puffer.open(QIODevice::WriteOnly));
+            QPdfWriter pdf(&puffer);
+            pdf.setResolution(600);
+            DruckerLeinwand l(&pdf);
+            Cup cup;
+            Unterschriften u;
+            cup.urkundenstil = 2;
+            Urkundendruck druck(l, cup, u);
+            QVERIFY(druck.beginne());
+            druck.laufurkunde({QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("F30"), {}, {},
+                               QStringLiteral("A B"), {}, {}});
+            druck.beende();
+        }
+        QVERIFY(daten.contains("/Image"));
+        QVERIFY(!daten.contains("/DCTDecode"));
     }
 
     void bilderInIhrerGroesse()
