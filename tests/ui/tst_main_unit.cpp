@@ -158,6 +158,41 @@ private slots:
         QCOMPARE(l->text(), QStringLiteral("Mindestteilnahmen für Endwertung:"));
     }
 
+    void cupSeiteBeschriftungen_data()
+    {
+        QTest::addColumn<QString>("feld");
+        QTest::addColumn<QString>("beschriftung");
+        QTest::addColumn<QString>("tipp");
+        QTest::newRow("name") << "name" << "Bezeichnung des Läufercups:"
+                              << "Geben Sie hier den Namen der Veranstaltung ein";
+        QTest::newRow("veranstalter") << "veranstalter" << "Veranstalter des Läufercups:"
+                                      << "Geben Sie hier den Namen des Veranstalters/Vereins ein";
+        QTest::newRow("kategorie") << "kategorie" << "Kategorie:"
+                                   << "Wählen Sie hier eine Kategorie für die Veranstaltung (gilt für alle Läufe)";
+        QTest::newRow("min") << "min" << "Mindestteilnahmen für Endwertung:"
+                             << "Wählen Sie hier die Mindestanzahl von Teilnahmen um in die Endwertung zu gelangen";
+        QTest::newRow("max") << "max" << "maximale Anzahl gewerteter Teilnahmen:"
+                             << "Wählen Sie hier die maximale Anzahl von gewerteten Läufen";
+        QTest::newRow("cv") << "cv" << "Cup-Variationen:"
+                            << "Hier können Sie den Läufercup in einzelne Unter-Cups aufteilen";
+        QTest::newRow("ag") << "ag" << "Altersklassen:" << "Hier können Sie die Altersklassenverteilung variieren";
+        QTest::newRow("pv") << "pv" << "Punktevergabe:" << "Hier können Sie die Punktevergabe anpassen";
+    }
+    void cupSeiteBeschriftungen()
+    {
+        QFETCH(QString, feld);
+        QFETCH(QString, beschriftung);
+        QFETCH(QString, tipp);
+        auto *l = w->findChild<QLabel *>(feld + QStringLiteral("T"));
+        QVERIFY(l);
+        QCOMPARE(l->text(), beschriftung);
+        // The spinners carry the names minW and maxW.
+        QWidget *f = l->buddy();
+        QVERIFY(f);
+        QVERIFY(f->objectName() == feld || f->objectName() == feld + QStringLiteral("W"));
+        QCOMPARE(f->toolTip(), tipp);
+    }
+
     void eingabenMarkierenGeaendert()
     {
         QTest::keyClicks(w->nameFeld(), QStringLiteral("Testcup"));
