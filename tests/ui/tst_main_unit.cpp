@@ -885,6 +885,13 @@ private slots:
             QTest::qWait(300);
             QVERIFY(w->grab().save(ordner + QLatin1Char('/') + namen.at(i) + QStringLiteral(".png")));
         }
+        // The smallest window the layout allows.
+        const QSize gross = w->size();
+        w->resize(638, 448);
+        w->seiten()->setCurrentIndex(0);
+        QTest::qWait(300);
+        QVERIFY(w->grab().save(ordner + QStringLiteral("/cup_klein.png")));
+        w->resize(gross);
         // Scrolled sideways, the name columns stay in place.
         w->seiten()->setCurrentIndex(2);
         w->teilGitter()->horizontalScrollBar()->setValue(w->teilGitter()->horizontalScrollBar()->maximum() / 2);
