@@ -13,6 +13,7 @@
 #include "ui/meldung.h"
 #include "ui/ubertlt_unit.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -23,12 +24,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace tlt;
 using namespace tlt::ui;
@@ -191,6 +194,60 @@ private slots:
         QVERIFY(f);
         QVERIFY(f->objectName() == feld || f->objectName() == feld + QStringLiteral("W"));
         QCOMPARE(f->toolTip(), tipp);
+    }
+
+    void echteFrageUndWarnung_data()
+    {
+        QTest::addColumn<bool>("frageBox");
+        QTest::addColumn<QString>("knopf");
+        QTest::addColumn<QStringList>("knoepfe");
+        QTest::newRow("Frage, Ja") << true << "&Ja" << QStringList({"&Ja", "&Nein"});
+        QTest::newRow("Frage, Nein") << true << "&Nein" << QStringList({"&Ja", "&Nein"});
+        QTest::newRow("Verweigerung") << false << "OK" << QStringList({"OK"});
+    }
+    void echteFrageUndWarnung()
+    {
+        // The boxes themselves, not the test hook: caption, icon, buttons, and the line break shown.
+        QFETCH(bool, frageBox);
+        QFETCH(QString, knopf);
+        QFETCH(QStringList, knoepfe);
+        setTestmodus(false);
+        QString titel;
+        QString text;
+        QMessageBox::Icon symbol = QMessageBox::NoIcon;
+        QStringList gesehen;
+        QTimer::singleShot(50, this, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            titel = box->windowTitle();
+            text = box->text();
+            symbol = box->icon();
+            QAbstractButton *ziel = nullptr;
+            for (QAbstractButton *b : box->buttons()) {
+                gesehen << b->text();
+                if (b->text() == knopf)
+                    ziel = b;
+            }
+            if (ziel)
+                ziel->click();
+            else
+                box->reject();
+        });
+        bool ja = false;
+        if (frageBox)
+            ja = frage(w, QStringLiteral("Erste Zeile!\r\nZweite Zeile?"));
+        else
+            warnung(w, QStringLiteral("Erste Zeile!\n\rZweite Zeile!"));
+        setTestmodus(true);
+        QCOMPARE(titel, QStringLiteral("Warnung"));
+        QCOMPARE(symbol, QMessageBox::Warning);
+        gesehen.sort();
+        knoepfe.sort();
+        QCOMPARE(gesehen, knoepfe);
+        QCOMPARE(text.split(QLatin1Char('\n')).size(), 2);
+        QVERIFY(!text.contains(QLatin1Char('\r')));
+        QCOMPARE(ja, knopf == QStringLiteral("&Ja"));
     }
 
     void eingabenMarkierenGeaendert()
