@@ -20,6 +20,7 @@
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -248,6 +249,48 @@ private slots:
         QCOMPARE(text.split(QLatin1Char('\n')).size(), 2);
         QVERIFY(!text.contains(QLatin1Char('\r')));
         QCOMPARE(ja, knopf == QStringLiteral("&Ja"));
+    }
+
+    void echteDateidialoge()
+    {
+        // The real dialogs of "&Laden" and "Speichern &unter": title, filter, suffix, modes.
+        setTestmodus(false);
+        struct Gesehen {
+            QString titel;
+            QStringList filter;
+            QString endung;
+            QFileDialog::FileMode modus = QFileDialog::AnyFile;
+            QFileDialog::AcceptMode art = QFileDialog::AcceptOpen;
+            bool ueberschreibenFragen = false;
+        };
+        QList<Gesehen> gesehen;
+        auto pruefen = [&] {
+            auto *d = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            gesehen.append({d->windowTitle(), d->nameFilters(), d->defaultSuffix(), d->fileMode(), d->acceptMode(),
+                            !d->testOption(QFileDialog::DontConfirmOverwrite)});
+            d->reject();
+        };
+        QTimer::singleShot(100, this, pruefen);
+        w->aktion("m_d_l")->trigger();
+        QTimer::singleShot(100, this, pruefen);
+        w->aktion("m_d_u")->trigger();
+        setTestmodus(true);
+        QCOMPARE(gesehen.size(), 2);
+        QCOMPARE(gesehen[0].titel, QStringLiteral("Läufercup-Daten laden"));
+        QCOMPARE(gesehen[0].filter, QStringList({"Tempolauftabellator 3.*.* (*.tl3)"}));
+        QCOMPARE(gesehen[0].endung, QStringLiteral("tl3"));
+        QCOMPARE(gesehen[0].modus, QFileDialog::ExistingFile);
+        QCOMPARE(gesehen[0].art, QFileDialog::AcceptOpen);
+        QCOMPARE(gesehen[1].titel, QStringLiteral("Läufercup-Daten speichern unter"));
+        QCOMPARE(gesehen[1].filter, QStringList({"Tempolauftabellator 3.*.* (*.tl3)"}));
+        QCOMPARE(gesehen[1].endung, QStringLiteral("tl3"));
+        QCOMPARE(gesehen[1].art, QFileDialog::AcceptSave);
+        QVERIFY(gesehen[1].ueberschreibenFragen);
+        // Both cancelled: nothing changed.
+        QVERIFY(w->cup().dateiname.isEmpty());
+        QVERIFY(!w->cup().geaendert);
     }
 
     void eingabenMarkierenGeaendert()
