@@ -245,6 +245,21 @@ private slots:
         QCOMPARE(l.texte(1)[12].text, QStringLiteral("Quellbrunn, den 08.12.2026"));
     }
 
+    void stil2OhneVariationenLeereStrecke()
+    {
+        // Without cup variations the line after "über" stays empty, although the race has a distance.
+        ohneVariationen(m_cup);
+        m_cup.urkundenstil = 2;
+        lauf(m_cup, QStringLiteral("01.05.2026"));
+        QCOMPARE(m_cup.laufe.cell(1, 3), QStringLiteral("10000m"));
+        person(m_cup, QStringLiteral("Anton"), QStringLiteral("M40"), QStringLiteral("001"), {}, {zeit(40)});
+        AufzeichnendeLeinwand l(4800, 6800);
+        QCOMPARE(siegerurkunde(m_cup, 1, l, m_unter, frage()), 1);
+        QCOMPARE(l.texte(1)[4].text, QStringLiteral("M40"));
+        QCOMPARE(l.texte(1)[5].text, QStringLiteral("über"));
+        QCOMPARE(l.texte(1)[6].text, QString());
+    }
+
     // Overall certificates.
 
     void gesamtGeteiltePlaetze()
