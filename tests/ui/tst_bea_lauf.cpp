@@ -242,6 +242,37 @@ private slots:
         QCOMPARE(cup.laufe.cell(2, 33), QStringLiteral("0"));
     }
 
+    void editKeepsStoredTextsLongerThanTheFieldAccepts()
+    {
+        Cup cup = ohneVariationen();
+        Laufdaten a{};
+        a[1] = kZeitlauf;
+        a[2] = QStringLiteral("01.05.2005");
+        a[3] = QStringLiteral("5000m");
+        a[12] = QStringLiteral("Bezirk Südniedersachsen");         // 23 characters, field takes 21
+        a[18] = QStringLiteral("Strecke vermessen am 02.03.2026"); // 31 characters, field takes 29
+        laufHinzufuegen(cup, a);
+        BeaLauf d(cup);
+        d.bearbeiten(1);
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        auto *bezirk = feld<QLineEdit>(d, "bezirk");
+        QCOMPARE(bezirk->text(), a[12]);
+        QCOMPARE(bezirk->cursorPosition(), 0); // the beginning is in view
+        taste(Qt::Key_Return);
+        QVERIFY(!d.isVisible());
+        QCOMPARE(cup.laufe.cell(1, 12), a[12]);
+        QCOMPARE(cup.laufe.cell(1, 18), a[18]);
+        // Typing still stops at the field's limit once the text is that short again.
+        d.bearbeiten(1);
+        bezirk->end(false);
+        for (int i = 0; i < 4; ++i)
+            QTest::keyClick(bezirk, Qt::Key_Backspace);
+        QTest::keyClicks(bezirk, QStringLiteral("xyzxyz"));
+        QCOMPARE(bezirk->text(), QStringLiteral("Bezirk Südniedersacxy"));
+        // An empty field of a later race takes the usual limit.
+        QCOMPARE(feld<QLineEdit>(d, "ort")->maxLength(), 21);
+    }
+
     void editOfADeletedRaceWritesNothing()
     {
         Cup cup = ohneVariationen();
