@@ -215,6 +215,9 @@ BeaLauf::BeaLauf(Cup &cup, QWidget *parent) : QDialog(parent), m_cup(cup)
     }
     for (QLineEdit *e : {m_datum, m_zeitdistanz, m_vereinsname, m_wettkampfleiter, m_verbandsaufsicht, m_dlvnr})
         e->setMinimumWidth(zeichen * 30);
+    // Paired fields show a phone number or a district name whole.
+    for (QLineEdit *e : {m_fon, m_fax, m_ort, m_kreis, m_bezirk, m_land, m_wlfon, m_wlfax, m_vafon, m_vafax})
+        e->setMinimumWidth(zeichen * 19);
     m_lauftyp->setMinimumWidth(zeichen * 30);
 
     // The tab order follows the fields as they are stored, the button before the bonus spinners.

@@ -6,6 +6,7 @@
 #include "core/teilnehmerbefehle.h"
 #include "ui/meldung.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -211,8 +212,10 @@ BeaTeil::BeaTeil(Cup &cup, QWidget *parent) : QDialog(parent), m_cup(cup)
                        static_cast<QWidget *>(m_vereinS)})
         w->installEventFilter(this);
     connect(m_vereinS, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (i >= 0)
+        if (i >= 0) {
             m_verein->setText(m_vereinS->itemText(i));
+            m_verein->setCursorPosition(0);
+        }
     });
     connect(m_speichern, &QPushButton::clicked, this, &BeaTeil::speichernClick);
     ergebnisseAufbauen({});
@@ -289,6 +292,12 @@ void BeaTeil::vereinSEnter()
     m_vereinS->clear();
     m_vereinS->addItems(neu);
     m_vereinS->setCurrentIndex(hatte ? m_vereinS->findText(gewaehlt, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1);
+    // The chooser is narrow beside the club field; its list opens wide enough for the longest club.
+    int breite = 0;
+    for (const QString &v : neu)
+        breite = std::max(breite, m_vereinS->view()->fontMetrics().horizontalAdvance(v));
+    m_vereinS->view()->setMinimumWidth(breite + 2 * m_vereinS->view()->frameWidth() +
+                                       m_vereinS->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12);
 }
 
 void BeaTeil::listenFuellen()
@@ -392,6 +401,9 @@ void BeaTeil::bearbeiten(int s)
     m_geb->setText(d.geb);
     m_verein->setText(d.verein);
     m_sn->setText(d.sn);
+    // Long names and clubs are shown from their beginning.
+    for (QLineEdit *e : {m_name, m_vorname, m_verein})
+        e->setCursorPosition(0);
     auto waehlen = [](QComboBox *c, const QString &text) {
         c->setCurrentIndex(c->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive));
     };
