@@ -707,7 +707,7 @@ bool MainUnit::speichereDatei(const QString &pfad)
         aktualisieren();
         return false;
     }
-    m_cup.dateiname = pfad;
+    m_cup.dateiname = QFileInfo(pfad).absoluteFilePath();
     m_cup.edit(0);
     return true;
 }

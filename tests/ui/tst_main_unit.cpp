@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -739,6 +740,18 @@ private slots:
         w->cup().cv.setCell(0, 2, QStringLiteral("Kinderlauf mit sehr langem Namen"));
         w->cup().edit(1);
         QVERIFY(g->columnWidth(7) > g->fontMetrics().horizontalAdvance(QStringLiteral("Kinderlauf mit sehr langem Namen")));
+    }
+
+    void dateinameIstVollerPfad()
+    {
+        QTemporaryDir dir;
+        const QString vorher = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        const bool ok = w->speichereDatei(QStringLiteral("relativ.tl3"));
+        QDir::setCurrent(vorher);
+        QVERIFY(ok);
+        QCOMPARE(w->cup().dateiname, QDir(dir.path()).absoluteFilePath(QStringLiteral("relativ.tl3")));
+        QCOMPARE(w->statusText(0), w->cup().dateiname);
     }
 
     void ladefehlerAendertNichts()
