@@ -19,7 +19,7 @@ install(FILES ${_desktop}/${TLT_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}
 install(FILES ${_desktop}/${TLT_APP_ID}.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/mimetypes
         RENAME application-x-tempolauftabellator.svg)
 install(FILES ${PROJECT_SOURCE_DIR}/examples/beispielcup.tl3 ${PROJECT_SOURCE_DIR}/README.md
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tempolauftabellator)
 
 set(CPACK_PACKAGE_NAME tempolauftabellator)
 set(CPACK_PACKAGE_VENDOR "TLT-Projekt")
