@@ -114,6 +114,15 @@ void Ergebnistabelle::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEdi
     QTableWidget::closeEditor(editor, hint);
 }
 
+void Ergebnistabelle::focusOutEvent(QFocusEvent *e)
+{
+    QTableWidget::focusOutEvent(e);
+    // Leaving the table checks the cell it leaves; the focus going into the cell's own editor, to a
+    // message box or to another window is no leaving.
+    if (state() != QAbstractItemView::EditingState && echterWechsel(e))
+        checkentry();
+}
+
 void Ergebnistabelle::focusInEvent(QFocusEvent *e)
 {
     if (rowCount() > 0 && (!currentIndex().isValid() || currentIndex().column() != 1))

@@ -294,6 +294,34 @@ private slots:
         QCOMPARE(cup.teil.cell(10, 2), QStringLiteral("4000m"));
     }
 
+    void leavingTheTableChecksTheCellLeftWithoutTyping()
+    {
+        // A cell filled from the file in a form the checks would not give is put right when the
+        // table is left with the cursor on it, as when the cursor moves away from it.
+        Cup cup = zweiLaeufe();
+        teilnehmerHinzufuegen(cup, person(QStringLiteral("Berg"), QStringLiteral("002")));
+        cup.teil.setCell(8, 1, QStringLiteral("ol"));
+        cup.teil.setCell(9, 1, QStringLiteral("4.000"));
+        BeaTeil d(cup);
+        d.bearbeiten(1);
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        auto *erg = feld<Ergebnistabelle>(d, "erg");
+        feld<QLineEdit>(d, "sn")->setFocus(Qt::TabFocusReason);
+        taste(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), erg);
+        QCOMPARE(erg->currentRow(), 0);
+        taste(Qt::Key_Tab);
+        QCOMPARE(zelle(d, 0), QStringLiteral("o.L."));
+        QCOMPARE(zelle(d, 1), QStringLiteral("4.000")); // not visited
+        // Typing in a cell and leaving it still works as before.
+        erg->setFocus(Qt::TabFocusReason);
+        taste(Qt::Key_Down);
+        QCOMPARE(zelle(d, 1), QStringLiteral("4.000"));
+        tippen(QStringLiteral("5.5"));
+        taste(Qt::Key_Tab);
+        QCOMPARE(zelle(d, 1), QStringLiteral("55m"));
+    }
+
     void editOfADeletedParticipantWritesNothing()
     {
         Cup cup = zweiLaeufe();
