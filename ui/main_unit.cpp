@@ -675,12 +675,8 @@ bool MainUnit::ladeDatei(const QString &pfad)
         aktualisieren();
         return false;
     }
-    // Setting the spinners from the file runs their handlers, so a hand-edited file cannot break
-    // minimum <= maximum <= number of races (nor leave the 1-100 range the spinners show); the cup
-    // still counts as unchanged after loading.
-    const int n = std::clamp(m_cup.anzahlLaufe(), 1, 100);
-    m_cup.max = std::min(std::clamp(m_cup.max, 1, 100), n);
-    m_cup.min = std::min(std::clamp(m_cup.min, 1, 100), m_cup.max);
+    // Minimum and maximum stay as the file has them: the cup is shown as stored, and only the
+    // user's own change of a spinner brings them back within the number of races.
     dialogeSchliessen();
     neuAnzeigen();
     return true;
