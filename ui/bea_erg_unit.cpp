@@ -117,6 +117,16 @@ void BeaErg::oeffnen(int r)
     snEnter();
 }
 
+void BeaErg::laufBearbeitet(const QStringList &bisher, int c)
+{
+    if (m_lauf < 1 || bisher != m_laufkennung || c < 1 || c > m_cup.anzahlLaufe())
+        return;
+    m_lauf = c;
+    m_laufkennung = laufkennung(m_cup, c);
+    m_laufform = m_cup.laufe.shapeRevision();
+    m_ergT->setText(QStringLiteral("Ergebnis in Lauf %1 - ").arg(c) + m_cup.lauftyp(c));
+}
+
 int BeaErg::aktuellerLauf() const
 {
     const int anzahl = m_cup.laufe.shapeRevision() == m_laufform ? m_cup.anzahlLaufe() : -1;

@@ -22,6 +22,9 @@ public:
     // Opens the entry for race r (from either context menu).
     void oeffnen(int r);
     int lauf() const { return m_lauf; }
+    // Race column c was edited and had the identity bisher before (see laufkennung): if it is this
+    // entry's race, the entry follows it to its new column, date and type.
+    void laufBearbeitet(const QStringList &bisher, int c);
 
     // Called when the start number lookup found row s (the main window selects it).
     std::function<void(int zeile)> beiTreffer;

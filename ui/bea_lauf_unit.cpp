@@ -426,9 +426,12 @@ void BeaLauf::speichernClick()
         hide();
         return;
     }
+    const QStringList bisher = laufkennung(m_cup, c);
     const int neu = laufAendern(m_cup, c, felder());
     m_lauftyp->setFocus(Qt::OtherFocusReason);
     hide();
+    if (nachBearbeitung && neu > 0)
+        nachBearbeitung(bisher, neu);
     if (nachAenderung)
         nachAenderung(neu);
 }

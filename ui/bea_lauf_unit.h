@@ -31,6 +31,9 @@ public:
 
     // Called after every change of the cup, with the race's column (for selecting it), or -1.
     std::function<void(int spalte)> nachAenderung;
+    // Called after an edit-mode save with the race's identity before the edit (see laufkennung) and
+    // its column afterwards, so that other open dialogs keep following that race.
+    std::function<void(const QStringList &bisher, int spalte)> nachBearbeitung;
 
 public slots:
     void speichernClick();

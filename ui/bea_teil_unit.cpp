@@ -354,6 +354,21 @@ void BeaTeil::ergebnisseAufbauen(const QStringList &werte)
     m_erg->setCurrentCell(0, 1);
 }
 
+void BeaTeil::laufBearbeitet(const QStringList &bisher, int c)
+{
+    if (!m_erg->isEnabled() || c < 1 || c > m_cup.anzahlLaufe())
+        return;
+    const int i = m_laufkennungen.indexOf(bisher);
+    if (i < 0)
+        return;
+    m_laufkennungen[i] = laufkennung(m_cup, c);
+    // The row shows the race as it is now; an entry is checked by the race's type from here on.
+    if (QTableWidgetItem *kopf = m_erg->item(i, 0)) {
+        kopf->setText(laufbezeichnung(m_cup, c));
+        kopf->setData(kTypRolle, m_cup.lauftyp(c));
+    }
+}
+
 void BeaTeil::leeren()
 {
     m_name->clear();

@@ -43,6 +43,9 @@ public:
     // "Teilnehmer bearbeiten" for row s; the save writes to that participant even if the table moves.
     void bearbeiten(int s);
     bool bearbeitungsmodus() const { return m_bearbeiten; }
+    // Race column c was edited and had the identity bisher before (see laufkennung): its row in the
+    // results table keeps belonging to it, wherever its new date puts it.
+    void laufBearbeitet(const QStringList &bisher, int c);
 
     // Called after every change of the cup with the participant's row afterwards.
     std::function<void(int zeile)> nachAenderung;

@@ -40,6 +40,11 @@ void eingabeAnschliessen(MainUnit &w)
     MainUnit *wp = &w;
 
     lauf->nachAenderung = [wp](int c) { laufWaehlen(*wp, c); };
+    // An edited race may move (new date): the open entry dialogs follow it.
+    lauf->nachBearbeitung = [erg, teil](const QStringList &bisher, int c) {
+        erg->laufBearbeitet(bisher, c);
+        teil->laufBearbeitet(bisher, c);
+    };
     teil->nachAenderung = [wp](int s) { zeileWaehlen(*wp, s); };
     erg->beiTreffer = [wp](int s) { wp->teilGitter()->setAktuelleZelle(wp->teilGitter()->aktSpalte(), s); };
     erg->nachAenderung = [wp](int) { wp->aktualisieren(); };

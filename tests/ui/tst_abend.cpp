@@ -345,6 +345,72 @@ private slots:
         // The lookup made Berg's row the current one.
         QCOMPARE(w->teilGitter()->aktZeile(), 2);
     }
+
+    void entryDialogsFollowARaceMovedByItsNewDate()
+    {
+        // Race 1 was entered with the wrong year; correcting it makes it the last race while the
+        // quick entry and the participant dialog are open for it.
+        Cup cup;
+        Laufdaten l{};
+        l[1] = kZeitlauf;
+        l[3] = QStringLiteral("ja");
+        for (const char *datum : {"01.05.2025", "01.06.2026"}) {
+            l[2] = QString::fromLatin1(datum);
+            laufHinzufuegen(cup, l);
+        }
+        teilnehmerHinzufuegen(cup, {QStringLiteral("Adler"),
+                                    QStringLiteral("Eva"),
+                                    QStringLiteral("01.02.1980"),
+                                    QStringLiteral("weiblich"),
+                                    QStringLiteral("LG"),
+                                    QStringLiteral("F40"),
+                                    QStringLiteral("001"),
+                                    QStringLiteral("A-Cup"),
+                                    {}});
+        w->cup().uebernehmen(std::move(cup));
+        w->neuAnzeigen();
+
+        BeaErg *erg = bea_erg(*w);
+        erg->oeffnen(1);
+        BeaTeil *teil = bea_teil(*w);
+        teil->hinzufuegen();
+        auto *tabelle = teil->findChild<Ergebnistabelle *>(QStringLiteral("erg"));
+        tabelle->item(0, 1)->setText(QStringLiteral("0:40'00,00\""));
+
+        BeaLauf *lauf = bea_lauf(*w);
+        lauf->bearbeiten(1);
+        lauf->findChild<QLineEdit *>(QStringLiteral("datum"))->setText(QStringLiteral("01.07.2026"));
+        lauf->speichernClick();
+        QCOMPARE(w->cup().laufe.cell(2, 2), QStringLiteral("01.07.2026"));
+        QCOMPARE(w->cup().laufe.cell(1, 2), QStringLiteral("01.06.2026"));
+
+        QCOMPARE(erg->lauf(), 2);
+        QCOMPARE(erg->findChild<QLabel *>(QStringLiteral("ergT"))->text(),
+                 QStringLiteral("Ergebnis in Lauf 2 - Zeitlauf (fixe Distanz)"));
+        auto *sn = erg->findChild<QLineEdit *>(QStringLiteral("sn"));
+        auto *ergebnis = erg->findChild<QLineEdit *>(QStringLiteral("erg"));
+        QTest::keyClicks(sn, QStringLiteral("1"));
+        QTest::keyClick(sn, Qt::Key_Return);
+        QTest::keyClicks(ergebnis, QStringLiteral("355000"));
+        QTest::keyClick(ergebnis, Qt::Key_Return);
+        QCOMPARE(w->cup().teil.cell(9, 1), QStringLiteral("0:35'50,00\""));
+        QCOMPARE(w->cup().teil.cell(8, 1), QString());
+
+        // The participant's entry typed for the old race 1 goes to that race, now race 2.
+        QCOMPARE(tabelle->item(0, 0)->text(), QStringLiteral("2) 01.07.2026 (ZL)"));
+        for (const auto &[name, text] :
+             {std::pair{"name", "Berg"}, std::pair{"vorname", "Ina"}, std::pair{"geb", "01.02.1981"},
+              std::pair{"verein", "LG"}, std::pair{"sn", "002"}})
+            teil->findChild<QLineEdit *>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+        teil->findChild<QComboBox *>(QStringLiteral("ges"))->setCurrentIndex(0);
+        teil->findChild<QComboBox *>(QStringLiteral("alt"))->setCurrentText(QStringLiteral("F40"));
+        teil->findChild<QComboBox *>(QStringLiteral("cup"))->setCurrentIndex(0);
+        teil->speichernClick();
+        QCOMPARE(w->cup().anzahlTeilnehmer(), 2);
+        QCOMPARE(w->cup().teil.cell(0, 2), QStringLiteral("Berg"));
+        QCOMPARE(w->cup().teil.cell(9, 2), QStringLiteral("0:40'00,00\""));
+        QCOMPARE(w->cup().teil.cell(8, 2), QString());
+    }
 };
 
 QTEST_MAIN(TstAbend)
