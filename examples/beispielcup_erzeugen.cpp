@@ -357,7 +357,7 @@ Cup beispielcup()
             if (variante == QLatin1String("Jedermannlauf")) {
                 meter = 5000;
                 sekunden = 1800;
-            } else if (variante == QLatin1String("Schülerlauf")) {
+            } else if (variante == QStringLiteral("Schülerlauf")) {
                 meter = 2000;
                 sekunden = 720;
             }
