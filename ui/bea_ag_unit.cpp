@@ -23,10 +23,10 @@ BeaAg::BeaAg(MainUnit &w) : QDialog(&w), m_w(w)
 
     weib = new QLineEdit(this);
     weib->setObjectName(QStringLiteral("weib"));
-    weib->setMaxLength(9);
+    eingabeBegrenzen(weib, 9);
     mann = new QLineEdit(this);
     mann->setObjectName(QStringLiteral("mann"));
-    mann->setMaxLength(9);
+    eingabeBegrenzen(mann, 9);
     alterW = new QSpinBox(this);
     alterW->setObjectName(QStringLiteral("alterW"));
     alterW->setRange(1, 150);
@@ -80,8 +80,8 @@ void BeaAg::bearbeitenOeffnen(int r)
     m_altWeib = ag.cell(0, r);
     m_altMann = ag.cell(1, r);
     setWindowTitle(QStringLiteral("Altersgruppe bearbeiten"));
-    weib->setText(m_altWeib);
-    mann->setText(m_altMann);
+    feldFuellen(weib, m_altWeib);
+    feldFuellen(mann, m_altMann);
     int alter = 20;
     if (istInt(ag.cell(2, r), &alter))
         alterW->setValue(alter);

@@ -25,7 +25,7 @@ BeaCup::BeaCup(MainUnit &w) : QDialog(&w), m_w(w)
     auto feld = [this](const QString &n) {
         auto *e = new QLineEdit(this);
         e->setObjectName(n);
-        e->setMaxLength(31);
+        eingabeBegrenzen(e, 31);
         e->installEventFilter(this);
         return e;
     };
@@ -71,9 +71,9 @@ void BeaCup::bearbeitenOeffnen(int r)
     m_zeile = r;
     m_altName = cv.cell(0, r);
     setWindowTitle(QStringLiteral("Cup-Variation bearbeiten"));
-    name->setText(cv.cell(0, r));
-    strecke->setText(cv.cell(1, r));
-    zeit->setText(cv.cell(2, r));
+    feldFuellen(name, cv.cell(0, r));
+    feldFuellen(strecke, cv.cell(1, r));
+    feldFuellen(zeit, cv.cell(2, r));
     for (QLineEdit *e : {name, strecke, zeit})
         e->setModified(false);
     nichtModalZeigen(this);

@@ -3,6 +3,7 @@
 #include "core/cup.h"
 #include "core/konvertierung.h"
 #include "core/pruefungen.h"
+#include "ui/fensterhilfe.h"
 #include "ui/meldung.h"
 
 #include <QComboBox>
@@ -22,7 +23,6 @@ namespace tlt::ui {
 
 namespace {
 const QString kJa = QStringLiteral("ja");
-const char *const kLaenge = "laenge";
 
 // Focus that moves inside the dialog; a message box or a popup taking the focus is no leaving.
 bool echterWechsel(QEvent *e)
@@ -52,21 +52,8 @@ QLineEdit *BeaLauf::textfeld(const char *name, int laenge)
 {
     auto *e = new QLineEdit(this);
     e->setObjectName(QString::fromLatin1(name));
-    e->setMaxLength(laenge);
-    e->setProperty(kLaenge, laenge);
-    // A longer stored text may be shortened, but typing never makes it longer than the field's limit.
-    connect(e, &QLineEdit::textEdited, e,
-            [e, laenge](const QString &text) { e->setMaxLength(std::max(laenge, static_cast<int>(text.size()))); });
+    eingabeBegrenzen(e, laenge);
     return e;
-}
-
-void BeaLauf::fuellen(QLineEdit *e, const QString &text)
-{
-    // The limit only holds for typing: a race from a cup file keeps every character of its cells when
-    // it is edited and saved.
-    e->setMaxLength(std::max(e->property(kLaenge).toInt(), static_cast<int>(text.size())));
-    e->setText(text);
-    e->setCursorPosition(0);
 }
 
 QSpinBox *BeaLauf::zahlfeld(const char *name, int von, int bis, int start)
@@ -306,7 +293,7 @@ void BeaLauf::bearbeiten(int c)
         const QSignalBlocker sperre(m_lauftyp);
         m_lauftyp->setCurrentIndex(l.cell(c, 1) == kZeitlauf ? 1 : 0);
     }
-    fuellen(m_datum, l.cell(c, 2));
+    feldFuellen(m_datum, l.cell(c, 2));
     // While the cup has cup variations every race is a cup race: the field shows "ja" and is locked,
     // also for a race entered before the first variation. Without variations the race's own time or
     // distance is shown for editing ("ja" left from deleted variations means none).
@@ -315,22 +302,22 @@ void BeaLauf::bearbeiten(int c)
         m_zeitdistanz->setEnabled(false);
     } else {
         m_zeitdistanz->setEnabled(true);
-        fuellen(m_zeitdistanz, l.cell(c, 3) == kJa ? QString() : l.cell(c, 3));
+        feldFuellen(m_zeitdistanz, l.cell(c, 3) == kJa ? QString() : l.cell(c, 3));
     }
-    fuellen(m_vereinsname, l.cell(c, 4));
+    feldFuellen(m_vereinsname, l.cell(c, 4));
     for (int i = 0; i < 3; ++i)
-        fuellen(m_anschrift[i], l.cell(c, 5 + i));
-    fuellen(m_fon, l.cell(c, 8));
-    fuellen(m_fax, l.cell(c, 9));
-    fuellen(m_ort, l.cell(c, 10));
-    fuellen(m_kreis, l.cell(c, 11));
-    fuellen(m_bezirk, l.cell(c, 12));
-    fuellen(m_land, l.cell(c, 13));
-    fuellen(m_wettkampf[0], l.cell(c, 14));
-    fuellen(m_wettkampf[1], l.cell(c, 15));
-    fuellen(m_zeitmessung, l.cell(c, 16));
-    fuellen(m_windmessung, l.cell(c, 17));
-    fuellen(m_geratekontrolle, l.cell(c, 18));
+        feldFuellen(m_anschrift[i], l.cell(c, 5 + i));
+    feldFuellen(m_fon, l.cell(c, 8));
+    feldFuellen(m_fax, l.cell(c, 9));
+    feldFuellen(m_ort, l.cell(c, 10));
+    feldFuellen(m_kreis, l.cell(c, 11));
+    feldFuellen(m_bezirk, l.cell(c, 12));
+    feldFuellen(m_land, l.cell(c, 13));
+    feldFuellen(m_wettkampf[0], l.cell(c, 14));
+    feldFuellen(m_wettkampf[1], l.cell(c, 15));
+    feldFuellen(m_zeitmessung, l.cell(c, 16));
+    feldFuellen(m_windmessung, l.cell(c, 17));
+    feldFuellen(m_geratekontrolle, l.cell(c, 18));
     auto zahl = [&](QSpinBox *s, int zeile, int leer) {
         int n = leer;
         if (!l.cell(c, zeile).isEmpty() && !istInt(l.cell(c, zeile), &n))
@@ -340,15 +327,15 @@ void BeaLauf::bearbeiten(int c)
     zahl(m_kampfrichter, 19, 0);
     zahl(m_helfer, 20, 0);
     zahl(m_mitarbeiter, 21, 0);
-    fuellen(m_wettkampfleiter, l.cell(c, 22));
-    fuellen(m_wlfon, l.cell(c, 23));
-    fuellen(m_wlfax, l.cell(c, 24));
-    fuellen(m_verbandsaufsicht, l.cell(c, 25));
-    fuellen(m_vafon, l.cell(c, 26));
-    fuellen(m_vafax, l.cell(c, 27));
+    feldFuellen(m_wettkampfleiter, l.cell(c, 22));
+    feldFuellen(m_wlfon, l.cell(c, 23));
+    feldFuellen(m_wlfax, l.cell(c, 24));
+    feldFuellen(m_verbandsaufsicht, l.cell(c, 25));
+    feldFuellen(m_vafon, l.cell(c, 26));
+    feldFuellen(m_vafax, l.cell(c, 27));
     for (int i = 0; i < 3; ++i)
-        fuellen(m_bemerkung[i], l.cell(c, 28 + i));
-    fuellen(m_dlvnr, l.cell(c, 31));
+        feldFuellen(m_bemerkung[i], l.cell(c, 28 + i));
+    feldFuellen(m_dlvnr, l.cell(c, 31));
     zahl(m_lauffaktor, 32, 1);
     zahl(m_laufsummand, 33, 0);
     zeigen();

@@ -48,7 +48,6 @@ private:
     void zeigen();
     Laufdaten felder() const;
     QLineEdit *textfeld(const char *name, int laenge);
-    static void fuellen(QLineEdit *e, const QString &text);
     QSpinBox *zahlfeld(const char *name, int von, int bis, int start);
 
     Cup &m_cup;

@@ -1,10 +1,40 @@
 #include "ui/fensterhilfe.h"
 
+#include <QLineEdit>
+#include <QVariant>
+#include <algorithm>
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 namespace tlt::ui {
+
+namespace {
+const char *const kLaenge = "tltLaenge";
+}
+
+void eingabeBegrenzen(QLineEdit *feld, int laenge)
+{
+    feld->setMaxLength(laenge);
+    feld->setProperty(kLaenge, laenge);
+    // Setting the limit resets the field's modified flag, so it is only touched when it must shrink.
+    QObject::connect(feld, &QLineEdit::textEdited, feld, [feld, laenge](const QString &text) {
+        const int grenze = std::max(laenge, static_cast<int>(text.size()));
+        if (grenze != feld->maxLength())
+            feld->setMaxLength(grenze);
+    });
+}
+
+void feldFuellen(QLineEdit *feld, const QString &text)
+{
+    const QVariant laenge = feld->property(kLaenge);
+    if (laenge.isValid())
+        feld->setMaxLength(std::max(laenge.toInt(), static_cast<int>(text.size())));
+    feld->setText(text);
+    feld->setCursorPosition(0);
+}
+
 
 void zentrieren(QWidget *fenster)
 {

@@ -203,6 +203,34 @@ private slots:
         QCOMPARE(w->teilGitter()->model()->index(0, 7).data().toString(), QStringLiteral("Z-Cup"));
     }
 
+    // A cup file may hold longer texts than the fields let the user type; editing must not cut them.
+    void bearbeitenBehaeltLangeTexte()
+    {
+        const QString langerName = QStringLiteral("Volkslauf-Cup der Sparkasse Mühlbach-Talheim");
+        cup().cv.setCell(0, 1, langerName);
+        const QString langesLabel = QStringLiteral("Senioren 80+");
+        cup().ag.setCell(0, 14, langesLabel);
+        w->aktualisieren();
+
+        w->cvGitter()->setAktuelleZelle(0, 1);
+        w->cv_pop_bClick();
+        QCOMPARE(w->bea_cup()->name->text(), langerName);
+        w->bea_cup()->speichernClick();
+        QCOMPARE(cup().cv.cell(0, zeileMit(cup().cv, 0, langerName)), langerName);
+        // Typing still stops at the limit.
+        w->cvGitter()->setAktuelleZelle(0, 1);
+        w->cv_pop_hClick();
+        tippen(w->bea_cup()->name, QString(40, QLatin1Char('x')));
+        QCOMPARE(w->bea_cup()->name->text().size(), 31);
+        w->bea_cup()->hide();
+
+        w->agGitter()->setAktuelleZelle(0, 14);
+        w->ag_pop_bClick();
+        QCOMPARE(w->bea_ag()->weib->text(), langesLabel);
+        w->bea_ag()->speichernClick();
+        QCOMPARE(cup().ag.cell(0, 14), langesLabel);
+    }
+
     void bearbeitungFolgtGeloeschterZeile()
     {
         BeaCup *d = w->bea_cup();
