@@ -1,6 +1,7 @@
 #include "reports/ausgabe.h"
 
 #include "core/cup.h"
+#include "core/tabelle.h"
 #include "core/uhr.h"
 #include "core/version.h"
 
@@ -99,6 +100,12 @@ QString Ausgabe::text() const
     for (const auto &z : m_zeilen)
         l << z.text;
     return l.join(QLatin1Char('\n'));
+}
+
+QString namensfeld(const Tabelle &teil, int r)
+{
+    return teil.cell(0, r) + QStringLiteral(", ") + teil.cell(1, r) + QStringLiteral(" ('") +
+           teil.cell(2, r).mid(8, 2) + QLatin1Char(')');
 }
 
 QString rechtsbuendig(const QString &text, int w)

@@ -9,6 +9,7 @@
 namespace tlt {
 
 class Cup;
+class Tabelle;
 
 // Line styles, added together.
 enum Stil { Normal = 0, Fett = 1, Kursiv = 2, Unterstrichen = 4 };
@@ -56,6 +57,10 @@ private:
 // The date in the locale's short format with a four-digit year, and the time with seconds.
 QString kurzesDatum(const QDate &datum);
 QString langeZeit(const QTime &zeit);
+
+// Surname, first name and the last two digits of the birth year of participant row r:
+// "Muster, Erika ('85)".
+QString namensfeld(const Tabelle &teil, int r);
 
 // The text right-aligned in a field of w characters (cut at its end when longer).
 QString rechtsbuendig(const QString &text, int w);

@@ -12,12 +12,6 @@ namespace tlt {
 
 namespace {
 
-QString namensfeld(const Tabelle &teil, int r)
-{
-    return teil.cell(0, r) + QStringLiteral(", ") + teil.cell(1, r) + QStringLiteral(" ('") +
-           teil.cell(2, r).mid(8, 2) + QLatin1Char(')');
-}
-
 class Gesamtliste {
 public:
     Gesamtliste(Cup &cup, Ausgabe &aus, bool mitMinimum)

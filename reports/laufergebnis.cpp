@@ -12,13 +12,6 @@ namespace tlt {
 
 namespace {
 
-// Surname, first name and the last two digits of the birth year: "Muster, Erika ('85)".
-QString namensfeld(const Tabelle &teil, int r)
-{
-    return teil.cell(0, r) + QStringLiteral(", ") + teil.cell(1, r) + QStringLiteral(" ('") +
-           teil.cell(2, r).mid(8, 2) + QLatin1Char(')');
-}
-
 class Laufliste {
 public:
     Laufliste(const Cup &cup, Ausgabe &aus, int k) : m_cup(cup), m_aus(aus), m_spalte(Cup::ergebnisspalte(k)) {}

@@ -427,7 +427,7 @@ void berichteAnschliessen(MainUnit &w)
     if (QAction *neu = w.findChild<QAction *>(QStringLiteral("m_d_n")))
         QObject::connect(neu, &QAction::triggered, html, &HtmlUnit::stilAnzeigen);
 
-    const std::pair<const char *, void (*)(MainUnit &)> befehle[] = {
+    w.befehleAnschliessen({
         {"laufe_pop_s_v", laufe_pop_s_vClick},
         {"laufe_pop_s_d", laufe_pop_s_dClick},
         {"laufe_pop_s_h", laufe_pop_s_hClick},
@@ -459,15 +459,7 @@ void berichteAnschliessen(MainUnit &w)
         {"teil_pop_g_h", teil_pop_g_hClick},
         {"teil_pop_g_p", teil_pop_g_pClick},
         {"m_e_h", m_e_hClick},
-    };
-    for (const auto &[name, handler] : befehle) {
-        QAction *a = w.findChild<QAction *>(QLatin1String(name));
-        if (!a) {
-            qWarning("Menüpunkt %s fehlt", name);
-            continue;
-        }
-        QObject::connect(a, &QAction::triggered, &w, [&w, handler = handler] { handler(w); });
-    }
+    });
 }
 
 // ---------------------------------------------------------------- test hooks

@@ -310,6 +310,21 @@ QAction *MainUnit::aktion(const QString &name) const
     return m_aktionen.value(name);
 }
 
+void MainUnit::befehleAnschliessen(std::initializer_list<std::pair<const char *, Befehl>> befehle)
+{
+    for (const auto &[name, handler] : befehle) {
+        // Items added by other units (the PDF exports) are children of the window, not in the table.
+        QAction *a = aktion(QLatin1String(name));
+        if (!a)
+            a = findChild<QAction *>(QLatin1String(name));
+        if (!a) {
+            qWarning("Menüpunkt %s fehlt", name);
+            continue;
+        }
+        connect(a, &QAction::triggered, this, [this, handler = handler] { handler(*this); });
+    }
+}
+
 QMenu *MainUnit::menue(const QString &name) const
 {
     return m_menues.value(name);

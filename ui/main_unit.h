@@ -1,5 +1,8 @@
 #pragma once
 
+#include <initializer_list>
+#include <utility>
+
 #include "core/cup.h"
 #include "reports/ausgabe.h"
 
@@ -61,6 +64,10 @@ public:
 
     QAction *aktion(const QString &name) const;
     QMenu *menue(const QString &name) const;
+
+    // Connects menu items, named as above, to command handlers that take the window.
+    using Befehl = void (*)(MainUnit &);
+    void befehleAnschliessen(std::initializer_list<std::pair<const char *, Befehl>> befehle);
 
     // The setting controls of page "Cup". Setting minW/maxW runs minChange/maxChange.
     QLineEdit *nameFeld() const { return m_name; }

@@ -259,21 +259,13 @@ void urkundenAnschliessen(MainUnit &w)
             QObject::connect(a, &QAction::triggered, urkunden, &UrkundenUnit::stilAnzeigen);
     bilderZeigen(w);
 
-    const std::pair<const char *, void (*)(MainUnit &)> befehle[] = {
+    w.befehleAnschliessen({
         {"m_e_u", m_e_uClick},
         {"laufe_pop_u_sl", laufe_pop_u_slClick},
         {"laufe_pop_tl", laufe_pop_tlClick},
         {"laufe_pop_u_g", laufe_pop_u_gClick},
         {"laufe_pop_u_u", laufe_pop_u_uClick},
-    };
-    for (const auto &[name, handler] : befehle) {
-        QAction *a = w.findChild<QAction *>(QLatin1String(name));
-        if (!a) {
-            qWarning("Menüpunkt %s fehlt", name);
-            continue;
-        }
-        QObject::connect(a, &QAction::triggered, &w, [&w, handler = handler] { handler(w); });
-    }
+    });
 }
 
 } // namespace tlt::ui
