@@ -24,6 +24,8 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
 
 using namespace tlt;
 
@@ -43,7 +45,9 @@ QString pdfOrdner()
                 out = zeile.mid(4).trimmed();
         }
     }
-    out.replace(QLatin1String("${HOME}"), QDir::homePath());
+    // cups-pdf takes the home folder from the user database, not from the environment.
+    const passwd *benutzer = getpwuid(getuid());
+    out.replace(QLatin1String("${HOME}"), benutzer ? QString::fromLocal8Bit(benutzer->pw_dir) : QDir::homePath());
     return out;
 }
 
