@@ -1,6 +1,7 @@
 #include "reports/ausgabe.h"
 
 #include "core/cup.h"
+#include "core/konvertierung.h"
 #include "core/tabelle.h"
 #include "core/uhr.h"
 #include "core/version.h"
@@ -100,6 +101,34 @@ QString Ausgabe::text() const
     for (const auto &z : m_zeilen)
         l << z.text;
     return l.join(QLatin1Char('\n'));
+}
+
+int altersgruppenBloecke(Ausgabe &aus, const Tabelle &ag, const QString &spaltenkopf,
+                         const std::function<int(const QString &label)> &gruppe)
+{
+    int vorher = -1;
+    int gesamt = 0;
+    for (int i = 1; i < ag.rowCount(); ++i) {
+        aus.leerzeile();
+        aus.p(0, Unterstrichen, 9, spaltenkopf);
+        const QString spanne =
+            QStringLiteral(" (") + QString::number(vorher + 1) + QLatin1Char('-') + ag.cell(2, i) + QLatin1Char(')');
+        int zeilen = 0;
+        // Each label comes with the blank line in front of it, so taking it back removes both.
+        for (int geschlecht = 0; geschlecht < 2; ++geschlecht) {
+            aus.leerzeile();
+            aus.p(0, Normal, 9, QStringLiteral("Altergruppe ") + ag.cell(geschlecht, i) + spanne);
+            const int n = gruppe(ag.cell(geschlecht, i));
+            if (n == 0)
+                aus.d(-2);
+            zeilen += n;
+        }
+        if (zeilen == 0)
+            aus.d(-2);
+        gesamt += zeilen;
+        vorher = toInt(ag.cell(2, i));
+    }
+    return gesamt;
 }
 
 QString namensfeld(const Tabelle &teil, int r)

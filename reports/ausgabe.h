@@ -58,6 +58,14 @@ private:
 QString kurzesDatum(const QDate &datum);
 QString langeZeit(const QTime &zeit);
 
+// The age-group blocks shared by the race list and the overall standings: per age group a blank
+// line and the underlined column heading, then the women's and the men's label, each after a blank
+// line ("Altergruppe F30 (30-39)") and followed by the lines gruppe(label) writes. A label without
+// lines is taken back, and so is the heading of an age group without any. Returns the number of
+// participant lines; a maximum age that is no integer throws Konvertierungsfehler.
+int altersgruppenBloecke(Ausgabe &aus, const Tabelle &ag, const QString &spaltenkopf,
+                         const std::function<int(const QString &label)> &gruppe);
+
 // Surname, first name and the last two digits of the birth year of participant row r:
 // "Muster, Erika ('85)".
 QString namensfeld(const Tabelle &teil, int r);

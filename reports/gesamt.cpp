@@ -28,36 +28,12 @@ public:
         for (int r : zeilen)
             nachLabel[m_cup.teil.cell(5, r)].push_back(r);
 
-        const Tabelle &ag = m_cup.ag;
-        int vorher = -1;
-        int gesamt = 0;
-        for (int i = 1; i < ag.rowCount(); ++i) {
-            m_aus.leerzeile();
-            m_aus.p(0, Unterstrichen, 9,
-                    linksbuendig(QStringLiteral("Pos."), 5) + linksbuendig(QStringLiteral("Name, Vorname"), 36) +
-                        linksbuendig(QStringLiteral("Verein"), 28) + rechtsbuendig(QStringLiteral("Läufe"), 6) +
-                        rechtsbuendig(QStringLiteral("Punkte"), 7));
-            m_aus.leerzeile();
-            const QString spanne = QStringLiteral(" (") + QString::number(vorher + 1) + QLatin1Char('-') +
-                                   ag.cell(2, i) + QLatin1Char(')');
-
-            m_aus.p(0, Normal, 9, QStringLiteral("Altergruppe ") + ag.cell(0, i) + spanne);
-            const int weiblich = gruppe(nachLabel.value(ag.cell(0, i)));
-            if (weiblich == 0)
-                m_aus.d(-2);
-
-            m_aus.leerzeile();
-            m_aus.p(0, Normal, 9, QStringLiteral("Altergruppe ") + ag.cell(1, i) + spanne);
-            const int maennlich = gruppe(nachLabel.value(ag.cell(1, i)));
-            if (maennlich == 0)
-                m_aus.d(-2);
-
-            if (weiblich + maennlich == 0)
-                m_aus.d(-2);
-            gesamt += weiblich + maennlich;
-            vorher = toInt(ag.cell(2, i));
-        }
-        return gesamt;
+        const QString kopf = linksbuendig(QStringLiteral("Pos."), 5) +
+                             linksbuendig(QStringLiteral("Name, Vorname"), 36) +
+                             linksbuendig(QStringLiteral("Verein"), 28) + rechtsbuendig(QStringLiteral("Läufe"), 6) +
+                             rechtsbuendig(QStringLiteral("Punkte"), 7);
+        return altersgruppenBloecke(m_aus, m_cup.ag, kopf,
+                                    [&](const QString &label) { return gruppe(nachLabel.value(label)); });
     }
 
 private:
