@@ -351,8 +351,9 @@ private slots:
         QCOMPARE(texte(w->menue("laufe_pop")),
                  QStringList({"Lauf &hinzufügen", "Lauf &bearbeiten", "-", "Lauf &löschen", "-",
                               "schnelle &Ergebniseingabe", "-", "&Statistik dieses Laufes",
-                              "&DLV-Bericht dieses Laufes", "&Gesamtstatistik nach diesem Lauf", "-",
-                              "&Urkunden drucken"}));
+                              "&Einlaufliste dieses Laufes", "&DLV-Bericht dieses Laufes",
+                              "&Gesamtstatistik nach diesem Lauf", "Gesamtstatistik &ausführlich nach diesem Lauf",
+                              "Wer kann noch &gewinnen?", "-", "&Urkunden drucken"}));
         QCOMPARE(texte(w->menue("laufe_pop_u")),
                  QStringList({"&Siegerurkunden für diesen Lauf", "&Teilnahmeurkunde ...",
                               "Siegerurkunden für den &Gesamtcup", "Teilnehmer&urkunde Gesamtcup ..."}));
@@ -363,7 +364,7 @@ private slots:
         QCOMPARE(texte(w->menue("teil_pop")),
                  QStringList({"Teilnehmer &hinzufügen", "Teilnehmer &bearbeiten", "-", "Teilnehmer &löschen", "-",
                               "schnelle &Ergebniseingabe", "-", "&Teilnehmerstatistik",
-                              "Teilnehmerstatistik - &Alle", "&Statistik dieses Laufes",
+                              "Teilnehmerstatistik - &Alle", "Cup-&Auskunft", "&Statistik dieses Laufes",
                               "&Gesamtstatistik nach diesem Lauf", "-", "Sortieren nach dieser S&palte"}));
         QCOMPARE(texte(w->menue("teil_pop_p")), QStringList({"auf&steigend", "ab&fallend"}));
         QCOMPARE(texte(w->menue("ag_pop")),
