@@ -260,18 +260,20 @@ const Registrierung gesamt{
                if (schalter == 0)
                    return ausfuehren(QStringLiteral("gesamt"), laufbericht(ausgabe_gesamt), args, u);
                Bericht b = laufbericht([](Cup &cup, Ausgabe &aus, int n) { ausgabe_gesamt_ausfuehrlich(cup, aus, n); });
-               b.csv = [](const Cup &cup, const QStringList &a) { return gesamtAusfuehrlichCsv(cup, a.at(0).trimmed().toInt()); };
+               b.csv = [](const Cup &cup, const QStringList &a) {
+                   return gesamtAusfuehrlichCsv(cup, a.at(0).trimmed().toInt());
+               };
                return ausfuehren(QStringLiteral("gesamt"), b, args, u);
            }}};
 
-const Registrierung einlaufliste{
-    Befehl{QStringLiteral("einlauf"), QStringLiteral("tlt einlauf CUP.tl3 LAUF ") + kZieleMitCsv,
-           QStringLiteral("Einlaufliste eines Laufes mit Gesamtplatz, Platz bei Frauen/Männern und in der Altersgruppe"),
-           [](const QStringList &args, Umgebung &u) {
-               Bericht b = laufbericht([](Cup &cup, Ausgabe &aus, int k) { ausgabe_einlauf(cup, aus, k); });
-               b.csv = [](const Cup &cup, const QStringList &a) { return einlaufCsv(cup, a.at(0).trimmed().toInt()); };
-               return ausfuehren(QStringLiteral("einlauf"), b, args, u);
-           }}};
+const Registrierung einlaufliste{Befehl{
+    QStringLiteral("einlauf"), QStringLiteral("tlt einlauf CUP.tl3 LAUF ") + kZieleMitCsv,
+    QStringLiteral("Einlaufliste eines Laufes mit Gesamtplatz, Platz bei Frauen/Männern und in der Altersgruppe"),
+    [](const QStringList &args, Umgebung &u) {
+        Bericht b = laufbericht([](Cup &cup, Ausgabe &aus, int k) { ausgabe_einlauf(cup, aus, k); });
+        b.csv = [](const Cup &cup, const QStringList &a) { return einlaufCsv(cup, a.at(0).trimmed().toInt()); };
+        return ausfuehren(QStringLiteral("einlauf"), b, args, u);
+    }}};
 
 // The race of a statement: the given one, or the last race of the cup.
 int auskunftLauf(const Cup &cup, const QStringList &a)
@@ -302,21 +304,20 @@ const Registrierung auskunft{Befehl{
         return ausfuehren(QStringLiteral("auskunft"), b, args, u);
     }}};
 
-const Registrierung nochOffen{
-    Befehl{QStringLiteral("noch-offen"), QStringLiteral("tlt noch-offen CUP.tl3 LAUF [--verbleibend K] ") + kZieleMitCsv,
-           QStringLiteral("Wer kann noch gewinnen? Stand nach LAUF mit K weiteren Läufen (ohne Angabe 1)"),
-           [](QStringList args, Umgebung &u) {
-               QString text = QStringLiteral("1");
-               int k = 0;
-               if (!nimmOption(args, QStringLiteral("--verbleibend"), &text) || !istInt(text, &k) || k < 0 ||
-                   k > 100) {
-                   u.err << "--verbleibend erwartet die Zahl der noch ausstehenden Läufe (0 bis 100).\n";
-                   return aufruffehler(u, QStringLiteral("noch-offen"));
-               }
-               Bericht b = laufbericht([k](Cup &cup, Ausgabe &aus, int n) { ausgabe_noch_offen(cup, aus, n, k); });
-               b.csv = [k](const Cup &cup, const QStringList &a) { return nochOffenCsv(cup, a.at(0).trimmed().toInt(), k); };
-               return ausfuehren(QStringLiteral("noch-offen"), b, args, u);
-           }}};
+const Registrierung nochOffen{Befehl{
+    QStringLiteral("noch-offen"), QStringLiteral("tlt noch-offen CUP.tl3 LAUF [--verbleibend K] ") + kZieleMitCsv,
+    QStringLiteral("Wer kann noch gewinnen? Stand nach LAUF mit K weiteren Läufen (ohne Angabe 1)"),
+    [](QStringList args, Umgebung &u) {
+        QString text = QStringLiteral("1");
+        int k = 0;
+        if (!nimmOption(args, QStringLiteral("--verbleibend"), &text) || !istInt(text, &k) || k < 0 || k > 100) {
+            u.err << "--verbleibend erwartet die Zahl der noch ausstehenden Läufe (0 bis 100).\n";
+            return aufruffehler(u, QStringLiteral("noch-offen"));
+        }
+        Bericht b = laufbericht([k](Cup &cup, Ausgabe &aus, int n) { ausgabe_noch_offen(cup, aus, n, k); });
+        b.csv = [k](const Cup &cup, const QStringList &a) { return nochOffenCsv(cup, a.at(0).trimmed().toInt(), k); };
+        return ausfuehren(QStringLiteral("noch-offen"), b, args, u);
+    }}};
 
 const Registrierung teilnehmer{Befehl{
     QStringLiteral("teilnehmer"), QStringLiteral("tlt teilnehmer CUP.tl3 STARTNUMMER ") + kZiele,

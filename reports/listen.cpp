@@ -3,6 +3,7 @@
 #include "core/cup.h"
 #include "core/konvertierung.h"
 #include "core/pruefungen.h"
+#include "core/spalten.h"
 #include "reports/ausgabe.h"
 #include "scoring/listenwerte.h"
 #include "scoring/tempo.h"
@@ -40,8 +41,8 @@ QString geschlechtKurz(const QString &geschlecht)
 QString laufLabel(const Cup &cup, int k, int variante)
 {
     if (variante <= 0)
-        return cup.laufe.cell(k, 3);
-    return cup.cv.cell(cup.lauftyp(k) == kZeitlauf ? 1 : 2, variante);
+        return cup.laufe.cell(k, Laufzeile::Zeitdistanz);
+    return cup.cv.cell(cup.lauftyp(k) == kZeitlauf ? Cvspalte::Strecke : Cvspalte::Zeit, variante);
 }
 
 // The speed of a time result; a label or time that gives none shows as "--- m/s", so that one odd
@@ -57,7 +58,7 @@ QString tempo(const QString &label, const QString &eintrag)
 
 QString jahrgang(const Tabelle &teil, int r)
 {
-    return teil.cell(2, r).mid(6, 4);
+    return teil.cell(Teilspalte::Geburtsdatum, r).mid(6, 4);
 }
 
 // The heading of a cup variation block: blank, double line, blank, title.
@@ -119,7 +120,7 @@ QString punkteText(const Standzeile &z)
 
 QString variantenname(const Cup &cup, int v)
 {
-    return v > 0 ? cup.cv.cell(0, v) : QString();
+    return v > 0 ? cup.cv.cell(Cvspalte::Name, v) : QString();
 }
 
 } // namespace
@@ -129,8 +130,9 @@ QString variantenname(const Cup &cup, int v)
 void ausgabe_einlauf(const Cup &cup, Ausgabe &aus, int k)
 {
     aus.berichtskopf(cup);
-    aus.p(0, Fett, 12, QStringLiteral("Einlaufliste vom ") + cup.laufe.cell(k, 2));
-    aus.p(0, Fett, 12, QStringLiteral("Lauf ") + cup.laufe.cell(k, 0) + QStringLiteral(" - ") + cup.lauftyp(k));
+    aus.p(0, Fett, 12, QStringLiteral("Einlaufliste vom ") + cup.laufe.cell(k, Laufzeile::Datum));
+    aus.p(0, Fett, 12,
+          QStringLiteral("Lauf ") + cup.laufe.cell(k, Laufzeile::Nummer) + QStringLiteral(" - ") + cup.lauftyp(k));
 
     const Tabelle &teil = cup.teil;
     const bool zeitlauf = cup.lauftyp(k) == kZeitlauf;
@@ -149,8 +151,8 @@ void ausgabe_einlauf(const Cup &cup, Ausgabe &aus, int k)
         if (b.zeilen.empty())
             continue;
         if (b.variante > 0)
-            variantenkopf(aus, QStringLiteral("Einlauf im ") + cup.cv.cell(0, b.variante) + QStringLiteral(" (") +
-                                   laufLabel(cup, k, b.variante) + QLatin1Char(')'));
+            variantenkopf(aus, QStringLiteral("Einlauf im ") + cup.cv.cell(Cvspalte::Name, b.variante) +
+                                   QStringLiteral(" (") + laufLabel(cup, k, b.variante) + QLatin1Char(')'));
         aus.leerzeile();
         aus.p(0, Unterstrichen, 9, kopf);
         aus.leerzeile();
@@ -160,15 +162,16 @@ void ausgabe_einlauf(const Cup &cup, Ausgabe &aus, int k)
             QString zeile;
             if (z.gewertet) {
                 zeile = rechtsbuendig(platztext(z.platz) + QLatin1Char(' '), 5) +
-                        linksbuendig(geschlechtKurz(teil.cell(3, r)) + QLatin1Char(' ') +
+                        linksbuendig(geschlechtKurz(teil.cell(Teilspalte::Geschlecht, r)) + QLatin1Char(' ') +
                                          platztext(z.platzGeschlecht),
                                      6);
             } else {
                 zeile = QString(11, QLatin1Char(' '));
             }
             zeile += linksbuendig(namensfeld(teil, r), 23) + QLatin1Char(' ') +
-                     linksbuendig(teil.cell(4, r), vereinsbreite) + QLatin1Char(' ') + linksbuendig(teil.cell(5, r), 8) + rechtsbuendig(platztext(z.platzGruppe), 4) +
-                     rechtsbuendig(abk2text(z.eintrag), 12);
+                     linksbuendig(teil.cell(Teilspalte::Verein, r), vereinsbreite) + QLatin1Char(' ') +
+                     linksbuendig(teil.cell(Teilspalte::Altersgruppe, r), 8) +
+                     rechtsbuendig(platztext(z.platzGruppe), 4) + rechtsbuendig(abk2text(z.eintrag), 12);
             if (zeitlauf)
                 zeile += rechtsbuendig(z.gewertet ? tempo(label, z.eintrag) : QString(), 9);
             aus.p(0, Normal, 9, zeile);
@@ -187,10 +190,10 @@ QString einlaufCsv(const Cup &cup, int k)
     const Tabelle &teil = cup.teil;
     const bool zeitlauf = cup.lauftyp(k) == kZeitlauf;
     QString csv;
-    QStringList kopf{QStringLiteral("Cup-Variation"), QStringLiteral("Platz"), QStringLiteral("Geschlecht"),
-                     QStringLiteral("Platz W/M"), QStringLiteral("Name"), QStringLiteral("Vorname"),
-                     QStringLiteral("Jahrgang"), QStringLiteral("Verein"), QStringLiteral("Altersgruppe"),
-                     QStringLiteral("Platz AK"), QStringLiteral("Ergebnis")};
+    QStringList kopf{QStringLiteral("Cup-Variation"), QStringLiteral("Platz"),   QStringLiteral("Geschlecht"),
+                     QStringLiteral("Platz W/M"),     QStringLiteral("Name"),    QStringLiteral("Vorname"),
+                     QStringLiteral("Jahrgang"),      QStringLiteral("Verein"),  QStringLiteral("Altersgruppe"),
+                     QStringLiteral("Platz AK"),      QStringLiteral("Ergebnis")};
     if (zeitlauf)
         kopf << QStringLiteral("Tempo");
     csvZeile(csv, kopf);
@@ -200,13 +203,13 @@ QString einlaufCsv(const Cup &cup, int k)
             const int r = z.zeile;
             QStringList f{variantenname(cup, b.variante),
                           z.gewertet ? QString::number(z.platz) : QString(),
-                          teil.cell(3, r),
+                          teil.cell(Teilspalte::Geschlecht, r),
                           z.gewertet ? QString::number(z.platzGeschlecht) : QString(),
-                          teil.cell(0, r),
-                          teil.cell(1, r),
+                          teil.cell(Teilspalte::Name, r),
+                          teil.cell(Teilspalte::Vorname, r),
                           jahrgang(teil, r),
-                          teil.cell(4, r),
-                          teil.cell(5, r),
+                          teil.cell(Teilspalte::Verein, r),
+                          teil.cell(Teilspalte::Altersgruppe, r),
                           z.gewertet ? QString::number(z.platzGruppe) : QString(),
                           abk2text(z.eintrag)};
             if (zeitlauf)
@@ -248,7 +251,7 @@ void ausgabe_gesamt_ausfuehrlich(const Cup &cup, Ausgabe &aus, int n)
             for (const Standzeile &z : g->zeilen) {
                 QString zeile = rechtsbuendig(z.platzGezeigt ? platztext(z.platz) + QLatin1Char(' ') : QString(), 5) +
                                 linksbuendig(namensfeld(teil, z.zeile), 25) + QLatin1Char(' ') +
-                                linksbuendig(teil.cell(4, z.zeile), 14);
+                                linksbuendig(teil.cell(Teilspalte::Verein, z.zeile), 14);
                 for (const Laufanteil &a : laufanteile(cup, w, z.zeile, n))
                     zeile += rechtsbuendig(anteilText(a), 6);
                 zeile += rechtsbuendig(QString::number(z.teilnahmen), 6) + rechtsbuendig(punkteText(z), 7);
@@ -261,7 +264,7 @@ void ausgabe_gesamt_ausfuehrlich(const Cup &cup, Ausgabe &aus, int n)
         bloecke(0);
     } else {
         for (int v = 1; v < cup.cv.rowCount(); ++v) {
-            variantenkopf(aus, QStringLiteral("Ergebnisse im ") + cup.cv.cell(0, v));
+            variantenkopf(aus, QStringLiteral("Ergebnisse im ") + cup.cv.cell(Cvspalte::Name, v));
             if (bloecke(v) == 0)
                 aus.d(-4);
         }
@@ -288,10 +291,10 @@ QString gesamtAusfuehrlichCsv(const Cup &cup, int n)
             QStringList f{variantenname(cup, g.variante),
                           g.label,
                           z.unterMinimum ? QString() : QString::number(z.platz),
-                          teil.cell(0, z.zeile),
-                          teil.cell(1, z.zeile),
+                          teil.cell(Teilspalte::Name, z.zeile),
+                          teil.cell(Teilspalte::Vorname, z.zeile),
                           jahrgang(teil, z.zeile),
-                          teil.cell(4, z.zeile)};
+                          teil.cell(Teilspalte::Verein, z.zeile)};
             for (const Laufanteil &a : laufanteile(cup, w, z.zeile, n))
                 f << anteilText(a);
             f << QString::number(z.teilnahmen) << punkteText(z);
@@ -308,7 +311,7 @@ namespace {
 QString anteilPunkte(const Laufanteil &a, int wert)
 {
     return a.wertung == Wertung::NichtTeilgenommen || a.wertung == Wertung::OhnePunkte ? QString()
-                                                                                      : QString::number(wert);
+                                                                                       : QString::number(wert);
 }
 
 QString teilnahmenText(int n)
@@ -325,17 +328,19 @@ void ausgabe_auskunft(const Cup &cup, Ausgabe &aus, int r, int n)
     if (r < 1 || r >= teil.rowCount())
         return;
     n = std::clamp(n, 0, cup.anzahlLaufe());
-    aus.p(0, Fett, 12, QStringLiteral("Cup-Auskunft für ") + teil.cell(1, r) + QLatin1Char(' ') + teil.cell(0, r));
     aus.p(0, Fett, 12,
-          n == cup.anzahlLaufe() ? QStringLiteral("Stand nach dem letzten Lauf (Lauf ") + QString::number(n) +
-                                       QLatin1Char(')')
-                                 : QStringLiteral("Stand nach Lauf ") + QString::number(n));
+          QStringLiteral("Cup-Auskunft für ") + teil.cell(Teilspalte::Vorname, r) + QLatin1Char(' ') +
+              teil.cell(Teilspalte::Name, r));
+    aus.p(0, Fett, 12,
+          n == cup.anzahlLaufe()
+              ? QStringLiteral("Stand nach dem letzten Lauf (Lauf ") + QString::number(n) + QLatin1Char(')')
+              : QStringLiteral("Stand nach Lauf ") + QString::number(n));
     aus.leerzeile();
-    aus.p(0, Normal, 9, QStringLiteral("Startnummer  : ") + teil.cell(6, r));
-    aus.p(0, Normal, 9, QStringLiteral("Verein       : ") + teil.cell(4, r));
-    aus.p(0, Normal, 9, QStringLiteral("Altersgruppe : ") + teil.cell(5, r));
+    aus.p(0, Normal, 9, QStringLiteral("Startnummer  : ") + teil.cell(Teilspalte::Startnummer, r));
+    aus.p(0, Normal, 9, QStringLiteral("Verein       : ") + teil.cell(Teilspalte::Verein, r));
+    aus.p(0, Normal, 9, QStringLiteral("Altersgruppe : ") + teil.cell(Teilspalte::Altersgruppe, r));
     if (mitVarianten(cup))
-        aus.p(0, Normal, 9, QStringLiteral("Cup-Variation: ") + teil.cell(7, r));
+        aus.p(0, Normal, 9, QStringLiteral("Cup-Variation: ") + teil.cell(Teilspalte::Cupvariation, r));
 
     aus.leerzeile();
     aus.p(0, Unterstrichen, 9,
@@ -354,7 +359,7 @@ void ausgabe_auskunft(const Cup &cup, Ausgabe &aus, int r, int n)
         const bool punkte = a.platz > 0;
         aus.p(0, Normal, 9,
               rechtsbuendig(QString::number(a.lauf) + QLatin1Char('.'), 4) + QLatin1Char(' ') +
-                  linksbuendig(cup.laufe.cell(a.lauf, 2), 11) + rechtsbuendig(abk2text(a.eintrag), 12) +
+                  linksbuendig(cup.laufe.cell(a.lauf, Laufzeile::Datum), 11) + rechtsbuendig(abk2text(a.eintrag), 12) +
                   rechtsbuendig(platztext(a.platz), 5) + rechtsbuendig(anteilPunkte(a, a.tabellenpunkte), 6) +
                   rechtsbuendig(punkte ? QStringLiteral("x") + QString::number(a.faktor) : QString(), 7) +
                   rechtsbuendig(punkte ? QStringLiteral("+") + QString::number(a.summand) : QString(), 8) +
@@ -383,7 +388,7 @@ void ausgabe_auskunft(const Cup &cup, Ausgabe &aus, int r, int n)
         const Standgruppe &g = stand.gruppen[static_cast<size_t>(stand.ort[static_cast<size_t>(r)].first)];
         QString gruppe = g.label;
         if (g.variante > 0)
-            gruppe += QStringLiteral(", ") + cup.cv.cell(0, g.variante);
+            gruppe += QStringLiteral(", ") + cup.cv.cell(Cvspalte::Name, g.variante);
         aus.p(0, Normal, 9, QStringLiteral("Gesamtpunkte       : ") + punkteText(*z));
         if (z->unterMinimum)
             aus.p(0, Normal, 9, QStringLiteral("Gesamtplatzierung  : ohne Platzierung (") + gruppe + QLatin1Char(')'));
@@ -406,7 +411,7 @@ QString auskunftCsv(const Cup &cup, int r, int n)
         return csv;
     for (const Laufanteil &a : laufanteile(cup, r, n)) {
         const bool punkte = a.platz > 0;
-        csvZeile(csv, {QString::number(a.lauf), cup.laufe.cell(a.lauf, 2), abk2text(a.eintrag),
+        csvZeile(csv, {QString::number(a.lauf), cup.laufe.cell(a.lauf, Laufzeile::Datum), abk2text(a.eintrag),
                        punkte ? QString::number(a.platz) : QString(), anteilPunkte(a, a.tabellenpunkte),
                        punkte ? QString::number(a.faktor) : QString(), punkte ? QString::number(a.summand) : QString(),
                        anteilPunkte(a, a.punkte), wertungstext(a.wertung)});
@@ -452,22 +457,23 @@ void ausgabe_noch_offen(const Cup &cup, Ausgabe &aus, int n, int verbleibend)
     aus.p(0, Fett, 12, QStringLiteral("Wer kann noch gewinnen?"));
     aus.p(0, Fett, 12,
           QStringLiteral("Stand nach Lauf ") + QString::number(n) + QStringLiteral(", noch ") +
-              (a.verbleibend == 1 ? QStringLiteral("1 Lauf") : QString::number(a.verbleibend) + QStringLiteral(" Läufe")));
+              (a.verbleibend == 1 ? QStringLiteral("1 Lauf")
+                                  : QString::number(a.verbleibend) + QStringLiteral(" Läufe")));
     aus.p(0, Normal, 9,
           QStringLiteral("Annahme: jeder weitere Lauf bringt höchstens ") + QString::number(a.hoechstpunkte) +
               QStringLiteral(" Punkte"));
     aus.p(0, Normal, 9, QStringLiteral("(die Punkte für Platz 1, Bonusfaktor 1, Bonussummand 0)."));
     aus.p(0, Normal, 9,
-          QStringLiteral("Mindestteilnahmen ") + QString::number(cup.min) + QStringLiteral(", gewertet werden die besten ") +
-              QString::number(cup.max) + QStringLiteral(" Läufe."));
+          QStringLiteral("Mindestteilnahmen ") + QString::number(cup.min) +
+              QStringLiteral(", gewertet werden die besten ") + QString::number(cup.max) + QStringLiteral(" Läufe."));
 
     QHash<std::pair<int, QString>, const Aussichtsgruppe *> gruppen;
     for (const Aussichtsgruppe &g : a.gruppen)
         gruppen.insert({g.variante, g.label}, &g);
-    const QString kopf = linksbuendig(QStringLiteral("Name, Vorname"), 33) + linksbuendig(QStringLiteral("Verein"), 14) +
-                         rechtsbuendig(QStringLiteral("Punkte"), 7) + rechtsbuendig(QStringLiteral("Rückstand"), 10) +
-                         rechtsbuendig(QStringLiteral("höchstens"), 10) + QLatin1Char(' ') +
-                         linksbuendig(QStringLiteral("Sieg"), 7);
+    const QString kopf =
+        linksbuendig(QStringLiteral("Name, Vorname"), 33) + linksbuendig(QStringLiteral("Verein"), 14) +
+        rechtsbuendig(QStringLiteral("Punkte"), 7) + rechtsbuendig(QStringLiteral("Rückstand"), 10) +
+        rechtsbuendig(QStringLiteral("höchstens"), 10) + QLatin1Char(' ') + linksbuendig(QStringLiteral("Sieg"), 7);
     const Tabelle &teil = cup.teil;
     auto bloecke = [&](int variante) {
         return altersgruppenBloecke(aus, cup.ag, kopf, [&](const QString &label) {
@@ -484,11 +490,12 @@ void ausgabe_noch_offen(const Cup &cup, Ausgabe &aus, int n, int verbleibend)
                 }
                 aus.p(0, Normal, 9,
                       linksbuendig(namensfeld(teil, s.zeile), 32) + QLatin1Char(' ') +
-                          linksbuendig(teil.cell(4, s.zeile), 14) +
+                          linksbuendig(teil.cell(Teilspalte::Verein, s.zeile), 14) +
                           rechtsbuendig(s.wertungen >= cup.min ? QString::number(s.punkte) : QStringLiteral("---"), 7) +
                           rechtsbuendig(fuehrung >= 0 ? QString::number(fuehrung - s.punkte) : QString(), 10) +
                           rechtsbuendig(s.hoechstens >= 0 ? QString::number(s.hoechstens) : QStringLiteral("---"), 10) +
-                          QLatin1Char(' ') + linksbuendig(s.kannGewinnen || s.sicher ? sieg(s) : QStringLiteral("nein"), 7));
+                          QLatin1Char(' ') +
+                          linksbuendig(s.kannGewinnen || s.sicher ? sieg(s) : QStringLiteral("nein"), 7));
                 ++zeilen;
             }
             if (zeilen == 0)
@@ -505,7 +512,7 @@ void ausgabe_noch_offen(const Cup &cup, Ausgabe &aus, int n, int verbleibend)
         bloecke(0);
     } else {
         for (int v = 1; v < cup.cv.rowCount(); ++v) {
-            variantenkopf(aus, QStringLiteral("Ergebnisse im ") + cup.cv.cell(0, v));
+            variantenkopf(aus, QStringLiteral("Ergebnisse im ") + cup.cv.cell(Cvspalte::Name, v));
             if (bloecke(v) == 0)
                 aus.d(-4);
         }
@@ -525,8 +532,9 @@ QString nochOffenCsv(const Cup &cup, int n, int verbleibend)
     for (const Aussichtsgruppe &g : a.gruppen) {
         const int fuehrung = fuehrungspunkte(g);
         for (const Aussicht &s : g.teilnehmer) {
-            csvZeile(csv, {variantenname(cup, g.variante), g.label, teil.cell(0, s.zeile), teil.cell(1, s.zeile),
-                           teil.cell(4, s.zeile), s.wertungen >= cup.min ? QString::number(s.punkte) : QString(),
+            csvZeile(csv, {variantenname(cup, g.variante), g.label, teil.cell(Teilspalte::Name, s.zeile),
+                           teil.cell(Teilspalte::Vorname, s.zeile), teil.cell(Teilspalte::Verein, s.zeile),
+                           s.wertungen >= cup.min ? QString::number(s.punkte) : QString(),
                            fuehrung >= 0 ? QString::number(fuehrung - s.punkte) : QString(),
                            s.hoechstens >= 0 ? QString::number(s.hoechstens) : QString(),
                            s.kannGewinnen || s.sicher ? sieg(s) : QStringLiteral("nein")});

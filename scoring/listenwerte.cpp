@@ -3,6 +3,7 @@
 #include "core/cup.h"
 #include "core/konvertierung.h"
 #include "core/pruefungen.h"
+#include "core/spalten.h"
 #include "scoring/gesamtwertung.h"
 #include "scoring/wertung.h"
 
@@ -26,8 +27,7 @@ int zelleOder(const QString &text, int leer)
 }
 
 // Positions in a sequence sorted best first: 1 + the number of strictly better entries before.
-template <typename Besser>
-std::vector<int> plaetze(const std::vector<int> &folge, Besser besserAls)
+template <typename Besser> std::vector<int> plaetze(const std::vector<int> &folge, Besser besserAls)
 {
     std::vector<int> platz(folge.size(), 0);
     size_t erster = 0;
@@ -56,8 +56,8 @@ std::vector<Einlaufblock> einlauf(const Cup &cup, int k)
         if (!t.cell(spalte, r).isEmpty())
             alle.push_back(r);
     std::stable_sort(alle.begin(), alle.end(), [&](int a, int b) {
-        const int n = textvergleich(t.cell(0, a), t.cell(0, b));
-        return n != 0 ? n < 0 : textvergleich(t.cell(1, a), t.cell(1, b)) < 0;
+        const int n = textvergleich(t.cell(Teilspalte::Name, a), t.cell(Teilspalte::Name, b));
+        return n != 0 ? n < 0 : textvergleich(t.cell(Teilspalte::Vorname, a), t.cell(Teilspalte::Vorname, b)) < 0;
     });
     // Best first; among codes alphabetically. besser(x, y): y strictly better than x.
     auto vor = [&](int a, int b) { return besser(cup, k, t.cell(spalte, b), t.cell(spalte, a)); };
@@ -74,11 +74,11 @@ std::vector<Einlaufblock> einlauf(const Cup &cup, int k)
     }
     QHash<QString, int> blockNachName;
     for (int v = cup.cv.rowCount() - 1; v >= 1; --v)
-        blockNachName.insert(cup.cv.cell(0, v), v - 1);
+        blockNachName.insert(cup.cv.cell(Cvspalte::Name, v), v - 1);
 
     std::vector<std::vector<int>> zeilenJeBlock(bloecke.size());
     for (int r : alle) {
-        const int b = mitVarianten(cup) ? blockNachName.value(t.cell(7, r), -1) : 0;
+        const int b = mitVarianten(cup) ? blockNachName.value(t.cell(Teilspalte::Cupvariation, r), -1) : 0;
         if (b >= 0)
             zeilenJeBlock[static_cast<size_t>(b)].push_back(r);
     }
@@ -93,7 +93,7 @@ std::vector<Einlaufblock> einlauf(const Cup &cup, int k)
         const std::vector<int> gesamt = plaetze(gewertet, strengBesser);
         QHash<QString, std::vector<int>> nachGeschlecht;
         for (int r : gewertet)
-            nachGeschlecht[t.cell(3, r)].push_back(r);
+            nachGeschlecht[t.cell(Teilspalte::Geschlecht, r)].push_back(r);
         QHash<int, int> geschlechtsplatz;
         for (auto it = nachGeschlecht.cbegin(); it != nachGeschlecht.cend(); ++it) {
             const std::vector<int> p = plaetze(it.value(), strengBesser);
@@ -174,15 +174,16 @@ Gesamtstand gesamtstand(const Cup &cup, int n)
     // Rows of each (variation name, label) in standings order.
     QHash<std::pair<QString, QString>, std::vector<int>> mitglieder;
     for (int r : stand.reihenfolge)
-        mitglieder[{varianten ? t.cell(7, r) : QString(), t.cell(5, r)}].push_back(r);
+        mitglieder[{varianten ? t.cell(Teilspalte::Cupvariation, r) : QString(), t.cell(Teilspalte::Altersgruppe, r)}]
+            .push_back(r);
 
     for (int v : varianteZeilen) {
-        const QString variante = v > 0 ? cup.cv.cell(0, v) : QString();
+        const QString variante = v > 0 ? cup.cv.cell(Cvspalte::Name, v) : QString();
         for (int a = 1; a < cup.ag.rowCount(); ++a) {
             for (int geschlecht = 0; geschlecht < 2; ++geschlecht) {
                 Standgruppe gruppe;
                 gruppe.variante = v;
-                gruppe.label = cup.ag.cell(geschlecht, a);
+                gruppe.label = cup.ag.cell(geschlecht == 0 ? Agspalte::Weiblich : Agspalte::Maennlich, a);
                 // Walked as the list walks it: running number, the last placing given, the
                 // previous points text.
                 int laufnummer = 1;
@@ -252,15 +253,16 @@ std::vector<Laufanteil> laufanteile(const Cup &cup, const Laufwertungen &w, int 
         Laufanteil a;
         a.lauf = d;
         a.eintrag = cup.teil.cell(Cup::ergebnisspalte(d), r);
-        a.faktor = zelleOder(cup.laufe.cell(d, 32), 1);
-        a.summand = zelleOder(cup.laufe.cell(d, 33), 0);
+        a.faktor = zelleOder(cup.laufe.cell(d, Laufzeile::Bonusfaktor), 1);
+        a.summand = zelleOder(cup.laufe.cell(d, Laufzeile::Bonussummand), 0);
         if (a.eintrag.isEmpty()) {
             a.wertung = Wertung::NichtTeilgenommen;
         } else if (istCode(a.eintrag)) {
             a.wertung = Wertung::OhnePunkte;
         } else {
             a.platz = w.platz(d, r);
-            a.tabellenpunkte = a.platz >= 1 && a.platz < cup.pv.rowCount() ? toInt(cup.pv.cell(1, a.platz)) : 0;
+            a.tabellenpunkte =
+                a.platz >= 1 && a.platz < cup.pv.rowCount() ? toInt(cup.pv.cell(Pvspalte::Punkte, a.platz)) : 0;
             a.punkte = w.punkte(d, r);
             a.wertung = Wertung::Gestrichen;
             gewertete.push_back(anteile.size());
@@ -307,7 +309,7 @@ Ausblick werKannGewinnen(const Cup &cup, int n, int verbleibend)
     a.verbleibend = std::max(verbleibend, 0);
     int best = 0;
     for (int p = 1; p < cup.pv.rowCount(); ++p)
-        best = std::max(best, toInt(cup.pv.cell(1, p)));
+        best = std::max(best, toInt(cup.pv.cell(Pvspalte::Punkte, p)));
     a.hoechstpunkte = best;
 
     const Gesamtstand stand = gesamtstand(cup, n);

@@ -41,12 +41,12 @@ std::vector<Einlaufblock> einlauf(const Cup &cup, int k);
 // One participant in the overall standings after race n, as the standings list shows them.
 struct Standzeile {
     int zeile = 0;
-    int teilnahmen = 0;          // non-empty entries in races 1..n, codes included
-    int wertungen = 0;           // scored results in races 1..n
-    int punkte = 0;              // overall points (0 below the minimum)
-    int platz = 0;               // the placing as the list stores it (shared by equal points)
-    bool platzGezeigt = false;   // the list prints a placing number on this line (not tied, not "---")
-    bool unterMinimum = false;   // the list prints "---" (only with cup variations)
+    int teilnahmen = 0;        // non-empty entries in races 1..n, codes included
+    int wertungen = 0;         // scored results in races 1..n
+    int punkte = 0;            // overall points (0 below the minimum)
+    int platz = 0;             // the placing as the list stores it (shared by equal points)
+    bool platzGezeigt = false; // the list prints a placing number on this line (not tied, not "---")
+    bool unterMinimum = false; // the list prints "---" (only with cup variations)
 };
 
 // One group of the list: a cup variation and an age-group label, its participants in list order.
@@ -105,12 +105,12 @@ QString wertungstext(Wertung w);
 
 struct Aussicht {
     int zeile = 0;
-    int punkte = 0;        // current overall points
-    int wertungen = 0;     // scored results so far
-    int hoechstens = -1;   // the most points reachable after the remaining races; -1: the minimum
-                           // of scored results can no longer be reached
-    bool fuehrt = false;   // has the most points of those already in the ranking
-    bool sicher = false;   // nobody else can reach these points any more: the group win is certain
+    int punkte = 0;            // current overall points
+    int wertungen = 0;         // scored results so far
+    int hoechstens = -1;       // the most points reachable after the remaining races; -1: the minimum
+                               // of scored results can no longer be reached
+    bool fuehrt = false;       // has the most points of those already in the ranking
+    bool sicher = false;       // nobody else can reach these points any more: the group win is certain
     bool kannGewinnen = false; // some outcome of the remaining races puts this runner first
 };
 

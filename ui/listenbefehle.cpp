@@ -126,10 +126,8 @@ void listenAnschliessen(MainUnit &w)
         const char *menue;
         void (*befehl)(MainUnit &, Ziel);
     };
-    const Liste listen[] = {{"laufe_pop_f", einlauf},
-                            {"laufe_pop_x", ausfuehrlich},
-                            {"laufe_pop_w", nochOffen},
-                            {"teil_pop_c", auskunft}};
+    const Liste listen[] = {
+        {"laufe_pop_f", einlauf}, {"laufe_pop_x", ausfuehrlich}, {"laufe_pop_w", nochOffen}, {"teil_pop_c", auskunft}};
     const std::pair<const char *, Ziel> ziele[] = {
         {"_v", Ziel::Vorschau}, {"_d", Ziel::Drucken}, {"_h", Ziel::Html}, {"_p", Ziel::Pdf}};
     for (const Liste &l : listen) {

@@ -280,8 +280,8 @@ private slots:
             ausgabe_gesamt_ausfuehrlich(cup, breit, n);
 
             const QRegularExpression normalZeile(QStringLiteral("^(.{5})(.{36}).{28}( {0,5}\\d+)( *(?:\\d+|---))$"));
-            const QRegularExpression breiteZeile(QStringLiteral("^(.{5})(.{26}).{14}((?:.{6}){%1})( {0,5}\\d+)( *(?:\\d+|---))$")
-                                                    .arg(n));
+            const QRegularExpression breiteZeile(
+                QStringLiteral("^(.{5})(.{26}).{14}((?:.{6}){%1})( {0,5}\\d+)( *(?:\\d+|---))$").arg(n));
             QStringList soll, ist;
             for (const Ausgabezeile &z : normal.zeilen()) {
                 const auto m = normalZeile.match(z.text);
