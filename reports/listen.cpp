@@ -231,7 +231,7 @@ void ausgabe_gesamt_ausfuehrlich(const Cup &cup, Ausgabe &aus, int n)
           QStringLiteral("Punkte je Lauf mit Bonus; (Punkte) werden nicht gewertet, - = nicht teilgenommen."));
 
     const Gesamtstand stand = gesamtstand(cup, n);
-    const Laufwertungen w(cup, 1, n);
+    const Laufanteilrechner anteile(cup, n);
     QHash<std::pair<int, QString>, const Standgruppe *> gruppen;
     for (const Standgruppe &g : stand.gruppen)
         gruppen.insert({g.variante, g.label}, &g);
@@ -252,7 +252,7 @@ void ausgabe_gesamt_ausfuehrlich(const Cup &cup, Ausgabe &aus, int n)
                 QString zeile = rechtsbuendig(z.platzGezeigt ? platztext(z.platz) + QLatin1Char(' ') : QString(), 5) +
                                 linksbuendig(namensfeld(teil, z.zeile), 25) + QLatin1Char(' ') +
                                 linksbuendig(teil.cell(Teilspalte::Verein, z.zeile), 14);
-                for (const Laufanteil &a : laufanteile(cup, w, z.zeile, n))
+                for (const Laufanteil &a : anteile(z.zeile))
                     zeile += rechtsbuendig(anteilText(a), 6);
                 zeile += rechtsbuendig(QString::number(z.teilnahmen), 6) + rechtsbuendig(punkteText(z), 7);
                 aus.p(0, Normal, 9, zeile);
@@ -276,7 +276,7 @@ QString gesamtAusfuehrlichCsv(const Cup &cup, int n)
 {
     n = std::clamp(n, 0, cup.anzahlLaufe());
     const Gesamtstand stand = gesamtstand(cup, n);
-    const Laufwertungen w(cup, 1, n);
+    const Laufanteilrechner anteile(cup, n);
     const Tabelle &teil = cup.teil;
     QString csv;
     QStringList kopf{QStringLiteral("Cup-Variation"), QStringLiteral("Altersgruppe"), QStringLiteral("Platz"),
@@ -295,7 +295,7 @@ QString gesamtAusfuehrlichCsv(const Cup &cup, int n)
                           teil.cell(Teilspalte::Vorname, z.zeile),
                           jahrgang(teil, z.zeile),
                           teil.cell(Teilspalte::Verein, z.zeile)};
-            for (const Laufanteil &a : laufanteile(cup, w, z.zeile, n))
+            for (const Laufanteil &a : anteile(z.zeile))
                 f << anteilText(a);
             f << QString::number(z.teilnahmen) << punkteText(z);
             csvZeile(csv, f);

@@ -21,11 +21,6 @@ bool mitVarianten(const Cup &cup)
     return cup.cv.rowCount() > 1;
 }
 
-int zelleOder(const QString &text, int leer)
-{
-    return text.isEmpty() ? leer : toInt(text);
-}
-
 // Positions in a sequence sorted best first: 1 + the number of strictly better entries before.
 template <typename Besser> std::vector<int> plaetze(const std::vector<int> &folge, Besser besserAls)
 {
@@ -240,32 +235,76 @@ long long cupsumme(std::vector<int> punkte, int min, int max)
 
 std::vector<Laufanteil> laufanteile(const Cup &cup, int r, int n)
 {
-    const Laufwertungen w(cup, 1, std::max(std::min(n, cup.anzahlLaufe()), 0));
-    return laufanteile(cup, w, r, n);
+    return Laufanteilrechner(cup, n)(r);
 }
 
-std::vector<Laufanteil> laufanteile(const Cup &cup, const Laufwertungen &w, int r, int n)
+namespace {
+
+std::optional<int> lesen(const QString &zelle, int leer)
 {
-    const int bis = std::min(n, cup.anzahlLaufe());
+    if (zelle.isEmpty())
+        return leer;
+    int n = 0;
+    if (istInt(zelle, &n))
+        return n;
+    return std::nullopt;
+}
+
+} // namespace
+
+Laufanteilrechner::Laufanteilrechner(const Cup &cup, int n)
+    : m_cup(cup), m_bis(std::max(std::min(n, cup.anzahlLaufe()), 0)), m_w(cup, 1, m_bis)
+{
+    m_faktor.resize(static_cast<size_t>(m_bis) + 1);
+    m_summand.resize(static_cast<size_t>(m_bis) + 1);
+    for (int d = 1; d <= m_bis; ++d) {
+        m_faktor[static_cast<size_t>(d)] = lesen(cup.laufe.cell(d, Laufzeile::Bonusfaktor), 1);
+        m_summand[static_cast<size_t>(d)] = lesen(cup.laufe.cell(d, Laufzeile::Bonussummand), 0);
+    }
+    m_tabelle.resize(static_cast<size_t>(std::max(cup.pv.rowCount(), 1)));
+    for (int p = 1; p < cup.pv.rowCount(); ++p) {
+        int wert = 0;
+        if (istInt(cup.pv.cell(Pvspalte::Punkte, p), &wert))
+            m_tabelle[static_cast<size_t>(p)] = wert;
+    }
+}
+
+int Laufanteilrechner::wert(const std::optional<int> &gelesen, const QString &zelle)
+{
+    return gelesen ? *gelesen : toInt(zelle);
+}
+
+std::vector<Laufanteil> Laufanteilrechner::operator()(int r) const
+{
+    const Cup &cup = m_cup;
     std::vector<Laufanteil> anteile;
+    anteile.reserve(static_cast<size_t>(m_bis));
     std::vector<size_t> gewertete;
-    for (int d = 1; d <= bis; ++d) {
+    for (int d = 1; d <= m_bis; ++d) {
+        const size_t i = static_cast<size_t>(d);
         Laufanteil a;
         a.lauf = d;
         a.eintrag = cup.teil.cell(Cup::ergebnisspalte(d), r);
-        a.faktor = zelleOder(cup.laufe.cell(d, Laufzeile::Bonusfaktor), 1);
-        a.summand = zelleOder(cup.laufe.cell(d, Laufzeile::Bonussummand), 0);
         if (a.eintrag.isEmpty()) {
             a.wertung = Wertung::NichtTeilgenommen;
         } else if (istCode(a.eintrag)) {
             a.wertung = Wertung::OhnePunkte;
         } else {
-            a.platz = w.platz(d, r);
+            a.faktor = wert(m_faktor[i], cup.laufe.cell(d, Laufzeile::Bonusfaktor));
+            a.summand = wert(m_summand[i], cup.laufe.cell(d, Laufzeile::Bonussummand));
+            a.platz = m_w.platz(d, r);
             a.tabellenpunkte =
-                a.platz >= 1 && a.platz < cup.pv.rowCount() ? toInt(cup.pv.cell(Pvspalte::Punkte, a.platz)) : 0;
-            a.punkte = w.punkte(d, r);
+                a.platz >= 1 && a.platz < cup.pv.rowCount()
+                    ? wert(m_tabelle[static_cast<size_t>(a.platz)], cup.pv.cell(Pvspalte::Punkte, a.platz))
+                    : 0;
+            a.punkte = m_w.punkte(d, r);
             a.wertung = Wertung::Gestrichen;
             gewertete.push_back(anteile.size());
+        }
+        if (a.platz == 0) {
+            // No points here; the race's bonus is still shown where it can be read.
+            a.faktor = m_faktor[i].value_or(1);
+            a.summand = m_summand[i].value_or(0);
         }
         anteile.push_back(std::move(a));
     }

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "scoring/wertung.h"
+
 #include <QString>
+#include <optional>
 #include <utility>
 #include <vector>
 
 namespace tlt {
 
 class Cup;
-class Laufwertungen;
 
 // The numbers behind the finish list, the detailed standings, the cup statement and the outlook
 // "who can still win". Everything is computed from a const Cup& and returned as plain data; the cup
@@ -94,8 +96,24 @@ struct Laufanteil {
 // are at least `min` scored results (equal points: the earlier race counts); their sum is exactly
 // the overall points of the standings.
 std::vector<Laufanteil> laufanteile(const Cup &cup, int r, int n);
-// The same with placings computed once for races 1..min(n, races) (for many participants).
-std::vector<Laufanteil> laufanteile(const Cup &cup, const Laufwertungen &w, int r, int n);
+// The same for many participants: the placings of races 1..min(n, races), the bonus cells and the
+// points table are read once.
+class Laufanteilrechner {
+public:
+    Laufanteilrechner(const Cup &cup, int n);
+    std::vector<Laufanteil> operator()(int r) const;
+
+private:
+    // A cell read as an integer; an unreadable one is read again (and throws) where it is used.
+    static int wert(const std::optional<int> &gelesen, const QString &zelle);
+
+    const Cup &m_cup;
+    int m_bis;
+    Laufwertungen m_w;
+    std::vector<std::optional<int>> m_faktor;  // per race (index 0 unused)
+    std::vector<std::optional<int>> m_summand; // per race
+    std::vector<std::optional<int>> m_tabelle; // points per placing (index 0 unused)
+};
 
 // The word of the statement: "gewertet", "gestrichen", "nicht teilgenommen", "ohne Punkte",
 // "noch nicht gewertet".

@@ -184,9 +184,9 @@ private slots:
         Cup cup = literal::zufallsCup(z);
         for (int n = 1; n <= cup.anzahlLaufe(); ++n) {
             const std::map<int, int> soll = standPunkte(cup, n);
-            const Laufwertungen w(cup, 1, n);
+            const Laufanteilrechner rechner(cup, n);
             for (int r = 1; r < cup.teil.rowCount(); ++r) {
-                const auto anteile = laufanteile(cup, w, r, n);
+                const auto anteile = rechner(r);
                 QCOMPARE(int(anteile.size()), n);
                 long long summe = 0;
                 int gewertet = 0, wertbar = 0;
