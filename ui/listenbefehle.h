@@ -4,8 +4,8 @@ namespace tlt::ui {
 
 class MainUnit;
 
-// The commands of the four lists "&Einlaufliste dieses Laufes", "Gesamtstatistik &ausführlich nach
-// diesem Lauf", "Wer kann noch &gewinnen?" (races table) and "Cup-&Auskunft" (participants table):
+// The commands of the four lists "E&inlaufliste dieses Laufes", "Gesamtstatistik &ausführlich nach
+// diesem Lauf", "&Wer kann noch gewinnen?" (races table) and "&Cup-Auskunft" (participants table):
 // each submenu's "&Vorschau", "&Drucken", "&HTML-Export" and an added "&PDF-Export".
 void listenAnschliessen(MainUnit &w);
 

@@ -387,7 +387,7 @@ void MainUnit::kontextmenuesBauen()
     trenner(laufe, QStringLiteral("laufe_pop_3"));
     vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_s"), QStringLiteral("&Statistik dieses Laufes")),
         QStringLiteral("laufe_pop_s"));
-    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_f"), QStringLiteral("&Einlaufliste dieses Laufes")),
+    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_f"), QStringLiteral("E&inlaufliste dieses Laufes")),
         QStringLiteral("laufe_pop_f"));
     QMenu *dlv = neuesUntermenue(laufe, QStringLiteral("laufe_pop_d"), QStringLiteral("&DLV-Bericht dieses Laufes"));
     for (const QString &v : {QStringLiteral("1"), QStringLiteral("2")}) {
@@ -401,7 +401,7 @@ void MainUnit::kontextmenuesBauen()
     vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_x"),
                         QStringLiteral("Gesamtstatistik &ausführlich nach diesem Lauf")),
         QStringLiteral("laufe_pop_x"));
-    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_w"), QStringLiteral("Wer kann noch &gewinnen?")),
+    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_w"), QStringLiteral("&Wer kann noch gewinnen?")),
         QStringLiteral("laufe_pop_w"));
     trenner(laufe, QStringLiteral("laufe_pop_4"));
     QMenu *urk = neuesUntermenue(laufe, QStringLiteral("laufe_pop_u"), QStringLiteral("&Urkunden drucken"));
@@ -422,7 +422,7 @@ void MainUnit::kontextmenuesBauen()
         QStringLiteral("teil_pop_t"));
     vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_a"), QStringLiteral("Teilnehmerstatistik - &Alle")),
         QStringLiteral("teil_pop_a"));
-    vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_c"), QStringLiteral("Cup-&Auskunft")),
+    vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_c"), QStringLiteral("&Cup-Auskunft")),
         QStringLiteral("teil_pop_c"));
     vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_s"), QStringLiteral("&Statistik dieses Laufes")),
         QStringLiteral("teil_pop_s"));

@@ -128,14 +128,14 @@ private slots:
     {
         QMenu *laufe = w->menue("laufe_pop");
         const QStringList l = texte(laufe);
-        for (const char *t : {"&Einlaufliste dieses Laufes", "Gesamtstatistik &ausführlich nach diesem Lauf",
-                              "Wer kann noch &gewinnen?"})
+        for (const char *t : {"E&inlaufliste dieses Laufes", "Gesamtstatistik &ausführlich nach diesem Lauf",
+                              "&Wer kann noch gewinnen?"})
             QVERIFY2(l.contains(QString::fromUtf8(t)), t);
         // Each list next to its kin: the finish list after the race list, the others after the standings.
-        QCOMPARE(l.indexOf("&Einlaufliste dieses Laufes"), l.indexOf("&Statistik dieses Laufes") + 1);
+        QCOMPARE(l.indexOf("E&inlaufliste dieses Laufes"), l.indexOf("&Statistik dieses Laufes") + 1);
         QCOMPARE(l.indexOf("Gesamtstatistik &ausführlich nach diesem Lauf"),
                  l.indexOf("&Gesamtstatistik nach diesem Lauf") + 1);
-        QVERIFY(texte(w->menue("teil_pop")).contains("Cup-&Auskunft"));
+        QVERIFY(texte(w->menue("teil_pop")).contains("&Cup-Auskunft"));
         for (const char *m : {"laufe_pop_f", "laufe_pop_x", "laufe_pop_w", "teil_pop_c"})
             QCOMPARE(texte(w->menue(m)), (QStringList{"&Vorschau", "&Drucken", "&HTML-Export", "&PDF-Export"}));
     }
