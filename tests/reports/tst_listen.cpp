@@ -252,6 +252,26 @@ private slots:
         QVERIFY(csv.contains(QStringLiteral(";\"TV \"\"Ahorn\"\"; Abt. Lauf\";")));
     }
 
+    // A race without entries says so instead of leaving an empty list; a participant whose age group
+    // the standings do not list is told that, not given a placing.
+    void leereUndUngelisteteFaelle()
+    {
+        const Cup cup = ausblickCup();
+        Ausgabe aus;
+        ausgabe_einlauf(cup, aus, 3);
+        QVERIFY(aus.text().contains(QStringLiteral("Für diesen Lauf sind keine Ergebnisse eingetragen.")));
+        QVERIFY(!aus.text().contains(QStringLiteral("Einlauf im")));
+
+        const Cup bericht = berichtsCupMin2();
+        ausgabe_auskunft(bericht, aus, 12, 2); // Zander, age group "X99"
+        QVERIFY(aus.text().contains(QStringLiteral("Cup-Auskunft für Ole Zander")));
+        QVERIFY(aus.text().contains(
+            QStringLiteral("Gesamtwertung      : nicht gelistet (Altersgruppe oder Cup-Variation unbekannt)")));
+        QVERIFY(!aus.text().contains(QStringLiteral("Gesamtplatzierung")));
+        // Race points are still shown race by race.
+        QVERIFY(aus.text().contains(QStringLiteral("  gewertet")));
+    }
+
     // The detailed standings show the standings list's placings, participations and points in the same
     // order, and each line's counted race columns add up to its points.
     void ausfuehrlichStimmtMitDerGesamtwertung_data()
