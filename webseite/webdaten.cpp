@@ -1,0 +1,333 @@
+#include "webseite/webdaten.h"
+
+#include "core/cup.h"
+#include "core/konvertierung.h"
+#include "core/pruefungen.h"
+#include "core/sortierung.h"
+#include "scoring/gesamtwertung.h"
+#include "scoring/wertung.h"
+
+#include <QHash>
+#include <algorithm>
+
+namespace tlt {
+
+namespace {
+
+bool mitVarianten(const Cup &cup)
+{
+    return cup.cv.rowCount() > 1;
+}
+
+QString namensfeld(const Tabelle &teil, int r)
+{
+    return teil.cell(0, r) + QStringLiteral(", ") + teil.cell(1, r) + QStringLiteral(" ('") +
+           teil.cell(2, r).mid(8, 2) + QLatin1Char(')');
+}
+
+// The age-group blocks of one list: per age-group row the women's and then the men's label, each
+// with the lines gruppe(label) gives; labels without lines are left out. The age in the heading
+// runs from the previous row's maximum age plus one; a maximum age that is no integer throws
+// after the row's lines, where the list stops too.
+template <class Gruppe> std::vector<Webgruppe> altersgruppen(const Tabelle &ag, Gruppe gruppe)
+{
+    std::vector<Webgruppe> ergebnis;
+    int vorher = -1;
+    for (int i = 1; i < ag.rowCount(); ++i) {
+        const QString spanne =
+            QStringLiteral(" (") + QString::number(vorher + 1) + QLatin1Char('-') + ag.cell(2, i) + QLatin1Char(')');
+        for (int geschlecht = 0; geschlecht < 2; ++geschlecht) {
+            Webgruppe g;
+            g.titel = QStringLiteral("Altergruppe ") + ag.cell(geschlecht, i) + spanne;
+            g.zeilen = gruppe(ag.cell(geschlecht, i));
+            if (!g.zeilen.empty())
+                ergebnis.push_back(std::move(g));
+        }
+        vorher = toInt(ag.cell(2, i));
+    }
+    return ergebnis;
+}
+
+// Rows (indexes into teil) by age-group label, each list keeping the given order.
+QHash<QString, std::vector<int>> nachLabel(const Tabelle &teil, const std::vector<int> &zeilen)
+{
+    QHash<QString, std::vector<int>> karte;
+    for (int r : zeilen)
+        karte[teil.cell(5, r)].push_back(r);
+    return karte;
+}
+
+// The participant rows in the order the race list of race k walks them: sorted by surname from
+// the cup's current order, then best first by the race's entry. Only rows with an entry.
+// The sorts run on small tables of their own, so the cup is never touched; a row with an entry
+// keeps its place among the others exactly as in the sorted participants table, because the
+// empty entries sink below every entry there.
+class Laufreihenfolge {
+public:
+    explicit Laufreihenfolge(const Cup &cup)
+    {
+        const Tabelle &teil = cup.teil;
+        const int m = teil.rowCount() - 1;
+        Cup namen;
+        namen.teil = Tabelle(8, m + 1);
+        for (int r = 1; r <= m; ++r) {
+            namen.teil.setCell(0, r, teil.cell(0, r));
+            namen.teil.setCell(3, r, QString::number(r));
+        }
+        teilsort(namen, -1, 0);
+        m_nachName.reserve(static_cast<size_t>(m));
+        for (int r = 1; r <= m; ++r)
+            m_nachName.push_back(namen.teil.cell(3, r).toInt());
+    }
+
+    std::vector<int> lauf(const Cup &cup, int k) const
+    {
+        const int spalte = Cup::ergebnisspalte(k);
+        Cup sortierung;
+        sortierung.laufe = Tabelle(2, 2);
+        sortierung.laufe.setCell(1, 1, cup.lauftyp(k));
+        std::vector<int> mitEintrag;
+        for (int r : m_nachName)
+            if (!cup.teil.cell(spalte, r).isEmpty())
+                mitEintrag.push_back(r);
+        Tabelle &t = sortierung.teil;
+        t = Tabelle(9, static_cast<int>(mitEintrag.size()) + 1);
+        for (size_t i = 0; i < mitEintrag.size(); ++i) {
+            t.setCell(3, static_cast<int>(i) + 1, QString::number(mitEintrag[i]));
+            t.setCell(8, static_cast<int>(i) + 1, cup.teil.cell(spalte, mitEintrag[i]));
+        }
+        teilsort(sortierung, -1, 8);
+        std::vector<int> folge;
+        folge.reserve(mitEintrag.size());
+        for (int r = 1; r < t.rowCount(); ++r)
+            folge.push_back(t.cell(3, r).toInt());
+        return folge;
+    }
+
+private:
+    std::vector<int> m_nachName;
+};
+
+// The lines of one label in a race: equal entries share the placing of the first of them, which
+// alone shows it; codes have none; the next different result gets the number of runners before
+// it plus one.
+std::vector<Webzeile> laufgruppe(const Cup &cup, int k, const std::vector<int> &zeilen, std::vector<Webteilnehmer> &tn)
+{
+    const int spalte = Cup::ergebnisspalte(k);
+    std::vector<Webzeile> ergebnis;
+    int platz = 1;
+    int gezeigt = 0;
+    QString vorige;
+    for (int r : zeilen) {
+        const QString &eintrag = cup.teil.cell(spalte, r);
+        Webzeile z;
+        z.teilnehmer = r - 1;
+        if (eintrag != vorige && !istCode(eintrag)) {
+            z.platz = platz;
+            z.wert = eintrag;
+            gezeigt = platz;
+            ++platz;
+        } else {
+            z.wert = abk2text(eintrag);
+            if (eintrag == vorige)
+                ++platz;
+        }
+        tn[static_cast<size_t>(r - 1)].plaetze[static_cast<size_t>(k - 1)] = istCode(eintrag) ? 0 : gezeigt;
+        vorige = eintrag;
+        ergebnis.push_back(std::move(z));
+    }
+    return ergebnis;
+}
+
+Webliste laufliste(const Cup &cup, int k, const Laufreihenfolge &reihenfolge, std::vector<Webteilnehmer> &tn)
+{
+    Webliste liste;
+    liste.titel = QStringLiteral("Ergebnisse vom ") + cup.laufe.cell(k, 2);
+    liste.untertitel = QStringLiteral("Lauf ") + cup.laufe.cell(k, 0) + QStringLiteral(" - ") + cup.lauftyp(k);
+    const std::vector<int> folge = reihenfolge.lauf(cup, k);
+    const Tabelle &teil = cup.teil;
+    auto bloecke = [&](const std::vector<int> &zeilen, const QString &titel) {
+        const auto karte = nachLabel(teil, zeilen);
+        Webblock b;
+        b.titel = titel;
+        b.gruppen = altersgruppen(cup.ag, [&](const QString &label) {
+            return laufgruppe(cup, k, karte.value(label), tn);
+        });
+        if (!b.gruppen.empty())
+            liste.bloecke.push_back(std::move(b));
+    };
+    if (!mitVarianten(cup)) {
+        bloecke(folge, QString());
+    } else {
+        const bool zeitlauf = cup.lauftyp(k) == kZeitlauf;
+        for (int v = 1; v < cup.cv.rowCount(); ++v) {
+            const QString &name = cup.cv.cell(0, v);
+            std::vector<int> zeilen;
+            for (int r : folge)
+                if (teil.cell(7, r) == name)
+                    zeilen.push_back(r);
+            bloecke(zeilen, QStringLiteral("Ergebnisse im ") + name + QStringLiteral(" (") +
+                                (zeitlauf ? cup.cv.cell(1, v) : cup.cv.cell(2, v)) + QLatin1Char(')'));
+        }
+    }
+    return liste;
+}
+
+// The standings after race n: the table order of the overall computation, grouped and placed as
+// the standings list does it. The computation runs on a copy that carries each row's index in
+// the column it never reads (sex).
+Webliste gesamtliste(const Cup &cup, int n, std::vector<Webteilnehmer> &tn)
+{
+    Cup kopie;
+    kopie.min = cup.min;
+    kopie.max = cup.max;
+    kopie.cv = cup.cv;
+    kopie.ag = cup.ag;
+    kopie.pv = cup.pv;
+    kopie.laufe = cup.laufe;
+    kopie.teil = cup.teil;
+    for (int r = 1; r < kopie.teil.rowCount(); ++r)
+        kopie.teil.setCell(3, r, QString::number(r));
+    GesamtScope scope(kopie, n);
+    const Tabelle &teil = kopie.teil;
+    const bool minimum = mitVarianten(cup);
+
+    Webliste liste;
+    liste.titel = n == cup.anzahlLaufe() ? QStringLiteral("Gesamtergebnis")
+                                         : QStringLiteral("vorl. Gesamtergebnis nach Lauf ") + QString::number(n);
+    auto gruppe = [&](const std::vector<int> &zeilen) {
+        std::vector<Webzeile> ergebnis;
+        int laufnummer = 1;
+        int letzterPlatz = 1;
+        QString vorigePunkte;
+        for (int r : zeilen) {
+            const QString &teilnahmen = teil.cell(scope.teilnahmenSpalte(), r);
+            const QString &punkte = teil.cell(scope.punkteSpalte(), r);
+            Webzeile z;
+            z.teilnehmer = teil.cell(3, r).toInt() - 1;
+            z.laeufe = teilnahmen;
+            Webteilnehmer &t = tn[static_cast<size_t>(z.teilnehmer)];
+            if (minimum && toInt(teilnahmen) < cup.min) {
+                z.wert = QStringLiteral("---");
+            } else if (punkte == vorigePunkte) {
+                z.wert = punkte;
+            } else {
+                z.wert = punkte;
+                z.platz = laufnummer;
+                letzterPlatz = laufnummer;
+            }
+            t.gesamtplatz = z.wert == QLatin1String("---") ? 0 : letzterPlatz;
+            t.gesamtpunkte = z.wert;
+            ++laufnummer;
+            vorigePunkte = punkte;
+            ergebnis.push_back(std::move(z));
+        }
+        return ergebnis;
+    };
+    auto bloecke = [&](const std::vector<int> &zeilen, const QString &titel) {
+        const auto karte = nachLabel(teil, zeilen);
+        Webblock b;
+        b.titel = titel;
+        b.gruppen = altersgruppen(cup.ag, [&](const QString &label) { return gruppe(karte.value(label)); });
+        if (!b.gruppen.empty())
+            liste.bloecke.push_back(std::move(b));
+    };
+    std::vector<int> alle;
+    for (int r = 1; r < teil.rowCount(); ++r)
+        alle.push_back(r);
+    // Participations of everyone, listed or not, for the search.
+    for (int r : alle)
+        tn[static_cast<size_t>(teil.cell(3, r).toInt() - 1)].teilnahmen = teil.cell(scope.teilnahmenSpalte(), r);
+    if (!minimum) {
+        bloecke(alle, QString());
+    } else {
+        QHash<QString, std::vector<int>> nachVariante;
+        for (int r : alle)
+            nachVariante[teil.cell(7, r)].push_back(r);
+        for (int v = 1; v < cup.cv.rowCount(); ++v) {
+            const QString &name = cup.cv.cell(0, v);
+            bloecke(nachVariante.value(name), QStringLiteral("Ergebnisse im ") + name);
+        }
+    }
+    return liste;
+}
+
+} // namespace
+
+int Webliste::zeilen() const
+{
+    int n = 0;
+    for (const auto &b : bloecke)
+        for (const auto &g : b.gruppen)
+            n += static_cast<int>(g.zeilen.size());
+    return n;
+}
+
+int letzterLaufMitErgebnissen(const Cup &cup)
+{
+    for (int k = cup.anzahlLaufe(); k >= 1; --k) {
+        const int spalte = Cup::ergebnisspalte(k);
+        for (int r = 1; r < cup.teil.rowCount(); ++r)
+            if (!cup.teil.cell(spalte, r).isEmpty())
+                return k;
+    }
+    return 0;
+}
+
+Webdaten webdaten(const Cup &cup, int nachLauf)
+{
+    Webdaten d;
+    d.cupname = cup.name;
+    d.veranstalter = cup.veranstalter;
+    const int n = std::clamp(nachLauf, 0, std::max(cup.anzahlLaufe(), 0));
+    d.nachLauf = n;
+
+    const Tabelle &teil = cup.teil;
+    const int m = teil.rowCount() - 1;
+    d.teilnehmer.resize(static_cast<size_t>(std::max(m, 0)));
+    for (int r = 1; r <= m; ++r) {
+        Webteilnehmer &t = d.teilnehmer[static_cast<size_t>(r - 1)];
+        t.name = namensfeld(teil, r);
+        t.verein = teil.cell(4, r);
+        t.altersgruppe = teil.cell(5, r);
+        t.variante = mitVarianten(cup) ? teil.cell(7, r) : QString();
+        t.startnummer = teil.cell(6, r);
+        t.ergebnisse.resize(static_cast<size_t>(n));
+        t.plaetze.assign(static_cast<size_t>(n), 0);
+        t.punkte.assign(static_cast<size_t>(n), 0);
+    }
+
+    for (int k = 1; k <= cup.anzahlLaufe(); ++k) {
+        Weblauf l;
+        l.nummer = k;
+        l.datum = cup.laufe.cell(k, 2);
+        l.typ = cup.lauftyp(k);
+        l.ort = cup.laufe.cell(k, 10);
+        l.mitSeite = k <= n;
+        const int spalte = Cup::ergebnisspalte(k);
+        for (int r = 1; r <= m; ++r)
+            if (istLeistung(teil.cell(spalte, r)))
+                ++l.imZiel;
+        d.laeufe.push_back(std::move(l));
+    }
+    if (n == 0)
+        return d;
+
+    const Laufwertungen wertungen(cup, 1, n);
+    for (int r = 1; r <= m; ++r) {
+        Webteilnehmer &t = d.teilnehmer[static_cast<size_t>(r - 1)];
+        for (int k = 1; k <= n; ++k) {
+            const QString &eintrag = teil.cell(Cup::ergebnisspalte(k), r);
+            t.ergebnisse[static_cast<size_t>(k - 1)] = abk2text(eintrag);
+            if (istLeistung(eintrag))
+                t.punkte[static_cast<size_t>(k - 1)] = wertungen.punkte(k, r);
+        }
+    }
+    const Laufreihenfolge reihenfolge(cup);
+    for (int k = 1; k <= n; ++k)
+        d.laufergebnisse.push_back(laufliste(cup, k, reihenfolge, d.teilnehmer));
+    d.gesamt = gesamtliste(cup, n, d.teilnehmer);
+    return d;
+}
+
+} // namespace tlt
