@@ -4,6 +4,7 @@
 #include "core/konvertierung.h"
 #include "core/pruefungen.h"
 #include "core/sortierung.h"
+#include "core/spalten.h"
 #include "scoring/gesamtwertung.h"
 #include "scoring/wertung.h"
 
@@ -14,6 +15,10 @@ namespace tlt {
 
 namespace {
 
+// The sorts run on copies that carry each row's index in the sex column, which neither the
+// orderings used here nor the overall computation read.
+constexpr int kZeilenindex = Teilspalte::Geschlecht;
+
 bool mitVarianten(const Cup &cup)
 {
     return cup.cv.rowCount() > 1;
@@ -21,8 +26,8 @@ bool mitVarianten(const Cup &cup)
 
 QString namensfeld(const Tabelle &teil, int r)
 {
-    return teil.cell(0, r) + QStringLiteral(", ") + teil.cell(1, r) + QStringLiteral(" ('") +
-           teil.cell(2, r).mid(8, 2) + QLatin1Char(')');
+    return teil.cell(Teilspalte::Name, r) + QStringLiteral(", ") + teil.cell(Teilspalte::Vorname, r) +
+           QStringLiteral(" ('") + teil.cell(Teilspalte::Geburtsdatum, r).mid(8, 2) + QLatin1Char(')');
 }
 
 // The age-group blocks of one list: per age-group row the women's and then the men's label, each
@@ -35,7 +40,8 @@ template <class Gruppe> std::vector<Webgruppe> altersgruppen(const Tabelle &ag, 
     int vorher = -1;
     for (int i = 1; i < ag.rowCount(); ++i) {
         const QString spanne =
-            QStringLiteral(" (") + QString::number(vorher + 1) + QLatin1Char('-') + ag.cell(2, i) + QLatin1Char(')');
+            QStringLiteral(" (") + QString::number(vorher + 1) + QLatin1Char('-') + ag.cell(Agspalte::Maximalalter, i) +
+            QLatin1Char(')');
         for (int geschlecht = 0; geschlecht < 2; ++geschlecht) {
             Webgruppe g;
             g.titel = QStringLiteral("Altergruppe ") + ag.cell(geschlecht, i) + spanne;
@@ -43,7 +49,7 @@ template <class Gruppe> std::vector<Webgruppe> altersgruppen(const Tabelle &ag, 
             if (!g.zeilen.empty())
                 ergebnis.push_back(std::move(g));
         }
-        vorher = toInt(ag.cell(2, i));
+        vorher = toInt(ag.cell(Agspalte::Maximalalter, i));
     }
     return ergebnis;
 }
@@ -53,7 +59,7 @@ QHash<QString, std::vector<int>> nachLabel(const Tabelle &teil, const std::vecto
 {
     QHash<QString, std::vector<int>> karte;
     for (int r : zeilen)
-        karte[teil.cell(5, r)].push_back(r);
+        karte[teil.cell(Teilspalte::Altersgruppe, r)].push_back(r);
     return karte;
 }
 
@@ -69,38 +75,40 @@ public:
         const Tabelle &teil = cup.teil;
         const int m = teil.rowCount() - 1;
         Cup namen;
-        namen.teil = Tabelle(8, m + 1);
+        namen.teil = Tabelle(Teilspalte::Anzahl, m + 1);
         for (int r = 1; r <= m; ++r) {
-            namen.teil.setCell(0, r, teil.cell(0, r));
-            namen.teil.setCell(3, r, QString::number(r));
+            namen.teil.setCell(Teilspalte::Name, r, teil.cell(Teilspalte::Name, r));
+            namen.teil.setCell(kZeilenindex, r, QString::number(r));
         }
-        teilsort(namen, -1, 0);
+        teilsort(namen, -1, Teilspalte::Name);
         m_nachName.reserve(static_cast<size_t>(m));
         for (int r = 1; r <= m; ++r)
-            m_nachName.push_back(namen.teil.cell(3, r).toInt());
+            m_nachName.push_back(namen.teil.cell(kZeilenindex, r).toInt());
     }
 
     std::vector<int> lauf(const Cup &cup, int k) const
     {
         const int spalte = Cup::ergebnisspalte(k);
         Cup sortierung;
-        sortierung.laufe = Tabelle(2, 2);
-        sortierung.laufe.setCell(1, 1, cup.lauftyp(k));
+        sortierung.laufe = Tabelle(2, Laufzeile::Lauftyp + 1);
+        sortierung.laufe.setCell(1, Laufzeile::Lauftyp, cup.lauftyp(k));
         std::vector<int> mitEintrag;
         for (int r : m_nachName)
             if (!cup.teil.cell(spalte, r).isEmpty())
                 mitEintrag.push_back(r);
         Tabelle &t = sortierung.teil;
-        t = Tabelle(9, static_cast<int>(mitEintrag.size()) + 1);
+        // The entries stand in the result column of race 1, whose type is this race's.
+        const int ergebnis = Cup::ergebnisspalte(1);
+        t = Tabelle(ergebnis + 1, static_cast<int>(mitEintrag.size()) + 1);
         for (size_t i = 0; i < mitEintrag.size(); ++i) {
-            t.setCell(3, static_cast<int>(i) + 1, QString::number(mitEintrag[i]));
-            t.setCell(8, static_cast<int>(i) + 1, cup.teil.cell(spalte, mitEintrag[i]));
+            t.setCell(kZeilenindex, static_cast<int>(i) + 1, QString::number(mitEintrag[i]));
+            t.setCell(ergebnis, static_cast<int>(i) + 1, cup.teil.cell(spalte, mitEintrag[i]));
         }
-        teilsort(sortierung, -1, 8);
+        teilsort(sortierung, -1, ergebnis);
         std::vector<int> folge;
         folge.reserve(mitEintrag.size());
         for (int r = 1; r < t.rowCount(); ++r)
-            folge.push_back(t.cell(3, r).toInt());
+            folge.push_back(t.cell(kZeilenindex, r).toInt());
         return folge;
     }
 
@@ -142,8 +150,8 @@ std::vector<Webzeile> laufgruppe(const Cup &cup, int k, const std::vector<int> &
 Webliste laufliste(const Cup &cup, int k, const Laufreihenfolge &reihenfolge, std::vector<Webteilnehmer> &tn)
 {
     Webliste liste;
-    liste.titel = QStringLiteral("Ergebnisse vom ") + cup.laufe.cell(k, 2);
-    liste.untertitel = QStringLiteral("Lauf ") + cup.laufe.cell(k, 0) + QStringLiteral(" - ") + cup.lauftyp(k);
+    liste.titel = QStringLiteral("Ergebnisse vom ") + cup.laufe.cell(k, Laufzeile::Datum);
+    liste.untertitel = QStringLiteral("Lauf ") + cup.laufe.cell(k, Laufzeile::Nummer) + QStringLiteral(" - ") + cup.lauftyp(k);
     const std::vector<int> folge = reihenfolge.lauf(cup, k);
     const Tabelle &teil = cup.teil;
     auto bloecke = [&](const std::vector<int> &zeilen, const QString &titel) {
@@ -161,21 +169,21 @@ Webliste laufliste(const Cup &cup, int k, const Laufreihenfolge &reihenfolge, st
     } else {
         const bool zeitlauf = cup.lauftyp(k) == kZeitlauf;
         for (int v = 1; v < cup.cv.rowCount(); ++v) {
-            const QString &name = cup.cv.cell(0, v);
+            const QString &name = cup.cv.cell(Cvspalte::Name, v);
             std::vector<int> zeilen;
             for (int r : folge)
-                if (teil.cell(7, r) == name)
+                if (teil.cell(Teilspalte::Cupvariation, r) == name)
                     zeilen.push_back(r);
             bloecke(zeilen, QStringLiteral("Ergebnisse im ") + name + QStringLiteral(" (") +
-                                (zeitlauf ? cup.cv.cell(1, v) : cup.cv.cell(2, v)) + QLatin1Char(')'));
+                                (zeitlauf ? cup.cv.cell(Cvspalte::Strecke, v) : cup.cv.cell(Cvspalte::Zeit, v)) +
+                                QLatin1Char(')'));
         }
     }
     return liste;
 }
 
 // The standings after race n: the table order of the overall computation, grouped and placed as
-// the standings list does it. The computation runs on a copy that carries each row's index in
-// the column it never reads (sex).
+// the standings list does it. The computation runs on a copy that carries each row's index.
 Webliste gesamtliste(const Cup &cup, int n, std::vector<Webteilnehmer> &tn)
 {
     Cup kopie;
@@ -187,7 +195,7 @@ Webliste gesamtliste(const Cup &cup, int n, std::vector<Webteilnehmer> &tn)
     kopie.laufe = cup.laufe;
     kopie.teil = cup.teil;
     for (int r = 1; r < kopie.teil.rowCount(); ++r)
-        kopie.teil.setCell(3, r, QString::number(r));
+        kopie.teil.setCell(kZeilenindex, r, QString::number(r));
     GesamtScope scope(kopie, n);
     const Tabelle &teil = kopie.teil;
     const bool minimum = mitVarianten(cup);
@@ -204,7 +212,7 @@ Webliste gesamtliste(const Cup &cup, int n, std::vector<Webteilnehmer> &tn)
             const QString &teilnahmen = teil.cell(scope.teilnahmenSpalte(), r);
             const QString &punkte = teil.cell(scope.punkteSpalte(), r);
             Webzeile z;
-            z.teilnehmer = teil.cell(3, r).toInt() - 1;
+            z.teilnehmer = teil.cell(kZeilenindex, r).toInt() - 1;
             z.laeufe = teilnahmen;
             Webteilnehmer &t = tn[static_cast<size_t>(z.teilnehmer)];
             if (minimum && toInt(teilnahmen) < cup.min) {
@@ -237,15 +245,15 @@ Webliste gesamtliste(const Cup &cup, int n, std::vector<Webteilnehmer> &tn)
         alle.push_back(r);
     // Participations of everyone, listed or not, for the search.
     for (int r : alle)
-        tn[static_cast<size_t>(teil.cell(3, r).toInt() - 1)].teilnahmen = teil.cell(scope.teilnahmenSpalte(), r);
+        tn[static_cast<size_t>(teil.cell(kZeilenindex, r).toInt() - 1)].teilnahmen = teil.cell(scope.teilnahmenSpalte(), r);
     if (!minimum) {
         bloecke(alle, QString());
     } else {
         QHash<QString, std::vector<int>> nachVariante;
         for (int r : alle)
-            nachVariante[teil.cell(7, r)].push_back(r);
+            nachVariante[teil.cell(Teilspalte::Cupvariation, r)].push_back(r);
         for (int v = 1; v < cup.cv.rowCount(); ++v) {
-            const QString &name = cup.cv.cell(0, v);
+            const QString &name = cup.cv.cell(Cvspalte::Name, v);
             bloecke(nachVariante.value(name), QStringLiteral("Ergebnisse im ") + name);
         }
     }
@@ -288,10 +296,10 @@ Webdaten webdaten(const Cup &cup, int nachLauf)
     for (int r = 1; r <= m; ++r) {
         Webteilnehmer &t = d.teilnehmer[static_cast<size_t>(r - 1)];
         t.name = namensfeld(teil, r);
-        t.verein = teil.cell(4, r);
-        t.altersgruppe = teil.cell(5, r);
-        t.variante = mitVarianten(cup) ? teil.cell(7, r) : QString();
-        t.startnummer = teil.cell(6, r);
+        t.verein = teil.cell(Teilspalte::Verein, r);
+        t.altersgruppe = teil.cell(Teilspalte::Altersgruppe, r);
+        t.variante = mitVarianten(cup) ? teil.cell(Teilspalte::Cupvariation, r) : QString();
+        t.startnummer = teil.cell(Teilspalte::Startnummer, r);
         t.ergebnisse.resize(static_cast<size_t>(n));
         t.plaetze.assign(static_cast<size_t>(n), 0);
         t.punkte.assign(static_cast<size_t>(n), 0);
@@ -300,9 +308,9 @@ Webdaten webdaten(const Cup &cup, int nachLauf)
     for (int k = 1; k <= cup.anzahlLaufe(); ++k) {
         Weblauf l;
         l.nummer = k;
-        l.datum = cup.laufe.cell(k, 2);
+        l.datum = cup.laufe.cell(k, Laufzeile::Datum);
         l.typ = cup.lauftyp(k);
-        l.ort = cup.laufe.cell(k, 10);
+        l.ort = cup.laufe.cell(k, Laufzeile::Ort);
         l.mitSeite = k <= n;
         const int spalte = Cup::ergebnisspalte(k);
         for (int r = 1; r <= m; ++r)

@@ -1,6 +1,7 @@
 // The site's lists against the text reports: the same groups, order, placings and texts.
 #include "core/cup.h"
 #include "core/cupdatei.h"
+#include "core/spalten.h"
 #include "core/konvertierung.h"
 #include "reports/ausgabe.h"
 #include "reports/gesamt.h"
@@ -199,7 +200,7 @@ private slots:
     void badMaximumAgeStopsLikeTheList()
     {
         Cup cup = test::berichtsCup();
-        cup.ag.setCell(2, 3, QStringLiteral("elf"));
+        cup.ag.setCell(Agspalte::Maximalalter, 3, QStringLiteral("elf"));
         QVERIFY_THROWS_EXCEPTION(Konvertierungsfehler, webdaten(cup, 1));
     }
 };

@@ -1,5 +1,6 @@
 // The pages of the results site: structure, escaping, long lists on several pages, safe writing.
 #include "core/cup.h"
+#include "core/spalten.h"
 #include "support/berichtscups.h"
 #include "support/testhilfe.h"
 #include "webseite/seiten.h"
@@ -31,9 +32,9 @@ Cup feindlicherCup()
 {
     Cup cup = test::berichtsCup();
     cup.name = QStringLiteral("<script>alert(1)</script> & \"Cup\"");
-    cup.teil.setCell(0, 1, kFeind);
-    cup.teil.setCell(4, 2, QStringLiteral("'Verein' & <Co> \u2028 --> \x01"));
-    cup.laufe.setCell(1, 10, QStringLiteral("<img src=x onerror=alert(1)>"));
+    cup.teil.setCell(Teilspalte::Name, 1, kFeind);
+    cup.teil.setCell(Teilspalte::Verein, 2, QStringLiteral("'Verein' & <Co> \u2028 --> \x01"));
+    cup.laufe.setCell(1, Laufzeile::Ort, QStringLiteral("<img src=x onerror=alert(1)>"));
     return cup;
 }
 
@@ -277,7 +278,7 @@ private slots:
         QVERIFY2(fehler.contains(QLatin1String("kann nicht angelegt werden")), qPrintable(fehler));
         // A cell that is no integer: the message of the lists, and nothing written.
         Cup kaputt = test::berichtsCup();
-        kaputt.ag.setCell(2, 1, QStringLiteral("sieben"));
+        kaputt.ag.setCell(Agspalte::Maximalalter, 1, QStringLiteral("sieben"));
         QVERIFY(!webseiteErzeugen(kaputt, tmp.filePath(QStringLiteral("kaputt")), -1, &fehler));
         QCOMPARE(fehler, QStringLiteral("'sieben' ist kein gültiger Integerwert"));
         QVERIFY(!QDir(tmp.filePath(QStringLiteral("kaputt"))).exists());
