@@ -312,23 +312,34 @@ Webdaten webdaten(const Cup &cup, int nachLauf)
         l.typ = cup.lauftyp(k);
         l.ort = cup.laufe.cell(k, Laufzeile::Ort);
         l.mitSeite = k <= n;
-        const int spalte = Cup::ergebnisspalte(k);
-        for (int r = 1; r <= m; ++r)
-            if (istLeistung(teil.cell(spalte, r)))
-                ++l.imZiel;
+        // Races with a page count their finishers below, from the placings.
+        if (k > n) {
+            const int spalte = Cup::ergebnisspalte(k);
+            for (int r = 1; r <= m; ++r)
+                if (istLeistung(teil.cell(spalte, r)))
+                    ++l.imZiel;
+        }
         d.laeufe.push_back(std::move(l));
     }
     if (n == 0)
         return d;
 
     const Laufwertungen wertungen(cup, 1, n);
+    using Art = Laufwertungen::Art;
     for (int r = 1; r <= m; ++r) {
         Webteilnehmer &t = d.teilnehmer[static_cast<size_t>(r - 1)];
         for (int k = 1; k <= n; ++k) {
+            const Art art = wertungen.art(k, r);
+            if (art == Art::Leer)
+                continue;
             const QString &eintrag = teil.cell(Cup::ergebnisspalte(k), r);
-            t.ergebnisse[static_cast<size_t>(k - 1)] = abk2text(eintrag);
-            if (istLeistung(eintrag))
+            if (art == Art::Code) {
+                t.ergebnisse[static_cast<size_t>(k - 1)] = abk2text(eintrag);
+            } else {
+                t.ergebnisse[static_cast<size_t>(k - 1)] = eintrag;
                 t.punkte[static_cast<size_t>(k - 1)] = wertungen.punkte(k, r);
+                ++d.laeufe[static_cast<size_t>(k - 1)].imZiel;
+            }
         }
     }
     const Laufreihenfolge reihenfolge(cup);

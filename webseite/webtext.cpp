@@ -35,8 +35,22 @@ QString nurErlaubteZeichen(const QString &text)
 
 } // namespace
 
+// Whether the text holds nothing that needs escaping or replacing, the usual case.
+static bool schlicht(const QString &text)
+{
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == u'&' || u == u'<' || u == u'>' || u == u'"' || u == u'\\' || (u >= 0x7F && u < 0xA0) ||
+            u >= 0xD800)
+            return false;
+    }
+    return true;
+}
+
 QString htmlText(const QString &text)
 {
+    if (schlicht(text))
+        return text;
     const QString s = nurErlaubteZeichen(text);
     QString aus;
     aus.reserve(s.size() + 16);
@@ -53,6 +67,8 @@ QString htmlText(const QString &text)
 
 QString jsText(const QString &text)
 {
+    if (schlicht(text) && !text.contains(QChar(0x2028)) && !text.contains(QChar(0x2029)))
+        return QLatin1Char('"') + text + QLatin1Char('"');
     const QString s = nurErlaubteZeichen(text);
     QString aus;
     aus.reserve(s.size() + 2);
