@@ -79,7 +79,14 @@ def pruefe_suche(d, daten, axe_js):
     d.get((ordner / "index.html").as_uri())
     pruefe(d.find_element(By.ID, "suche").is_displayed(), "index.html: die Suche ist nicht zu sehen")
     # A runner with results: by a part of the surname and by the start number without zeros.
-    laeufer = next(t for t in daten["t"] if any(t[8]) and t[4].strip())
+    # Preferably one whose number begins another, earlier runner's number ("12" and "123"), so that
+    # the exact number must come first.
+    def ohne(sn):
+        return sn.lstrip("0") or "0"
+    kandidaten = [t for t in daten["t"] if any(t[8]) and t[4].strip()]
+    laeufer = next((t for i, t in enumerate(daten["t"]) if t in kandidaten and any(
+        ohne(u[4]).startswith(ohne(t[4])) and ohne(u[4]) != ohne(t[4]) for u in daten["t"][:i] if u[4].strip())),
+        kandidaten[0])
     nachname = laeufer[0].split(",")[0]
     teil = nachname[1:5] if len(nachname) > 5 else nachname
     namen = suchen(d, teil.lower())
