@@ -11,7 +11,11 @@ PAKETE=(
   clang-14 libclang-rt-14-dev
   cups cups-client printer-driver-cups-pdf
   desktop-file-utils appstream dpkg-dev
+  chromium chromium-driver python3-selenium default-jre-headless
 )
+# Node.js and npm for the checks of the results site; a Node.js from elsewhere brings its own npm.
+command -v node >/dev/null || PAKETE+=(nodejs)
+command -v npm >/dev/null || PAKETE+=(npm)
 fehlend=()
 for p in "${PAKETE[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

@@ -13,6 +13,7 @@
 #include "ui/eingabe_anschluss.h"
 #include "ui/gitter.h"
 #include "ui/meldung.h"
+#include "ui/webseite_befehl.h"
 #include "ui/tabellenmodell.h"
 #include "ui/ubertlt_unit.h"
 #include "ui/urkunden_unit.h"
@@ -344,6 +345,7 @@ void MainUnit::menueBauen()
     neueAktion(datei, QStringLiteral("m_d_l"), QStringLiteral("&Laden"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
     neueAktion(datei, QStringLiteral("m_d_s"), QStringLiteral("&Speichern"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     neueAktion(datei, QStringLiteral("m_d_u"), QStringLiteral("Speichern &unter"));
+    neueAktion(datei, QStringLiteral("m_d_w"), QStringLiteral("&Ergebnisseiten erzeugen …"));
     trenner(datei, QStringLiteral("m_d_1"));
     neueAktion(datei, QStringLiteral("m_d_x"), QStringLiteral("E&xit"));
 
@@ -364,6 +366,7 @@ void MainUnit::menueBauen()
     connect(aktion(QStringLiteral("m_d_s")), &QAction::triggered, this, &MainUnit::m_d_sClick);
     connect(aktion(QStringLiteral("m_d_u")), &QAction::triggered, this, &MainUnit::m_d_uClick);
     connect(aktion(QStringLiteral("m_d_x")), &QAction::triggered, this, &MainUnit::m_d_xClick);
+    connect(aktion(QStringLiteral("m_d_w")), &QAction::triggered, this, [this] { ergebnisseitenErzeugen(this, m_cup); });
     connect(aktion(QStringLiteral("m_e_d")), &QAction::triggered, this, &MainUnit::m_e_dClick);
     connect(aktion(QStringLiteral("m_h_b")), &QAction::triggered, this, &MainUnit::m_h_bClick);
 }

@@ -103,6 +103,11 @@ void warnung(QWidget *parent, const QString &text)
     okBox(parent, QStringLiteral("warnung"), QStringLiteral("Warnung"), text, QMessageBox::Warning);
 }
 
+void hinweis(QWidget *parent, const QString &text)
+{
+    okBox(parent, QStringLiteral("hinweis"), QStringLiteral("Tempolauftabellator"), text, QMessageBox::Information);
+}
+
 bool frageOhneSymbol(QWidget *parent, const QString &text)
 {
     return jaNein(parent, QStringLiteral("frageOhneSymbol"), QStringLiteral("Tempolauftabellator"), text,
@@ -143,6 +148,15 @@ QString dateiSpeichern(QWidget *parent, const Dateiauswahl &a)
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
         return {};
     return dlg.selectedFiles().first();
+}
+
+QString ordnerWaehlen(QWidget *parent, const Dateiauswahl &a)
+{
+    bool g = false;
+    QString n = dateiGescriptet(QStringLiteral("ordner"), a, &g);
+    if (g)
+        return n;
+    return QFileDialog::getExistingDirectory(parent, a.titel, a.verzeichnis);
 }
 
 bool druckerEinrichten(QWidget *parent, QPrinter *drucker)

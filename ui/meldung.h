@@ -16,6 +16,8 @@ enum class Antwort { Ja, Nein, Ok, Abbrechen };
 bool frage(QWidget *parent, const QString &text);
 // "Warnung", warning icon, "OK".
 void warnung(QWidget *parent, const QString &text);
+// A piece of information: caption "Tempolauftabellator", information icon, "OK".
+void hinweis(QWidget *parent, const QString &text);
 // No icon, caption "Tempolauftabellator", "&Ja"/"&Nein"; true only for "&Ja".
 bool frageOhneSymbol(QWidget *parent, const QString &text);
 // A runtime failure (file, conversion): caption "Tempolauftabellator", error icon, "OK".
@@ -30,6 +32,9 @@ struct Dateiauswahl {
 // Returns the chosen file name, empty when cancelled. Save dialogs ask before overwriting.
 QString dateiOeffnen(QWidget *parent, const Dateiauswahl &a);
 QString dateiSpeichern(QWidget *parent, const Dateiauswahl &a);
+// A folder (titel and verzeichnis of the choice are used); empty when cancelled. Scripted by
+// setNextFileName like the file dialogs (art "ordner").
+QString ordnerWaehlen(QWidget *parent, const Dateiauswahl &a);
 
 // The system's printer setup for this printer; false when cancelled. A scripted answer (Ja/Ok or
 // Nein/Abbrechen) replaces the dialog in tests.
@@ -42,7 +47,7 @@ void adresseOeffnen(const QString &adresse);
 void setNextAnswer(Antwort a);
 void setNextFileName(const QString &name); // an empty name means "cancelled"
 struct Protokolleintrag {
-    QString art; // "frage", "warnung", "frageOhneSymbol", "fehler", "oeffnen", "speichern", "drucker", "web"
+    QString art; // "frage", "warnung", "hinweis", "ordner", "frageOhneSymbol", "fehler", "oeffnen", "speichern", "drucker", "web"
     QString titel;
     QString text;
 };

@@ -1,0 +1,352 @@
+#include "webseite/webdaten.h"
+
+#include "core/cup.h"
+#include "core/konvertierung.h"
+#include "core/pruefungen.h"
+#include "core/sortierung.h"
+#include "core/spalten.h"
+#include "scoring/gesamtwertung.h"
+#include "scoring/wertung.h"
+
+#include <QHash>
+#include <algorithm>
+
+namespace tlt {
+
+namespace {
+
+// The sorts run on copies that carry each row's index in the sex column, which neither the
+// orderings used here nor the overall computation read.
+constexpr int kZeilenindex = Teilspalte::Geschlecht;
+
+bool mitVarianten(const Cup &cup)
+{
+    return cup.cv.rowCount() > 1;
+}
+
+QString namensfeld(const Tabelle &teil, int r)
+{
+    return teil.cell(Teilspalte::Name, r) + QStringLiteral(", ") + teil.cell(Teilspalte::Vorname, r) +
+           QStringLiteral(" ('") + teil.cell(Teilspalte::Geburtsdatum, r).mid(8, 2) + QLatin1Char(')');
+}
+
+// The age-group blocks of one list: per age-group row the women's and then the men's label, each
+// with the lines gruppe(label) gives; labels without lines are left out. The age in the heading
+// runs from the previous row's maximum age plus one; a maximum age that is no integer throws
+// after the row's lines, where the list stops too.
+template <class Gruppe> std::vector<Webgruppe> altersgruppen(const Tabelle &ag, Gruppe gruppe)
+{
+    std::vector<Webgruppe> ergebnis;
+    int vorher = -1;
+    for (int i = 1; i < ag.rowCount(); ++i) {
+        const QString spanne =
+            QStringLiteral(" (") + QString::number(vorher + 1) + QLatin1Char('-') + ag.cell(Agspalte::Maximalalter, i) +
+            QLatin1Char(')');
+        for (int geschlecht = 0; geschlecht < 2; ++geschlecht) {
+            Webgruppe g;
+            g.titel = QStringLiteral("Altergruppe ") + ag.cell(geschlecht, i) + spanne;
+            g.zeilen = gruppe(ag.cell(geschlecht, i));
+            if (!g.zeilen.empty())
+                ergebnis.push_back(std::move(g));
+        }
+        vorher = toInt(ag.cell(Agspalte::Maximalalter, i));
+    }
+    return ergebnis;
+}
+
+// Rows (indexes into teil) by age-group label, each list keeping the given order.
+QHash<QString, std::vector<int>> nachLabel(const Tabelle &teil, const std::vector<int> &zeilen)
+{
+    QHash<QString, std::vector<int>> karte;
+    for (int r : zeilen)
+        karte[teil.cell(Teilspalte::Altersgruppe, r)].push_back(r);
+    return karte;
+}
+
+// The participant rows in the order the race list of race k walks them: sorted by surname from
+// the cup's current order, then best first by the race's entry. Only rows with an entry.
+// The sorts run on small tables of their own, so the cup is never touched; a row with an entry
+// keeps its place among the others exactly as in the sorted participants table, because the
+// empty entries sink below every entry there.
+class Laufreihenfolge {
+public:
+    explicit Laufreihenfolge(const Cup &cup)
+    {
+        const Tabelle &teil = cup.teil;
+        const int m = teil.rowCount() - 1;
+        Cup namen;
+        namen.teil = Tabelle(Teilspalte::Anzahl, m + 1);
+        for (int r = 1; r <= m; ++r) {
+            namen.teil.setCell(Teilspalte::Name, r, teil.cell(Teilspalte::Name, r));
+            namen.teil.setCell(kZeilenindex, r, QString::number(r));
+        }
+        teilsort(namen, -1, Teilspalte::Name);
+        m_nachName.reserve(static_cast<size_t>(m));
+        for (int r = 1; r <= m; ++r)
+            m_nachName.push_back(namen.teil.cell(kZeilenindex, r).toInt());
+    }
+
+    std::vector<int> lauf(const Cup &cup, int k) const
+    {
+        const int spalte = Cup::ergebnisspalte(k);
+        Cup sortierung;
+        sortierung.laufe = Tabelle(2, Laufzeile::Lauftyp + 1);
+        sortierung.laufe.setCell(1, Laufzeile::Lauftyp, cup.lauftyp(k));
+        std::vector<int> mitEintrag;
+        for (int r : m_nachName)
+            if (!cup.teil.cell(spalte, r).isEmpty())
+                mitEintrag.push_back(r);
+        Tabelle &t = sortierung.teil;
+        // The entries stand in the result column of race 1, whose type is this race's.
+        const int ergebnis = Cup::ergebnisspalte(1);
+        t = Tabelle(ergebnis + 1, static_cast<int>(mitEintrag.size()) + 1);
+        for (size_t i = 0; i < mitEintrag.size(); ++i) {
+            t.setCell(kZeilenindex, static_cast<int>(i) + 1, QString::number(mitEintrag[i]));
+            t.setCell(ergebnis, static_cast<int>(i) + 1, cup.teil.cell(spalte, mitEintrag[i]));
+        }
+        teilsort(sortierung, -1, ergebnis);
+        std::vector<int> folge;
+        folge.reserve(mitEintrag.size());
+        for (int r = 1; r < t.rowCount(); ++r)
+            folge.push_back(t.cell(kZeilenindex, r).toInt());
+        return folge;
+    }
+
+private:
+    std::vector<int> m_nachName;
+};
+
+// The lines of one label in a race: equal entries share the placing of the first of them, which
+// alone shows it; codes have none; the next different result gets the number of runners before
+// it plus one.
+std::vector<Webzeile> laufgruppe(const Cup &cup, int k, const std::vector<int> &zeilen, std::vector<Webteilnehmer> &tn)
+{
+    const int spalte = Cup::ergebnisspalte(k);
+    std::vector<Webzeile> ergebnis;
+    int platz = 1;
+    int gezeigt = 0;
+    QString vorige;
+    for (int r : zeilen) {
+        const QString &eintrag = cup.teil.cell(spalte, r);
+        Webzeile z;
+        z.teilnehmer = r - 1;
+        if (eintrag != vorige && !istCode(eintrag)) {
+            z.platz = platz;
+            z.wert = eintrag;
+            gezeigt = platz;
+            ++platz;
+        } else {
+            z.wert = abk2text(eintrag);
+            if (eintrag == vorige)
+                ++platz;
+        }
+        tn[static_cast<size_t>(r - 1)].plaetze[static_cast<size_t>(k - 1)] = istCode(eintrag) ? 0 : gezeigt;
+        vorige = eintrag;
+        ergebnis.push_back(std::move(z));
+    }
+    return ergebnis;
+}
+
+Webliste laufliste(const Cup &cup, int k, const Laufreihenfolge &reihenfolge, std::vector<Webteilnehmer> &tn)
+{
+    Webliste liste;
+    liste.titel = QStringLiteral("Ergebnisse vom ") + cup.laufe.cell(k, Laufzeile::Datum);
+    liste.untertitel = QStringLiteral("Lauf ") + cup.laufe.cell(k, Laufzeile::Nummer) + QStringLiteral(" - ") + cup.lauftyp(k);
+    const std::vector<int> folge = reihenfolge.lauf(cup, k);
+    const Tabelle &teil = cup.teil;
+    auto bloecke = [&](const std::vector<int> &zeilen, const QString &titel) {
+        const auto karte = nachLabel(teil, zeilen);
+        Webblock b;
+        b.titel = titel;
+        b.gruppen = altersgruppen(cup.ag, [&](const QString &label) {
+            return laufgruppe(cup, k, karte.value(label), tn);
+        });
+        if (!b.gruppen.empty())
+            liste.bloecke.push_back(std::move(b));
+    };
+    if (!mitVarianten(cup)) {
+        bloecke(folge, QString());
+    } else {
+        const bool zeitlauf = cup.lauftyp(k) == kZeitlauf;
+        for (int v = 1; v < cup.cv.rowCount(); ++v) {
+            const QString &name = cup.cv.cell(Cvspalte::Name, v);
+            std::vector<int> zeilen;
+            for (int r : folge)
+                if (teil.cell(Teilspalte::Cupvariation, r) == name)
+                    zeilen.push_back(r);
+            bloecke(zeilen, QStringLiteral("Ergebnisse im ") + name + QStringLiteral(" (") +
+                                (zeitlauf ? cup.cv.cell(Cvspalte::Strecke, v) : cup.cv.cell(Cvspalte::Zeit, v)) +
+                                QLatin1Char(')'));
+        }
+    }
+    return liste;
+}
+
+// The standings after race n: the table order of the overall computation, grouped and placed as
+// the standings list does it. The computation runs on a copy that carries each row's index.
+Webliste gesamtliste(const Cup &cup, int n, std::vector<Webteilnehmer> &tn)
+{
+    Cup kopie;
+    kopie.min = cup.min;
+    kopie.max = cup.max;
+    kopie.cv = cup.cv;
+    kopie.ag = cup.ag;
+    kopie.pv = cup.pv;
+    kopie.laufe = cup.laufe;
+    kopie.teil = cup.teil;
+    for (int r = 1; r < kopie.teil.rowCount(); ++r)
+        kopie.teil.setCell(kZeilenindex, r, QString::number(r));
+    GesamtScope scope(kopie, n);
+    const Tabelle &teil = kopie.teil;
+    const bool minimum = mitVarianten(cup);
+
+    Webliste liste;
+    liste.titel = n == cup.anzahlLaufe() ? QStringLiteral("Gesamtergebnis")
+                                         : QStringLiteral("vorl. Gesamtergebnis nach Lauf ") + QString::number(n);
+    auto gruppe = [&](const std::vector<int> &zeilen) {
+        std::vector<Webzeile> ergebnis;
+        int laufnummer = 1;
+        int letzterPlatz = 1;
+        QString vorigePunkte;
+        for (int r : zeilen) {
+            const QString &teilnahmen = teil.cell(scope.teilnahmenSpalte(), r);
+            const QString &punkte = teil.cell(scope.punkteSpalte(), r);
+            Webzeile z;
+            z.teilnehmer = teil.cell(kZeilenindex, r).toInt() - 1;
+            z.laeufe = teilnahmen;
+            Webteilnehmer &t = tn[static_cast<size_t>(z.teilnehmer)];
+            if (minimum && toInt(teilnahmen) < cup.min) {
+                z.wert = QStringLiteral("---");
+            } else if (punkte == vorigePunkte) {
+                z.wert = punkte;
+            } else {
+                z.wert = punkte;
+                z.platz = laufnummer;
+                letzterPlatz = laufnummer;
+            }
+            t.gesamtplatz = z.wert == QLatin1String("---") ? 0 : letzterPlatz;
+            t.gesamtpunkte = z.wert;
+            ++laufnummer;
+            vorigePunkte = punkte;
+            ergebnis.push_back(std::move(z));
+        }
+        return ergebnis;
+    };
+    auto bloecke = [&](const std::vector<int> &zeilen, const QString &titel) {
+        const auto karte = nachLabel(teil, zeilen);
+        Webblock b;
+        b.titel = titel;
+        b.gruppen = altersgruppen(cup.ag, [&](const QString &label) { return gruppe(karte.value(label)); });
+        if (!b.gruppen.empty())
+            liste.bloecke.push_back(std::move(b));
+    };
+    std::vector<int> alle;
+    for (int r = 1; r < teil.rowCount(); ++r)
+        alle.push_back(r);
+    // Participations of everyone, listed or not, for the search.
+    for (int r : alle)
+        tn[static_cast<size_t>(teil.cell(kZeilenindex, r).toInt() - 1)].teilnahmen = teil.cell(scope.teilnahmenSpalte(), r);
+    if (!minimum) {
+        bloecke(alle, QString());
+    } else {
+        QHash<QString, std::vector<int>> nachVariante;
+        for (int r : alle)
+            nachVariante[teil.cell(Teilspalte::Cupvariation, r)].push_back(r);
+        for (int v = 1; v < cup.cv.rowCount(); ++v) {
+            const QString &name = cup.cv.cell(Cvspalte::Name, v);
+            bloecke(nachVariante.value(name), QStringLiteral("Ergebnisse im ") + name);
+        }
+    }
+    return liste;
+}
+
+} // namespace
+
+int Webliste::zeilen() const
+{
+    int n = 0;
+    for (const auto &b : bloecke)
+        for (const auto &g : b.gruppen)
+            n += static_cast<int>(g.zeilen.size());
+    return n;
+}
+
+int letzterLaufMitErgebnissen(const Cup &cup)
+{
+    for (int k = cup.anzahlLaufe(); k >= 1; --k) {
+        const int spalte = Cup::ergebnisspalte(k);
+        for (int r = 1; r < cup.teil.rowCount(); ++r)
+            if (!cup.teil.cell(spalte, r).isEmpty())
+                return k;
+    }
+    return 0;
+}
+
+Webdaten webdaten(const Cup &cup, int nachLauf)
+{
+    Webdaten d;
+    d.cupname = cup.name;
+    d.veranstalter = cup.veranstalter;
+    const int n = std::clamp(nachLauf, 0, std::max(cup.anzahlLaufe(), 0));
+    d.nachLauf = n;
+
+    const Tabelle &teil = cup.teil;
+    const int m = teil.rowCount() - 1;
+    d.teilnehmer.resize(static_cast<size_t>(std::max(m, 0)));
+    for (int r = 1; r <= m; ++r) {
+        Webteilnehmer &t = d.teilnehmer[static_cast<size_t>(r - 1)];
+        t.name = namensfeld(teil, r);
+        t.verein = teil.cell(Teilspalte::Verein, r);
+        t.altersgruppe = teil.cell(Teilspalte::Altersgruppe, r);
+        t.variante = mitVarianten(cup) ? teil.cell(Teilspalte::Cupvariation, r) : QString();
+        t.startnummer = teil.cell(Teilspalte::Startnummer, r);
+        t.ergebnisse.resize(static_cast<size_t>(n));
+        t.plaetze.assign(static_cast<size_t>(n), 0);
+        t.punkte.assign(static_cast<size_t>(n), 0);
+    }
+
+    for (int k = 1; k <= cup.anzahlLaufe(); ++k) {
+        Weblauf l;
+        l.nummer = k;
+        l.datum = cup.laufe.cell(k, Laufzeile::Datum);
+        l.typ = cup.lauftyp(k);
+        l.ort = cup.laufe.cell(k, Laufzeile::Ort);
+        l.mitSeite = k <= n;
+        // Races with a page count their finishers below, from the placings.
+        if (k > n) {
+            const int spalte = Cup::ergebnisspalte(k);
+            for (int r = 1; r <= m; ++r)
+                if (istLeistung(teil.cell(spalte, r)))
+                    ++l.imZiel;
+        }
+        d.laeufe.push_back(std::move(l));
+    }
+    if (n == 0)
+        return d;
+
+    const Laufwertungen wertungen(cup, 1, n);
+    using Art = Laufwertungen::Art;
+    for (int r = 1; r <= m; ++r) {
+        Webteilnehmer &t = d.teilnehmer[static_cast<size_t>(r - 1)];
+        for (int k = 1; k <= n; ++k) {
+            const Art art = wertungen.art(k, r);
+            if (art == Art::Leer)
+                continue;
+            const QString &eintrag = teil.cell(Cup::ergebnisspalte(k), r);
+            if (art == Art::Code) {
+                t.ergebnisse[static_cast<size_t>(k - 1)] = abk2text(eintrag);
+            } else {
+                t.ergebnisse[static_cast<size_t>(k - 1)] = eintrag;
+                t.punkte[static_cast<size_t>(k - 1)] = wertungen.punkte(k, r);
+                ++d.laeufe[static_cast<size_t>(k - 1)].imZiel;
+            }
+        }
+    }
+    const Laufreihenfolge reihenfolge(cup);
+    for (int k = 1; k <= n; ++k)
+        d.laufergebnisse.push_back(laufliste(cup, k, reihenfolge, d.teilnehmer));
+    d.gesamt = gesamtliste(cup, n, d.teilnehmer);
+    return d;
+}
+
+} // namespace tlt
