@@ -1,6 +1,9 @@
 // The report commands of tlt: race result list, overall standings, participant statistics and
 // the DLV event report, written as text to stdout, as an HTML page or as a PDF.
 #include "cli/befehl.h"
+#include "cli/listenausfuhr.h"
+
+#include "austausch/ausfuhr.h"
 
 #include "core/cup.h"
 #include "core/cupdatei.h"
@@ -30,6 +33,7 @@ constexpr double kRandRechts = 0.5;
 constexpr double kRandUnten = 0.75;
 
 const QString kZiele = QStringLiteral("[--html DATEI [--html-stil 0|1] | --pdf DATEI]");
+const QString kListenziele = QStringLiteral("[--html DATEI [--html-stil 0|1] | --pdf DATEI | --csv DATEI | --xlsx DATEI]");
 
 struct Ziel {
     QString html;
@@ -44,6 +48,8 @@ struct Bericht {
     // Returns an empty text when the arguments fit the cup, otherwise the reason they do not.
     std::function<QString(const Cup &, const QStringList &)> pruefen;
     std::function<void(Cup &, Ausgabe &, const QStringList &)> schreiben;
+    // The list as a table for --csv/--xlsx; empty for reports that have none.
+    std::function<Ausfuhrtabelle(const Cup &, const QStringList &)> tabelle = {};
 };
 
 bool nimmZiel(QStringList &args, Ziel &ziel, QString *grund)
@@ -137,6 +143,13 @@ int ausfuehren(const QString &name, const Bericht &bericht, QStringList args, Um
     QString grund;
     if (!nimmZiel(args, ziel, &grund))
         return falsch(grund);
+    Listenziel liste;
+    if (bericht.tabelle) {
+        if (!nimmListenziel(args, liste, &grund))
+            return falsch(grund);
+        if (liste.gesetzt() && (!ziel.html.isEmpty() || !ziel.pdf.isEmpty()))
+            return falsch(QStringLiteral("--csv/--xlsx und --html/--pdf schließen einander aus."));
+    }
     for (const QString &a : args)
         if (a.startsWith(QLatin1String("--")))
             return falsch(QStringLiteral("Unbekannte Option: %1").arg(a));
@@ -155,6 +168,10 @@ int ausfuehren(const QString &name, const Bericht &bericht, QStringList args, Um
         if (!grund.isEmpty())
             return falsch(grund);
     }
+
+    int rc = Ok;
+    if (listeSchreiben(liste, [&] { return bericht.tabelle(cup, rest); }, u, &rc))
+        return rc;
 
     Ausgabe aus;
     try {
@@ -211,23 +228,27 @@ int zeileZurStartnummer(const Cup &cup, const QString &text)
     return 0;
 }
 
-Bericht laufbericht(std::function<void(Cup &, Ausgabe &, int)> f)
+Bericht laufbericht(std::function<void(Cup &, Ausgabe &, int)> f,
+                    std::function<Ausfuhrtabelle(const Cup &, int)> tabelle = {})
 {
-    return Bericht{1, [](const Cup &cup, const QStringList &a) { return laufPruefen(cup, a.at(0)); },
-                   [f](Cup &cup, Ausgabe &aus, const QStringList &a) { f(cup, aus, a.at(0).trimmed().toInt()); }};
+    Bericht b{1, [](const Cup &cup, const QStringList &a) { return laufPruefen(cup, a.at(0)); },
+              [f](Cup &cup, Ausgabe &aus, const QStringList &a) { f(cup, aus, a.at(0).trimmed().toInt()); }};
+    if (tabelle)
+        b.tabelle = [tabelle](const Cup &cup, const QStringList &a) { return tabelle(cup, a.at(0).trimmed().toInt()); };
+    return b;
 }
 
 const Registrierung laufergebnis{
-    Befehl{QStringLiteral("laufergebnis"), QStringLiteral("tlt laufergebnis CUP.tl3 LAUF ") + kZiele,
+    Befehl{QStringLiteral("laufergebnis"), QStringLiteral("tlt laufergebnis CUP.tl3 LAUF ") + kListenziele,
            QStringLiteral("Ergebnisliste eines Laufes nach Cupvariante und Altersgruppe"),
            [](const QStringList &args, Umgebung &u) {
-               return ausfuehren(QStringLiteral("laufergebnis"), laufbericht(ausgabe_laufergebnis), args, u);
+               return ausfuehren(QStringLiteral("laufergebnis"), laufbericht(ausgabe_laufergebnis, laufergebnisTabelle), args, u);
            }}};
 
-const Registrierung gesamt{Befehl{QStringLiteral("gesamt"), QStringLiteral("tlt gesamt CUP.tl3 LAUF ") + kZiele,
+const Registrierung gesamt{Befehl{QStringLiteral("gesamt"), QStringLiteral("tlt gesamt CUP.tl3 LAUF ") + kListenziele,
                                   QStringLiteral("Gesamtwertung nach diesem Lauf"),
                                   [](const QStringList &args, Umgebung &u) {
-                                      return ausfuehren(QStringLiteral("gesamt"), laufbericht(ausgabe_gesamt), args, u);
+                                      return ausfuehren(QStringLiteral("gesamt"), laufbericht(ausgabe_gesamt, gesamtTabelle), args, u);
                                   }}};
 
 const Registrierung teilnehmer{Befehl{
