@@ -5,6 +5,7 @@
 #include "core/sortierung.h"
 #include "core/version.h"
 #include "ui/ausgabe_ansicht.h"
+#include "ui/austauschbefehle.h"
 #include "ui/bea_ag_unit.h"
 #include "ui/berichtsbefehle.h"
 #include "ui/bea_cup_unit.h"
@@ -69,6 +70,7 @@ MainUnit::MainUnit(QWidget *parent) : QMainWindow(parent), m_drucker(QPrinter::H
     berichteAnschliessen(*this);
     eingabeAnschliessen(*this);
     urkundenAnschliessen(*this);
+    austauschAnschliessen(*this);
 
     auto *status = statusBar();
     status->setObjectName(QStringLiteral("status"));
