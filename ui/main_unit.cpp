@@ -511,7 +511,7 @@ void MainUnit::teil_popPopup()
     const bool zeile = m_teilG->aktZeile() != 0;
     for (const char *n : {"teil_pop_b", "teil_pop_l", "teil_pop_t", "teil_pop_a"})
         aktion(QString::fromLatin1(n))->setEnabled(zeile);
-    const bool lauf = m_teilG->aktSpalte() > 7 && m_cup.teil.rowCount() > 1;
+    const bool lauf = Cup::laufDerSpalte(m_teilG->aktSpalte()) >= 1 && m_cup.teil.rowCount() > 1;
     for (const char *n : {"teil_pop_e", "teil_pop_s", "teil_pop_g"})
         aktion(QString::fromLatin1(n))->setEnabled(lauf);
 }
@@ -545,7 +545,7 @@ int MainUnit::gewaehlterLauf() const
 
 int MainUnit::gewaehlterLaufTeil() const
 {
-    return m_teilG->aktSpalte() - 7;
+    return Cup::laufDerSpalte(m_teilG->aktSpalte());
 }
 
 int MainUnit::gewaehlteZeile() const
@@ -624,14 +624,14 @@ void MainUnit::teilBreitenAnpassen(bool immer)
     // user narrowed stays narrow otherwise.
     QStringList ag;
     for (int r = 1; r < m_cup.ag.rowCount(); ++r)
-        ag << m_cup.ag.cell(0, r) << m_cup.ag.cell(1, r);
+        ag << m_cup.ag.cell(Agspalte::Weiblich, r) << m_cup.ag.cell(Agspalte::Maennlich, r);
     QStringList cv;
     for (int r = 1; r < m_cup.cv.rowCount(); ++r)
-        cv << m_cup.cv.cell(0, r);
+        cv << m_cup.cv.cell(Cvspalte::Name, r);
     if (immer || ag != m_agNamen)
-        m_teilG->passendeBreite(5, ag);
+        m_teilG->passendeBreite(Teilspalte::Altersgruppe, ag);
     if (immer || cv != m_cvNamen)
-        m_teilG->passendeBreite(7, cv);
+        m_teilG->passendeBreite(Teilspalte::Cupvariation, cv);
     m_agNamen = ag;
     m_cvNamen = cv;
 }
@@ -794,8 +794,8 @@ void MainUnit::sortieren(int richtung)
     const int c = m_teilG->aktSpalte();
     try {
         // Sorting by surname first keeps equal values of column c in surname order (the sort is stable).
-        teilsort(m_cup, richtung, 0);
-        if (c != 0)
+        teilsort(m_cup, richtung, Teilspalte::Name);
+        if (c != Teilspalte::Name)
             teilsort(m_cup, richtung, c);
     } catch (const Konvertierungsfehler &f) {
         fehler(this, f.meldung());
@@ -832,14 +832,14 @@ void MainUnit::cv_pop_lClick()
     const int r = m_cvG->aktZeile();
     if (r < 1 || r >= m_cup.cv.rowCount())
         return;
-    const QString n = m_cup.cv.cell(0, r);
+    const QString n = m_cup.cv.cell(Cvspalte::Name, r);
     if (m_cup.anzahlLaufe() >= 1 && m_cup.cv.rowCount() - 1 < 3) {
         warnung(this, QStringLiteral("Es sind bereits Cup-Läufe eingetragen!\r\nSie müssen wenigstens zwei "
                                      "Cup-Variationen beibehalten oder die Läufe löschen!"));
         return;
     }
     for (int i = 1; i < m_cup.teil.rowCount(); ++i) {
-        if (m_cup.teil.cell(7, i) == n) {
+        if (m_cup.teil.cell(Teilspalte::Cupvariation, i) == n) {
             warnung(this, QStringLiteral("Es sind noch Teilnehmer in der Cup-Variation (") + n
                               + QStringLiteral(")!\r\nSie müssen diese erst löschen bevor Sie Cup-Variationen "
                                                "löschen können!"));
@@ -875,10 +875,10 @@ void MainUnit::ag_pop_lClick()
         warnung(this, QStringLiteral("Sie müssen wenigstens eine Altersgruppe eingetragen lassen!"));
         return;
     }
-    const QString f = m_cup.ag.cell(0, r);
-    const QString m = m_cup.ag.cell(1, r);
+    const QString f = m_cup.ag.cell(Agspalte::Weiblich, r);
+    const QString m = m_cup.ag.cell(Agspalte::Maennlich, r);
     for (int i = 1; i < m_cup.teil.rowCount(); ++i) {
-        const QString &g = m_cup.teil.cell(5, i);
+        const QString &g = m_cup.teil.cell(Teilspalte::Altersgruppe, i);
         if (g == f || g == m) {
             warnung(this, QStringLiteral("Es sind noch Teilnehmer in der Altersgruppe!\r\nSie müssen diese erst "
                                          "löschen bevor Sie Altersgruppen löschen können!"));
@@ -906,7 +906,7 @@ void MainUnit::pv_pop_lClick()
         warnung(this, QStringLiteral("Sind müssen wenigstens eine Punktezahl vergeben?"));
         return;
     }
-    const QString q = m_cup.pv.cell(1, r);
+    const QString q = m_cup.pv.cell(Pvspalte::Punkte, r);
     if (!frage(this, QStringLiteral("Sind Sie sicher, dass Sie diese Punktezahl (") + q
                          + QStringLiteral(") löschen wollen?")))
         return;
