@@ -1,6 +1,7 @@
 #include "austausch/ausfuhr.h"
 
 #include "core/cup.h"
+#include "core/spalten.h"
 #include "core/pruefungen.h"
 #include "core/sortierung.h"
 #include "core/konvertierung.h"
@@ -62,7 +63,7 @@ void inListenfolge(const Cup &cup, const std::vector<int> &zeilen, F &&zeile)
 {
     QHash<QString, std::vector<int>> nachGruppe;
     for (int r : zeilen)
-        nachGruppe[cup.teil.cell(5, r)].push_back(r);
+        nachGruppe[cup.teil.cell(Teilspalte::Altersgruppe, r)].push_back(r);
     for (int i = 1; i < cup.ag.rowCount(); ++i)
         for (int g = 0; g < 2; ++g)
             zeile(nachGruppe.value(cup.ag.cell(g, i)));
@@ -81,9 +82,9 @@ void nachVarianten(const Cup &cup, const std::function<bool(int)> &dabei, F &&gr
     }
     QHash<QString, std::vector<int>> nachVariante;
     for (int r : alle)
-        nachVariante[cup.teil.cell(7, r)].push_back(r);
+        nachVariante[cup.teil.cell(Teilspalte::Cupvariation, r)].push_back(r);
     for (int v = 1; v < cup.cv.rowCount(); ++v)
-        inListenfolge(cup, nachVariante.value(cup.cv.cell(0, v)), gruppe);
+        inListenfolge(cup, nachVariante.value(cup.cv.cell(Cvspalte::Name, v)), gruppe);
 }
 
 Cup kopie(const Cup &cup)
@@ -103,18 +104,18 @@ Ausfuhrtabelle teilnehmerTabelle(const Cup &cup)
                          QStringLiteral("Geburtsdatum"), QStringLiteral("Jahrgang"), QStringLiteral("Geschlecht"),
                          QStringLiteral("Verein"),       QStringLiteral("Altersgruppe"), QStringLiteral("Cupvariante")};
     for (int k = 1; k <= cup.anzahlLaufe(); ++k)
-        t.kopf << QStringLiteral("Lauf %1 (%2)").arg(cup.laufe.cell(k, 0), cup.laufe.cell(k, 2));
+        t.kopf << QStringLiteral("Lauf %1 (%2)").arg(cup.laufe.cell(k, Laufzeile::Nummer), cup.laufe.cell(k, Laufzeile::Datum));
     const Tabelle &teil = cup.teil;
     t.zeilen.reserve(teil.rowCount());
     for (int r = 1; r < teil.rowCount(); ++r) {
         QList<Ausfuhrzelle> z;
         z.reserve(t.kopf.size());
-        z << snZelle(teil.cell(6, r)) << Ausfuhrzelle::ausText(teil.cell(0, r))
-          << Ausfuhrzelle::ausText(teil.cell(1, r))
-          << Ausfuhrzelle::ausText(teil.cell(2, r) == kKeinDatum ? QString() : teil.cell(2, r))
-          << jahrgangszelle(teil.cell(2, r)) << Ausfuhrzelle::ausText(teil.cell(3, r))
-          << Ausfuhrzelle::ausText(teil.cell(4, r)) << Ausfuhrzelle::ausText(teil.cell(5, r))
-          << Ausfuhrzelle::ausText(teil.cell(7, r));
+        z << snZelle(teil.cell(Teilspalte::Startnummer, r)) << Ausfuhrzelle::ausText(teil.cell(Teilspalte::Name, r))
+          << Ausfuhrzelle::ausText(teil.cell(Teilspalte::Vorname, r))
+          << Ausfuhrzelle::ausText(teil.cell(Teilspalte::Geburtsdatum, r) == kKeinDatum ? QString() : teil.cell(Teilspalte::Geburtsdatum, r))
+          << jahrgangszelle(teil.cell(Teilspalte::Geburtsdatum, r)) << Ausfuhrzelle::ausText(teil.cell(Teilspalte::Geschlecht, r))
+          << Ausfuhrzelle::ausText(teil.cell(Teilspalte::Verein, r)) << Ausfuhrzelle::ausText(teil.cell(Teilspalte::Altersgruppe, r))
+          << Ausfuhrzelle::ausText(teil.cell(Teilspalte::Cupvariation, r));
         for (int k = 1; k <= cup.anzahlLaufe(); ++k)
             z << ergebniszelle(teil.cell(Cup::ergebnisspalte(k), r));
         t.zeilen << z;
@@ -157,13 +158,13 @@ Ausfuhrtabelle laufergebnisTabelle(const Cup &original, int k)
                 vorige = eintrag;
                 const int punkte = istCode(eintrag) ? 0 : wertung.punkte(r);
                 t.zeilen << QList<Ausfuhrzelle>{platzzelle,
-                                                Ausfuhrzelle::ausText(teil.cell(0, r)),
-                                                Ausfuhrzelle::ausText(teil.cell(1, r)),
-                                                jahrgangszelle(teil.cell(2, r)),
-                                                Ausfuhrzelle::ausText(teil.cell(4, r)),
-                                                Ausfuhrzelle::ausText(teil.cell(5, r)),
-                                                Ausfuhrzelle::ausText(teil.cell(7, r)),
-                                                snZelle(teil.cell(6, r)),
+                                                Ausfuhrzelle::ausText(teil.cell(Teilspalte::Name, r)),
+                                                Ausfuhrzelle::ausText(teil.cell(Teilspalte::Vorname, r)),
+                                                jahrgangszelle(teil.cell(Teilspalte::Geburtsdatum, r)),
+                                                Ausfuhrzelle::ausText(teil.cell(Teilspalte::Verein, r)),
+                                                Ausfuhrzelle::ausText(teil.cell(Teilspalte::Altersgruppe, r)),
+                                                Ausfuhrzelle::ausText(teil.cell(Teilspalte::Cupvariation, r)),
+                                                snZelle(teil.cell(Teilspalte::Startnummer, r)),
                                                 ergebniszelle(eintrag),
                                                 istCode(eintrag) ? Ausfuhrzelle::leer() : Ausfuhrzelle::zahl(punkte)};
             }
@@ -206,12 +207,12 @@ Ausfuhrtabelle gesamtTabelle(const Cup &original, int n)
                 ++laufnummer;
                 vorige = punkte;
                 QList<Ausfuhrzelle> z{platz,
-                                      Ausfuhrzelle::ausText(teil.cell(0, r)),
-                                      Ausfuhrzelle::ausText(teil.cell(1, r)),
-                                      jahrgangszelle(teil.cell(2, r)),
-                                      Ausfuhrzelle::ausText(teil.cell(4, r)),
-                                      Ausfuhrzelle::ausText(teil.cell(5, r)),
-                                      Ausfuhrzelle::ausText(teil.cell(7, r)),
+                                      Ausfuhrzelle::ausText(teil.cell(Teilspalte::Name, r)),
+                                      Ausfuhrzelle::ausText(teil.cell(Teilspalte::Vorname, r)),
+                                      jahrgangszelle(teil.cell(Teilspalte::Geburtsdatum, r)),
+                                      Ausfuhrzelle::ausText(teil.cell(Teilspalte::Verein, r)),
+                                      Ausfuhrzelle::ausText(teil.cell(Teilspalte::Altersgruppe, r)),
+                                      Ausfuhrzelle::ausText(teil.cell(Teilspalte::Cupvariation, r)),
                                       Ausfuhrzelle::zahl(toInt(teilnahmen)),
                                       ohneWertung ? Ausfuhrzelle::leer() : Ausfuhrzelle::zahl(toInt(punkte))};
                 for (int k = 1; k <= n; ++k) {

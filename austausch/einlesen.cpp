@@ -3,6 +3,7 @@
 #include "austausch/tabellendatei.h"
 #include "austausch/werte.h"
 #include "core/cup.h"
+#include "core/spalten.h"
 #include "core/konvertierung.h"
 #include "core/laufbefehle.h"
 #include "core/pruefungen.h"
@@ -55,8 +56,8 @@ QString varianteSuchen(const Cup &cup, const QString &text)
 {
     const QString f = faltung(text);
     for (int r = 1; r < cup.cv.rowCount(); ++r)
-        if (faltung(cup.cv.cell(0, r)) == f)
-            return cup.cv.cell(0, r);
+        if (faltung(cup.cv.cell(Cvspalte::Name, r)) == f)
+            return cup.cv.cell(Cvspalte::Name, r);
     return {};
 }
 
@@ -98,12 +99,12 @@ Teilnehmerimport teilnehmerImportPlanen(const Cup &cup, const Rohtabelle &t, con
     QHash<QString, QList<int>> nachPerson;
     int hoechste = 0;
     for (int s = 1; s < teil.rowCount(); ++s) {
-        const int n = snWert(teil.cell(6, s));
+        const int n = snWert(teil.cell(Teilspalte::Startnummer, s));
         if (n > 0) {
             nachNummer.insert(n, s);
             hoechste = std::max(hoechste, n);
         }
-        nachPerson[personenschluessel(teil.cell(0, s), teil.cell(1, s), teil.cell(2, s), nurJahr)].append(s);
+        nachPerson[personenschluessel(teil.cell(Teilspalte::Name, s), teil.cell(Teilspalte::Vorname, s), teil.cell(Teilspalte::Geburtsdatum, s), nurJahr)].append(s);
     }
 
     // Every start number the file names, also in rows that are left out: a number proposed for a
@@ -200,9 +201,9 @@ Teilnehmerimport teilnehmerImportPlanen(const Cup &cup, const Rohtabelle &t, con
         }
         // A start number that belongs to someone of another surname and first name is rather a typing
         // error in the file than a renaming.
-        if (nummer > 0 && zeile > 0 && faltung(teil.cell(0, zeile)) != faltung(d.name) &&
-            faltung(teil.cell(1, zeile)) != faltung(d.vorname)) {
-            problem(QStringLiteral("Startnummer %1 gehört %2, %3").arg(d.sn, teil.cell(0, zeile), teil.cell(1, zeile)));
+        if (nummer > 0 && zeile > 0 && faltung(teil.cell(Teilspalte::Name, zeile)) != faltung(d.name) &&
+            faltung(teil.cell(Teilspalte::Vorname, zeile)) != faltung(d.vorname)) {
+            problem(QStringLiteral("Startnummer %1 gehört %2, %3").arg(d.sn, teil.cell(Teilspalte::Name, zeile), teil.cell(Teilspalte::Vorname, zeile)));
             continue;
         }
         if (zeile > 0 && zeileVergeben.contains(zeile)) {
@@ -312,8 +313,8 @@ bool teilnehmerImportAnwenden(Cup &cup, const Teilnehmerimport &plan, QString *f
         return true;
     Tabelle &t = cup.teil;
     auto schreiben = [&t](int s, const Teilnehmerdaten &d) {
-        const QString felder[8] = {d.name, d.vorname, d.geb, d.ges, d.verein, d.alt, d.sn, d.cup};
-        for (int c = 0; c < 8; ++c)
+        const QString felder[Teilspalte::Anzahl] = {d.name, d.vorname, d.geb, d.ges, d.verein, d.alt, d.sn, d.cup};
+        for (int c = 0; c < Teilspalte::Anzahl; ++c)
             t.setCell(c, s, felder[c]);
     };
     for (const auto &e : plan.geaendert)
@@ -382,10 +383,10 @@ Ergebnisimport ergebnisImportPlanen(const Cup &cup, int lauf, const Rohtabelle &
     QHash<int, int> nachNummer;
     QHash<QString, QList<int>> nachPerson;
     for (int s = 1; s < teil.rowCount(); ++s) {
-        const int n = snWert(teil.cell(6, s));
+        const int n = snWert(teil.cell(Teilspalte::Startnummer, s));
         if (n > 0)
             nachNummer.insert(n, s);
-        nachPerson[personenschluessel(teil.cell(0, s), teil.cell(1, s), mitDatum ? teil.cell(2, s) : QString(), false)]
+        nachPerson[personenschluessel(teil.cell(Teilspalte::Name, s), teil.cell(Teilspalte::Vorname, s), mitDatum ? teil.cell(Teilspalte::Geburtsdatum, s) : QString(), false)]
             .append(s);
     }
     QHash<int, int> vergeben; // participant row -> file line

@@ -8,6 +8,7 @@
 #include "austausch/tabellendatei.h"
 #include "austausch/zuordnung.h"
 #include "core/cup.h"
+#include "core/spalten.h"
 #include "core/cupdatei.h"
 #include "core/konvertierung.h"
 
@@ -193,7 +194,7 @@ int importErgebnisse(QStringList args, Umgebung &u)
     for (const auto &k : plan.konflikte)
         u.out << QStringLiteral("  Zeile %1: %2, %3 (Startnummer %4): gespeichert %5, in der Datei %6%7")
                      .arg(k.dateizeile)
-                     .arg(cup.teil.cell(0, k.zeile), cup.teil.cell(1, k.zeile), cup.teil.cell(6, k.zeile), k.bisher,
+                     .arg(cup.teil.cell(Teilspalte::Name, k.zeile), cup.teil.cell(Teilspalte::Vorname, k.zeile), cup.teil.cell(Teilspalte::Startnummer, k.zeile), k.bisher,
                           k.ergebnis, o.ueberschreiben ? QStringLiteral(" (überschrieben)") : QString())
               << '\n';
     problemeAusgeben(plan.probleme, args.at(2), u);

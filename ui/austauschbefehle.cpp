@@ -2,6 +2,7 @@
 
 #include "austausch/ausfuhr.h"
 #include "core/cup.h"
+#include "core/spalten.h"
 #include "core/konvertierung.h"
 #include "ui/import_unit.h"
 #include "ui/main_unit.h"
@@ -23,7 +24,7 @@ QString cupOrdner(const Cup &cup)
 
 QString laufText(const Cup &cup, int k)
 {
-    return QStringLiteral("Lauf %1 (%2)").arg(cup.laufe.cell(k, 0), cup.laufe.cell(k, 2));
+    return QStringLiteral("Lauf %1 (%2)").arg(cup.laufe.cell(k, Laufzeile::Nummer), cup.laufe.cell(k, Laufzeile::Datum));
 }
 
 // Fills a submenu with one item per race each time it opens.

@@ -1,6 +1,7 @@
 #include "ui/import_unit.h"
 
 #include "core/cup.h"
+#include "core/spalten.h"
 #include "core/teilnehmerbefehle.h"
 #include "ui/meldung.h"
 
@@ -279,8 +280,8 @@ void ImportUnit::vorschauAnzeigen()
             zelle(m_vorschau, i, 0, QString::number(r.zeile));
             const Info info = nachZeile.value(r.zeile, {-1, {}, m_ergebnisplan.fehler.isEmpty() ? QStringLiteral("unverändert") : QString()});
             if (info.zeile > 0) {
-                zelle(m_vorschau, i, 1, m_cup.teil.cell(6, info.zeile));
-                zelle(m_vorschau, i, 2, m_cup.teil.cell(0, info.zeile) + QStringLiteral(", ") + m_cup.teil.cell(1, info.zeile));
+                zelle(m_vorschau, i, 1, m_cup.teil.cell(Teilspalte::Startnummer, info.zeile));
+                zelle(m_vorschau, i, 2, m_cup.teil.cell(Teilspalte::Name, info.zeile) + QStringLiteral(", ") + m_cup.teil.cell(Teilspalte::Vorname, info.zeile));
             } else {
                 zelle(m_vorschau, i, 1, r.zelle(m_zuordnung.spalte(Feld::Startnummer)).text);
             }
@@ -310,7 +311,7 @@ void ImportUnit::importierenClick()
         bool ja = m_alle->isChecked();
         if (m_einzeln->isChecked())
             ja = frage(this, QStringLiteral("%1, %2 (Startnummer %3): ")
-                                     .arg(m_cup.teil.cell(0, k.zeile), m_cup.teil.cell(1, k.zeile), m_cup.teil.cell(6, k.zeile)) +
+                                     .arg(m_cup.teil.cell(Teilspalte::Name, k.zeile), m_cup.teil.cell(Teilspalte::Vorname, k.zeile), m_cup.teil.cell(Teilspalte::Startnummer, k.zeile)) +
                                  ueberschreibenFrage(k.bisher, k.ergebnis));
         ueberschreiben.insert(k.dateizeile, ja);
     }
