@@ -1,6 +1,9 @@
 // The report commands of tlt: race result list, overall standings, participant statistics and
 // the DLV event report, written as text to stdout, as an HTML page or as a PDF.
 #include "cli/befehl.h"
+#include "cli/listenausfuhr.h"
+
+#include "austausch/ausfuhr.h"
 
 #include "core/cup.h"
 #include "core/cupdatei.h"
@@ -20,6 +23,8 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <utility>
+
 namespace tlt::cli {
 
 namespace {
@@ -32,6 +37,7 @@ constexpr double kRandUnten = 0.75;
 
 const QString kZiele = QStringLiteral("[--html DATEI [--html-stil 0|1] | --pdf DATEI]");
 const QString kZieleMitCsv = QStringLiteral("[--html DATEI [--html-stil 0|1] | --pdf DATEI | --csv DATEI]");
+const QString kListenziele = QStringLiteral("[--html DATEI [--html-stil 0|1] | --pdf DATEI | --csv DATEI | --xlsx DATEI]");
 
 struct Ziel {
     QString html;
@@ -47,9 +53,11 @@ struct Bericht {
     // Returns an empty text when the arguments fit the cup, otherwise the reason they do not.
     std::function<QString(const Cup &, const QStringList &)> pruefen;
     std::function<void(Cup &, Ausgabe &, const QStringList &)> schreiben;
-    // The report as CSV text; reports without it refuse --csv.
+    // The report as CSV text; reports without it refuse --csv, unless they have a table.
     std::function<QString(const Cup &, const QStringList &)> csv = {};
     int optionale = 0; // positional arguments that may follow the required ones
+    // The list as a table for --csv/--xlsx (numbers and times a spreadsheet sorts; XLSX too).
+    std::function<Ausfuhrtabelle(const Cup &, const QStringList &)> tabelle = {};
 };
 
 bool nimmZiel(QStringList &args, Ziel &ziel, QString *grund)
@@ -148,6 +156,16 @@ int ausfuehren(const QString &name, const Bericht &bericht, QStringList args, Um
     QString grund;
     if (!nimmZiel(args, ziel, &grund))
         return falsch(grund);
+    Listenziel liste;
+    if (bericht.tabelle) {
+        if (!nimmListenziel(args, liste, &grund))
+            return falsch(grund);
+        // --csv was taken with the other targets; without a CSV text of its own the report writes its table.
+        if (!bericht.csv && !ziel.csv.isEmpty())
+            liste.csv = std::exchange(ziel.csv, QString());
+        if (liste.gesetzt() && (!ziel.html.isEmpty() || !ziel.pdf.isEmpty() || !ziel.csv.isEmpty()))
+            return falsch(QStringLiteral("--csv/--xlsx und --html/--pdf schließen einander aus."));
+    }
     for (const QString &a : args)
         if (a.startsWith(QLatin1String("--")))
             return falsch(QStringLiteral("Unbekannte Option: %1").arg(a));
@@ -168,6 +186,10 @@ int ausfuehren(const QString &name, const Bericht &bericht, QStringList args, Um
         if (!grund.isEmpty())
             return falsch(grund);
     }
+
+    int rc = Ok;
+    if (listeSchreiben(liste, [&] { return bericht.tabelle(cup, rest); }, u, &rc))
+        return rc;
 
     if (!ziel.csv.isEmpty()) {
         QString text;
@@ -239,26 +261,30 @@ int zeileZurStartnummer(const Cup &cup, const QString &text)
     return 0;
 }
 
-Bericht laufbericht(std::function<void(Cup &, Ausgabe &, int)> f)
+Bericht laufbericht(std::function<void(Cup &, Ausgabe &, int)> f,
+                    std::function<Ausfuhrtabelle(const Cup &, int)> tabelle = {})
 {
-    return Bericht{1, [](const Cup &cup, const QStringList &a) { return laufPruefen(cup, a.at(0)); },
-                   [f](Cup &cup, Ausgabe &aus, const QStringList &a) { f(cup, aus, a.at(0).trimmed().toInt()); }};
+    Bericht b{1, [](const Cup &cup, const QStringList &a) { return laufPruefen(cup, a.at(0)); },
+              [f](Cup &cup, Ausgabe &aus, const QStringList &a) { f(cup, aus, a.at(0).trimmed().toInt()); }};
+    if (tabelle)
+        b.tabelle = [tabelle](const Cup &cup, const QStringList &a) { return tabelle(cup, a.at(0).trimmed().toInt()); };
+    return b;
 }
 
 const Registrierung laufergebnis{
-    Befehl{QStringLiteral("laufergebnis"), QStringLiteral("tlt laufergebnis CUP.tl3 LAUF ") + kZiele,
+    Befehl{QStringLiteral("laufergebnis"), QStringLiteral("tlt laufergebnis CUP.tl3 LAUF ") + kListenziele,
            QStringLiteral("Ergebnisliste eines Laufes nach Cupvariante und Altersgruppe"),
            [](const QStringList &args, Umgebung &u) {
-               return ausfuehren(QStringLiteral("laufergebnis"), laufbericht(ausgabe_laufergebnis), args, u);
+               return ausfuehren(QStringLiteral("laufergebnis"), laufbericht(ausgabe_laufergebnis, laufergebnisTabelle), args, u);
            }}};
 
 const Registrierung gesamt{
-    Befehl{QStringLiteral("gesamt"), QStringLiteral("tlt gesamt CUP.tl3 LAUF [--ausfuehrlich] ") + kZieleMitCsv,
+    Befehl{QStringLiteral("gesamt"), QStringLiteral("tlt gesamt CUP.tl3 LAUF [--ausfuehrlich] ") + kListenziele,
            QStringLiteral("Gesamtwertung nach diesem Lauf (--ausfuehrlich: mit den Punkten jedes Laufes)"),
            [](QStringList args, Umgebung &u) {
                const int schalter = static_cast<int>(args.removeAll(QStringLiteral("--ausfuehrlich")));
                if (schalter == 0)
-                   return ausfuehren(QStringLiteral("gesamt"), laufbericht(ausgabe_gesamt), args, u);
+                   return ausfuehren(QStringLiteral("gesamt"), laufbericht(ausgabe_gesamt, gesamtTabelle), args, u);
                Bericht b = laufbericht([](Cup &cup, Ausgabe &aus, int n) { ausgabe_gesamt_ausfuehrlich(cup, aus, n); });
                b.csv = [](const Cup &cup, const QStringList &a) {
                    return gesamtAusfuehrlichCsv(cup, a.at(0).trimmed().toInt());

@@ -5,6 +5,7 @@ PAKETE=(
   cmake ninja-build g++ ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n
   libbenchmark-dev
+  libminizip-dev libxlsxwriter-dev
   fonts-liberation fontconfig
   opensp w3c-sgml-lib poppler-utils
   xvfb xauth

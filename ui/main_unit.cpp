@@ -5,6 +5,7 @@
 #include "core/sortierung.h"
 #include "core/version.h"
 #include "ui/ausgabe_ansicht.h"
+#include "ui/austauschbefehle.h"
 #include "ui/bea_ag_unit.h"
 #include "ui/berichtsbefehle.h"
 #include "ui/listenbefehle.h"
@@ -72,6 +73,7 @@ MainUnit::MainUnit(QWidget *parent) : QMainWindow(parent), m_drucker(QPrinter::H
     listenAnschliessen(*this);
     eingabeAnschliessen(*this);
     urkundenAnschliessen(*this);
+    austauschAnschliessen(*this);
 
     auto *status = statusBar();
     status->setObjectName(QStringLiteral("status"));
@@ -345,7 +347,7 @@ void MainUnit::menueBauen()
     neueAktion(datei, QStringLiteral("m_d_l"), QStringLiteral("&Laden"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
     neueAktion(datei, QStringLiteral("m_d_s"), QStringLiteral("&Speichern"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     neueAktion(datei, QStringLiteral("m_d_u"), QStringLiteral("Speichern &unter"));
-    neueAktion(datei, QStringLiteral("m_d_w"), QStringLiteral("&Ergebnisseiten erzeugen …"));
+    neueAktion(datei, QStringLiteral("m_d_w"), QStringLiteral("Ergebnisseiten er&zeugen …"));
     trenner(datei, QStringLiteral("m_d_1"));
     neueAktion(datei, QStringLiteral("m_d_x"), QStringLiteral("E&xit"));
 

@@ -104,13 +104,19 @@ head -1 "$TMP/e.csv" | grep -qF "Cup-Variation;Platz;Geschlecht;Platz W/M;Name;V
 # --- Errors --------------------------------------------------------------------------------
 for args in "einlauf $CUP" "einlauf $CUP 0" "einlauf $CUP 9" "auskunft $CUP 999" "auskunft $CUP 7 9" \
             "auskunft $CUP 7 2 3" "noch-offen $CUP 5 --verbleibend x" "noch-offen $CUP 5 --verbleibend -1" \
-            "noch-offen $CUP 5 --verbleibend" "laufergebnis $CUP 1 --csv x.csv" "gesamt $CUP 2 --csv x.csv" \
-            "einlauf $CUP 1 --csv x.csv --pdf x.pdf" "einlauf $CUP 1 --csv"; do
+            "noch-offen $CUP 5 --verbleibend" "einlauf $CUP 1 --csv x.csv --pdf x.pdf" "einlauf $CUP 1 --csv"; do
     # shellcheck disable=SC2086
     tlt_de $args
     erwarte_rc 2 "$args"
     enthaelt "$TMP/err" "Aufruf:" "$args"
     [ -s "$TMP/out" ] && nicht "$args: Ausgabe auf stdout"
+done
+# The race list and the plain standings write their tables as CSV.
+for args in "laufergebnis $CUP 1" "gesamt $CUP 2"; do
+    # shellcheck disable=SC2086
+    tlt_de $args --csv "$TMP/tabelle.csv"
+    erwarte_rc 0 "$args --csv"
+    enthaelt "$TMP/tabelle.csv" "Platz;Name;Vorname;Jahrgang;Verein;Altersgruppe;Cupvariante;" "$args --csv"
 done
 tlt_de einlauf "$CUP" 1 --csv "$TMP/fehlt/e.csv"
 erwarte_rc 1 "CSV in fehlenden Ordner"

@@ -344,7 +344,8 @@ private slots:
             return l;
         };
         QCOMPARE(texte(w->menue("m_d")),
-                 QStringList({"&Neu", "&Laden", "&Speichern", "Speichern &unter", "&Ergebnisseiten erzeugen …", "-", "E&xit"}));
+                 QStringList({"&Neu", "&Laden", "&Speichern", "Speichern &unter", "Ergebnisseiten er&zeugen …", "-",
+                              "Teilnehmer &importieren …", "&Ergebnisse importieren", "Ex&portieren", "-", "E&xit"}));
         QCOMPARE(texte(w->menue("m_e")),
                  QStringList({"&Druckereinstellungen", "&HTML Einstellungen", "&Urkunden Einstellungen"}));
         QCOMPARE(texte(w->menue("m_h")), QStringList({"Ü&ber TLT"}));
