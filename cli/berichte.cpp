@@ -11,23 +11,13 @@
 #include "reports/gesamt.h"
 #include "reports/html.h"
 #include "reports/laufergebnis.h"
+#include "reports/pdf.h"
 #include "reports/teilnehmer.h"
 
-#include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QSaveFile>
 
 namespace tlt::cli {
 
 namespace {
-
-// The margins of the print command, in inches: left, top, right, bottom.
-constexpr double kRandLinks = 1.0;
-constexpr double kRandOben = 0.75;
-constexpr double kRandRechts = 0.5;
-constexpr double kRandUnten = 0.75;
 
 const QString kZiele = QStringLiteral("[--html DATEI [--html-stil 0|1] | --pdf DATEI]");
 
@@ -85,47 +75,6 @@ void zeilenAusgeben(const Ausgabe &aus, QTextStream &out)
     out.flush();
 }
 
-// The PDF is made in memory and then written in one go: the PDF engine does not notice when the
-// disk takes only part of its output, so the file would be cut off without a word.
-bool pdfSchreiben(Ausgabe &aus, const QString &pfad, QString *fehler)
-{
-    QBuffer puffer;
-    puffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&puffer);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        pdf.setResolution(600);
-        if (!printausgabe(aus, pdf, kRandLinks, kRandOben, kRandRechts, kRandUnten, fehler))
-            return false;
-    }
-    const QByteArray &daten = puffer.data();
-
-    QSaveFile datei(pfad);
-    // Unbuffered, so that a short write shows at the write and not silently at commit().
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *fehler =
-            QStringLiteral("Die PDF-Datei \"%1\" konnte nicht angelegt werden: %2").arg(pfad, datei.errorString());
-        return false;
-    }
-    qint64 geschrieben = 0;
-    while (geschrieben < daten.size()) {
-        const qint64 n = datei.write(daten.constData() + geschrieben, daten.size() - geschrieben);
-        if (n <= 0) {
-            *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht geschrieben werden: %2")
-                          .arg(pfad, datei.errorString());
-            datei.cancelWriting();
-            return false;
-        }
-        geschrieben += n;
-    }
-    if (!datei.commit()) {
-        *fehler =
-            QStringLiteral("Die PDF-Datei \"%1\" konnte nicht gespeichert werden: %2").arg(pfad, datei.errorString());
-        return false;
-    }
-    return true;
-}
-
 int ausfuehren(const QString &name, const Bericht &bericht, QStringList args, Umgebung &u)
 {
     auto falsch = [&](const QString &grund) {
@@ -173,7 +122,7 @@ int ausfuehren(const QString &name, const Bericht &bericht, QStringList args, Um
             return Fehler;
         }
     } else if (!ziel.pdf.isEmpty()) {
-        if (!pdfSchreiben(aus, ziel.pdf, &fehler)) {
+        if (!ausgabeAlsPdf(aus, ziel.pdf, &fehler, cup.dateiname)) {
             u.err << fehler << '\n';
             return Fehler;
         }
