@@ -2,6 +2,7 @@
 
 #include "core/konvertierung.h"
 #include "core/sortierung.h"
+#include "core/spalten.h"
 #include "ui/fensterhilfe.h"
 #include "ui/main_unit.h"
 #include "ui/meldung.h"
@@ -77,13 +78,13 @@ void BeaAg::bearbeitenOeffnen(int r)
     const Tabelle &ag = m_w.cup().ag;
     m_bearbeiten = true;
     m_zeile = r;
-    m_altWeib = ag.cell(0, r);
-    m_altMann = ag.cell(1, r);
+    m_altWeib = ag.cell(Agspalte::Weiblich, r);
+    m_altMann = ag.cell(Agspalte::Maennlich, r);
     setWindowTitle(QStringLiteral("Altersgruppe bearbeiten"));
     feldFuellen(weib, m_altWeib);
     feldFuellen(mann, m_altMann);
     int alter = 20;
-    if (istInt(ag.cell(2, r), &alter))
+    if (istInt(ag.cell(Agspalte::Maximalalter, r), &alter))
         alterW->setValue(alter);
     nichtModalZeigen(this);
     weib->setFocus();
@@ -101,7 +102,9 @@ int BeaAg::zielzeile() const
 {
     // The age group the dialog was opened for, found again by its labels if the table changed meanwhile.
     const Tabelle &ag = m_w.cup().ag;
-    auto passt = [&](int r) { return ag.cell(0, r) == m_altWeib && ag.cell(1, r) == m_altMann; };
+    auto passt = [&](int r) {
+        return ag.cell(Agspalte::Weiblich, r) == m_altWeib && ag.cell(Agspalte::Maennlich, r) == m_altMann;
+    };
     if (m_zeile >= 1 && m_zeile < ag.rowCount() && passt(m_zeile))
         return m_zeile;
     for (int r = 1; r < ag.rowCount(); ++r)
@@ -119,16 +122,17 @@ void BeaAg::speichernClick()
     const QString alter = QString::number(alterW->value());
     if (!m_bearbeiten) {
         for (int r = 1; r < ag.rowCount(); ++r) {
-            if (ag.cell(0, r) == weib->text() || ag.cell(1, r) == mann->text() || ag.cell(2, r) == alter) {
+            if (ag.cell(Agspalte::Weiblich, r) == weib->text() || ag.cell(Agspalte::Maennlich, r) == mann->text() ||
+                ag.cell(Agspalte::Maximalalter, r) == alter) {
                 warnung(this, QStringLiteral("Es besteht eine Dopplung mit einer anderen Altersgruppe!"));
                 return;
             }
         }
         const int r = ag.rowCount();
         ag.setRowCount(r + 1);
-        ag.setCell(0, r, weib->text());
-        ag.setCell(1, r, mann->text());
-        ag.setCell(2, r, alter);
+        ag.setCell(Agspalte::Weiblich, r, weib->text());
+        ag.setCell(Agspalte::Maennlich, r, mann->text());
+        ag.setCell(Agspalte::Maximalalter, r, alter);
         hide();
         try {
             agsort(ag);
@@ -143,11 +147,11 @@ void BeaAg::speichernClick()
             hide();
             return;
         }
-        const QString altW = ag.cell(0, r);
-        const QString altM = ag.cell(1, r);
-        ag.setCell(0, r, weib->text());
-        ag.setCell(1, r, mann->text());
-        ag.setCell(2, r, alter);
+        const QString altW = ag.cell(Agspalte::Weiblich, r);
+        const QString altM = ag.cell(Agspalte::Maennlich, r);
+        ag.setCell(Agspalte::Weiblich, r, weib->text());
+        ag.setCell(Agspalte::Maennlich, r, mann->text());
+        ag.setCell(Agspalte::Maximalalter, r, alter);
         hide();
         try {
             agsort(ag);
@@ -155,11 +159,11 @@ void BeaAg::speichernClick()
             fehler(&m_w, f.meldung());
         }
         for (int i = 1; i < cup.teil.rowCount(); ++i) {
-            const QString &g = cup.teil.cell(5, i);
+            const QString &g = cup.teil.cell(Teilspalte::Altersgruppe, i);
             if (g == altW)
-                cup.teil.setCell(5, i, weib->text());
+                cup.teil.setCell(Teilspalte::Altersgruppe, i, weib->text());
             else if (g == altM)
-                cup.teil.setCell(5, i, mann->text());
+                cup.teil.setCell(Teilspalte::Altersgruppe, i, mann->text());
         }
         m_altWeib = weib->text();
         m_altMann = mann->text();

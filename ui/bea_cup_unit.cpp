@@ -3,6 +3,7 @@
 #include "core/konvertierung.h"
 #include "core/pruefungen.h"
 #include "core/sortierung.h"
+#include "core/spalten.h"
 #include "ui/fensterhilfe.h"
 #include "ui/main_unit.h"
 #include "ui/meldung.h"
@@ -69,11 +70,11 @@ void BeaCup::bearbeitenOeffnen(int r)
     const Tabelle &cv = m_w.cup().cv;
     m_bearbeiten = true;
     m_zeile = r;
-    m_altName = cv.cell(0, r);
+    m_altName = cv.cell(Cvspalte::Name, r);
     setWindowTitle(QStringLiteral("Cup-Variation bearbeiten"));
-    feldFuellen(name, cv.cell(0, r));
-    feldFuellen(strecke, cv.cell(1, r));
-    feldFuellen(zeit, cv.cell(2, r));
+    feldFuellen(name, cv.cell(Cvspalte::Name, r));
+    feldFuellen(strecke, cv.cell(Cvspalte::Strecke, r));
+    feldFuellen(zeit, cv.cell(Cvspalte::Zeit, r));
     for (QLineEdit *e : {name, strecke, zeit})
         e->setModified(false);
     nichtModalZeigen(this);
@@ -112,10 +113,10 @@ int BeaCup::zielzeile() const
 {
     // The row the dialog was opened for, found again by its name if the table changed meanwhile.
     const Tabelle &cv = m_w.cup().cv;
-    if (m_zeile >= 1 && m_zeile < cv.rowCount() && cv.cell(0, m_zeile) == m_altName)
+    if (m_zeile >= 1 && m_zeile < cv.rowCount() && cv.cell(Cvspalte::Name, m_zeile) == m_altName)
         return m_zeile;
     for (int r = 1; r < cv.rowCount(); ++r)
-        if (cv.cell(0, r) == m_altName)
+        if (cv.cell(Cvspalte::Name, r) == m_altName)
             return r;
     return -1;
 }
@@ -134,13 +135,13 @@ void BeaCup::speichernClick()
                                             "Zeit/Distanz-Eintragungen gelöscht werden!")))
                 return;
             for (int c = 1; c <= cup.anzahlLaufe(); ++c)
-                cup.laufe.setCell(c, 3, QString());
+                cup.laufe.setCell(c, Laufzeile::Zeitdistanz, QString());
         }
         const int r = cv.rowCount();
         cv.setRowCount(r + 1);
-        cv.setCell(0, r, name->text());
-        cv.setCell(1, r, strecke->text());
-        cv.setCell(2, r, zeit->text());
+        cv.setCell(Cvspalte::Name, r, name->text());
+        cv.setCell(Cvspalte::Strecke, r, strecke->text());
+        cv.setCell(Cvspalte::Zeit, r, zeit->text());
         hide();
         cvsort(cv);
         cup.edit(1);
@@ -153,14 +154,14 @@ void BeaCup::speichernClick()
         }
         const QString alt = m_altName;
         const QString neuerName = name->text();
-        cv.setCell(0, r, neuerName);
-        cv.setCell(1, r, strecke->text());
-        cv.setCell(2, r, zeit->text());
+        cv.setCell(Cvspalte::Name, r, neuerName);
+        cv.setCell(Cvspalte::Strecke, r, strecke->text());
+        cv.setCell(Cvspalte::Zeit, r, zeit->text());
         hide();
         cvsort(cv);
         for (int i = 1; i < cup.teil.rowCount(); ++i)
-            if (cup.teil.cell(7, i) == alt)
-                cup.teil.setCell(7, i, neuerName);
+            if (cup.teil.cell(Teilspalte::Cupvariation, i) == alt)
+                cup.teil.setCell(Teilspalte::Cupvariation, i, neuerName);
         m_altName = neuerName;
         cup.edit(1);
     }

@@ -137,7 +137,7 @@ int BeaErg::gefundeneZeile() const
 {
     if (m_gefunden.isEmpty())
         return -1;
-    if (m_cup.teil.cell(6, m_zeile) == m_gefunden)
+    if (m_cup.teil.cell(Teilspalte::Startnummer, m_zeile) == m_gefunden)
         return m_zeile;
     // The table was re-sorted meanwhile: start numbers are unique, look it up again.
     return startnummerSuchen(m_cup, m_gefunden);
@@ -177,7 +177,8 @@ BeaErg::Weiter BeaErg::snExit()
     m_zeile = s;
     m_gefunden = sn;
     m_sn->setText(sn);
-    const QString name = m_cup.teil.cell(0, s) + QStringLiteral(", ") + m_cup.teil.cell(1, s);
+    const QString name =
+        m_cup.teil.cell(Teilspalte::Name, s) + QStringLiteral(", ") + m_cup.teil.cell(Teilspalte::Vorname, s);
     m_name->setText(name);
     m_name->setToolTip(name);
     m_erg->setText(m_cup.teil.cell(Cup::ergebnisspalte(r), s));

@@ -2,6 +2,7 @@
 
 #include "core/konvertierung.h"
 #include "core/sortierung.h"
+#include "core/spalten.h"
 #include "ui/fensterhilfe.h"
 #include "ui/main_unit.h"
 #include "ui/meldung.h"
@@ -59,13 +60,13 @@ void BeaPv::hinzufugenClick()
     bool vorhanden = false;
     for (int r = 1; r < pv.rowCount() && !vorhanden; ++r) {
         int wert = 0;
-        vorhanden = istInt(pv.cell(1, r), &wert) && wert == p;
+        vorhanden = istInt(pv.cell(Pvspalte::Punkte, r), &wert) && wert == p;
     }
     if (!vorhanden) {
         const int r = pv.rowCount();
         pv.setRowCount(r + 1);
-        pv.setCell(0, r, QString::number(r));
-        pv.setCell(1, r, QString::number(p));
+        pv.setCell(Pvspalte::Platz, r, QString::number(r));
+        pv.setCell(Pvspalte::Punkte, r, QString::number(p));
     }
     try {
         pvsort(pv);

@@ -314,7 +314,7 @@ void BeaTeil::listenFuellen()
     if (m_cup.ag.rowCount() > 1) {
         m_alt->clear();
         for (int r = 1; r < m_cup.ag.rowCount(); ++r)
-            m_alt->addItems({m_cup.ag.cell(0, r), m_cup.ag.cell(1, r)});
+            m_alt->addItems({m_cup.ag.cell(Agspalte::Weiblich, r), m_cup.ag.cell(Agspalte::Maennlich, r)});
     }
     m_cupW->clear();
     if (!hatCupVariationen(m_cup)) {
@@ -322,7 +322,7 @@ void BeaTeil::listenFuellen()
     } else {
         m_cupW->setEnabled(true);
         for (int r = 1; r < m_cup.cv.rowCount(); ++r)
-            m_cupW->addItem(m_cup.cv.cell(0, r));
+            m_cupW->addItem(m_cup.cv.cell(Cvspalte::Name, r));
     }
 }
 

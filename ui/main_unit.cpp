@@ -8,6 +8,7 @@
 #include "ui/ausgabe_ansicht.h"
 #include "ui/bea_ag_unit.h"
 #include "ui/berichtsbefehle.h"
+#include "ui/listenbefehle.h"
 #include "ui/bea_cup_unit.h"
 #include "ui/bea_pv_unit.h"
 #include "ui/eingabe_anschluss.h"
@@ -70,6 +71,7 @@ MainUnit::MainUnit(QWidget *parent) : QMainWindow(parent), m_drucker(QPrinter::H
     menueBauen();
     kontextmenuesBauen();
     berichteAnschliessen(*this);
+    listenAnschliessen(*this);
     eingabeAnschliessen(*this);
     urkundenAnschliessen(*this);
 
@@ -389,6 +391,8 @@ void MainUnit::kontextmenuesBauen()
     trenner(laufe, QStringLiteral("laufe_pop_3"));
     vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_s"), QStringLiteral("&Statistik dieses Laufes")),
         QStringLiteral("laufe_pop_s"));
+    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_f"), QStringLiteral("E&inlaufliste dieses Laufes")),
+        QStringLiteral("laufe_pop_f"));
     QMenu *dlv = neuesUntermenue(laufe, QStringLiteral("laufe_pop_d"), QStringLiteral("&DLV-Bericht dieses Laufes"));
     for (const QString &v : {QStringLiteral("1"), QStringLiteral("2")}) {
         const QString n = QStringLiteral("laufe_pop_d_") + v;
@@ -398,6 +402,11 @@ void MainUnit::kontextmenuesBauen()
     }
     vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_g"), QStringLiteral("&Gesamtstatistik nach diesem Lauf")),
         QStringLiteral("laufe_pop_g"));
+    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_x"),
+                        QStringLiteral("Gesamtstatistik &ausführlich nach diesem Lauf")),
+        QStringLiteral("laufe_pop_x"));
+    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_w"), QStringLiteral("&Wer kann noch gewinnen?")),
+        QStringLiteral("laufe_pop_w"));
     trenner(laufe, QStringLiteral("laufe_pop_4"));
     QMenu *urk = neuesUntermenue(laufe, QStringLiteral("laufe_pop_u"), QStringLiteral("&Urkunden drucken"));
     neueAktion(urk, QStringLiteral("laufe_pop_u_sl"), QStringLiteral("&Siegerurkunden für diesen Lauf"));
@@ -417,6 +426,8 @@ void MainUnit::kontextmenuesBauen()
         QStringLiteral("teil_pop_t"));
     vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_a"), QStringLiteral("Teilnehmerstatistik - &Alle")),
         QStringLiteral("teil_pop_a"));
+    vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_c"), QStringLiteral("&Cup-Auskunft")),
+        QStringLiteral("teil_pop_c"));
     vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_s"), QStringLiteral("&Statistik dieses Laufes")),
         QStringLiteral("teil_pop_s"));
     vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_g"), QStringLiteral("&Gesamtstatistik nach diesem Lauf")),
@@ -490,6 +501,8 @@ void MainUnit::laufe_popPopup()
     if (c == 0) {
         for (const char *n : {"laufe_pop_b", "laufe_pop_l", "laufe_pop_e", "laufe_pop_s", "laufe_pop_d", "laufe_pop_g"})
             an(n, false);
+        for (const char *n : {"laufe_pop_f", "laufe_pop_x", "laufe_pop_w"})
+            an(n, false);
         // No race, so no certificate of "this race" either.
         an("laufe_pop_u", false);
         an("laufe_pop_u_g", false);
@@ -500,6 +513,8 @@ void MainUnit::laufe_popPopup()
     an("laufe_pop_l", true);
     const bool teilnehmer = m_cup.teil.rowCount() > 1;
     for (const char *n : {"laufe_pop_e", "laufe_pop_s", "laufe_pop_d", "laufe_pop_g"})
+        an(n, teilnehmer);
+    for (const char *n : {"laufe_pop_f", "laufe_pop_x", "laufe_pop_w"})
         an(n, teilnehmer);
     an("laufe_pop_u", true);
     // The overall certificates need participants and count every race: offered on the last race only.
@@ -513,9 +528,11 @@ void MainUnit::teil_popPopup()
     const bool zeile = m_teilG->aktZeile() != 0;
     for (const char *n : {"teil_pop_b", "teil_pop_l", "teil_pop_t", "teil_pop_a"})
         aktion(QString::fromLatin1(n))->setEnabled(zeile);
-    const bool lauf = m_teilG->aktSpalte() > 7 && m_cup.teil.rowCount() > 1;
+    const bool lauf = Cup::laufDerSpalte(m_teilG->aktSpalte()) >= 1 && m_cup.teil.rowCount() > 1;
     for (const char *n : {"teil_pop_e", "teil_pop_s", "teil_pop_g"})
         aktion(QString::fromLatin1(n))->setEnabled(lauf);
+    // The statement needs a participant and at least one race.
+    aktion(QStringLiteral("teil_pop_c"))->setEnabled(zeile && m_cup.anzahlLaufe() > 0);
 }
 
 void MainUnit::ag_popPopup()
@@ -547,7 +564,7 @@ int MainUnit::gewaehlterLauf() const
 
 int MainUnit::gewaehlterLaufTeil() const
 {
-    return m_teilG->aktSpalte() - 7;
+    return Cup::laufDerSpalte(m_teilG->aktSpalte());
 }
 
 int MainUnit::gewaehlteZeile() const
@@ -626,14 +643,14 @@ void MainUnit::teilBreitenAnpassen(bool immer)
     // user narrowed stays narrow otherwise.
     QStringList ag;
     for (int r = 1; r < m_cup.ag.rowCount(); ++r)
-        ag << m_cup.ag.cell(0, r) << m_cup.ag.cell(1, r);
+        ag << m_cup.ag.cell(Agspalte::Weiblich, r) << m_cup.ag.cell(Agspalte::Maennlich, r);
     QStringList cv;
     for (int r = 1; r < m_cup.cv.rowCount(); ++r)
-        cv << m_cup.cv.cell(0, r);
+        cv << m_cup.cv.cell(Cvspalte::Name, r);
     if (immer || ag != m_agNamen)
-        m_teilG->passendeBreite(5, ag);
+        m_teilG->passendeBreite(Teilspalte::Altersgruppe, ag);
     if (immer || cv != m_cvNamen)
-        m_teilG->passendeBreite(7, cv);
+        m_teilG->passendeBreite(Teilspalte::Cupvariation, cv);
     m_agNamen = ag;
     m_cvNamen = cv;
 }
@@ -802,8 +819,8 @@ void MainUnit::sortieren(int richtung)
     const int c = m_teilG->aktSpalte();
     try {
         // Sorting by surname first keeps equal values of column c in surname order (the sort is stable).
-        teilsort(m_cup, richtung, 0);
-        if (c != 0)
+        teilsort(m_cup, richtung, Teilspalte::Name);
+        if (c != Teilspalte::Name)
             teilsort(m_cup, richtung, c);
     } catch (const Konvertierungsfehler &f) {
         fehler(this, f.meldung());
@@ -840,14 +857,14 @@ void MainUnit::cv_pop_lClick()
     const int r = m_cvG->aktZeile();
     if (r < 1 || r >= m_cup.cv.rowCount())
         return;
-    const QString n = m_cup.cv.cell(0, r);
+    const QString n = m_cup.cv.cell(Cvspalte::Name, r);
     if (m_cup.anzahlLaufe() >= 1 && m_cup.cv.rowCount() - 1 < 3) {
         warnung(this, QStringLiteral("Es sind bereits Cup-Läufe eingetragen!\r\nSie müssen wenigstens zwei "
                                      "Cup-Variationen beibehalten oder die Läufe löschen!"));
         return;
     }
     for (int i = 1; i < m_cup.teil.rowCount(); ++i) {
-        if (m_cup.teil.cell(7, i) == n) {
+        if (m_cup.teil.cell(Teilspalte::Cupvariation, i) == n) {
             warnung(this, QStringLiteral("Es sind noch Teilnehmer in der Cup-Variation (") + n
                               + QStringLiteral(")!\r\nSie müssen diese erst löschen bevor Sie Cup-Variationen "
                                                "löschen können!"));
@@ -883,10 +900,10 @@ void MainUnit::ag_pop_lClick()
         warnung(this, QStringLiteral("Sie müssen wenigstens eine Altersgruppe eingetragen lassen!"));
         return;
     }
-    const QString f = m_cup.ag.cell(0, r);
-    const QString m = m_cup.ag.cell(1, r);
+    const QString f = m_cup.ag.cell(Agspalte::Weiblich, r);
+    const QString m = m_cup.ag.cell(Agspalte::Maennlich, r);
     for (int i = 1; i < m_cup.teil.rowCount(); ++i) {
-        const QString &g = m_cup.teil.cell(5, i);
+        const QString &g = m_cup.teil.cell(Teilspalte::Altersgruppe, i);
         if (g == f || g == m) {
             warnung(this, QStringLiteral("Es sind noch Teilnehmer in der Altersgruppe!\r\nSie müssen diese erst "
                                          "löschen bevor Sie Altersgruppen löschen können!"));
@@ -914,7 +931,7 @@ void MainUnit::pv_pop_lClick()
         warnung(this, QStringLiteral("Sind müssen wenigstens eine Punktezahl vergeben?"));
         return;
     }
-    const QString q = m_cup.pv.cell(1, r);
+    const QString q = m_cup.pv.cell(Pvspalte::Punkte, r);
     if (!frage(this, QStringLiteral("Sind Sie sicher, dass Sie diese Punktezahl (") + q
                          + QStringLiteral(") löschen wollen?")))
         return;
