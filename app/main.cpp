@@ -1,5 +1,6 @@
 #include "core/uebersetzung.h"
 #include "core/version.h"
+#include "ui/autosicherung.h"
 #include "ui/main_unit.h"
 
 #include <QApplication>
@@ -16,9 +17,11 @@ int main(int argc, char **argv)
 
     tlt::ui::MainUnit w;
     w.show();
-    // A cup file given on the command line (e.g. by the file manager) is opened at start.
+    // Unsaved changes of a window that crashed come first; a cup file given on the command line
+    // (e.g. by the file manager) is opened otherwise.
+    const bool wiederhergestellt = w.autosicherung()->anbieten();
     const QStringList argumente = QApplication::arguments();
-    if (argumente.size() > 1)
+    if (argumente.size() > 1 && !wiederhergestellt)
         w.ladeDatei(QFileInfo(argumente.at(1)).absoluteFilePath());
     return QApplication::exec();
 }

@@ -18,15 +18,36 @@ const QStringList &urkundenstile()
     return liste;
 }
 
-void urkundenzeile(Leinwand &l, const QString &text, double x1, double y, double x2)
+namespace {
+// A certificate line of more characters than this cannot be read at any size (a character would
+// be narrower than a dot); measuring and drawing a text of megabytes would only take minutes.
+constexpr qsizetype kMaxZeichenJeZeile = 10000;
+} // namespace
+
+void urkundenzeile(Leinwand &l, const QString &ganzerText, double x1, double y, double x2)
 {
+    const QString text =
+        ganzerText.size() > kMaxZeichenJeZeile ? ganzerText.left(kMaxZeichenJeZeile) : ganzerText;
     const double b = x2 - x1;
     // The line's size follows its box: a fifth of the box width, smaller only when the text needs it.
     int hoehe = std::max(1, rundeGerade(b * 0.2));
     l.setZellhoehe(hoehe);
     int breite = l.textbreite(text);
-    while (breite > b && hoehe > 1) {
-        --hoehe;
+    if (breite > b && hoehe > 1) {
+        // The largest height below whose text fits, else 1. A text's width grows with the height,
+        // so halving the range finds it with a few measurements instead of one per height, which
+        // would take minutes for a text of megabytes.
+        int passt = 1;         // fits, or is the smallest height
+        int zuGross = hoehe;   // does not fit
+        while (zuGross - passt > 1) {
+            const int mitte = passt + (zuGross - passt) / 2;
+            l.setZellhoehe(mitte);
+            if (l.textbreite(text) > b)
+                zuGross = mitte;
+            else
+                passt = mitte;
+        }
+        hoehe = passt;
         l.setZellhoehe(hoehe);
         breite = l.textbreite(text);
     }

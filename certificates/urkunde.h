@@ -45,7 +45,8 @@ struct Gesamturkundendaten {
 };
 
 // Draws text as one line centred in [x1, x2] with its top at y. The cell height starts at a fifth
-// of the box width and shrinks pixel by pixel until the text fits (it stops at 1 pixel).
+// of the box width and shrinks to the largest height at which the text fits (it stops at 1 pixel).
+// A text of more than 10,000 characters, unreadable at any height, is drawn only up to there.
 void urkundenzeile(Leinwand &l, const QString &text, double x1, double y, double x2);
 
 // One print job of certificates: one document "TLT Ausdruck", one certificate per page.

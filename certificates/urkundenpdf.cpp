@@ -1,53 +1,38 @@
 #include "certificates/urkundenpdf.h"
 
 #include "certificates/druckerleinwand.h"
+#include "reports/pdf.h"
 
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace tlt {
 
-int urkundenAlsPdf(const QString &pfad, const std::function<int(Leinwand &)> &befehl, QString *fehler)
+int urkundenAlsPdf(const QString &pfad, const std::function<int(Leinwand &)> &befehl, QString *fehler,
+                   const QString &eingabe)
 {
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) {
-        if (fehler)
-            *fehler =
-                QStringLiteral("Die PDF-Datei \"%1\" konnte nicht angelegt werden: %2").arg(pfad, datei.errorString());
-        return -1;
-    }
     int anzahl = -1;
-    {
-        QPdfWriter pdf(&datei);
-        pdf.setCreator(QStringLiteral("Tempolauftabellator"));
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(4, 4, 4, 4),
-                                      QPageLayout::Millimeter));
-        pdf.setResolution(600);
-        DruckerLeinwand leinwand(&pdf);
-        try {
-            anzahl = befehl(leinwand);
-        } catch (...) {
+    const QPageLayout seite(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(4, 4, 4, 4),
+                            QPageLayout::Millimeter);
+    const bool ok = pdfSchreiben(
+        pfad, seite,
+        [&](QPdfWriter &pdf, QString *grund) {
+            pdf.setCreator(QStringLiteral("Tempolauftabellator"));
+            DruckerLeinwand leinwand(&pdf);
+            try {
+                anzahl = befehl(leinwand);
+            } catch (...) {
+                leinwand.endDokument();
+                throw;
+            }
             leinwand.endDokument();
-            datei.cancelWriting();
-            throw;
-        }
-        leinwand.endDokument();
-    }
-    if (anzahl < 0) {
-        datei.cancelWriting();
-        if (fehler)
-            *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht geschrieben werden.").arg(pfad);
-        return -1;
-    }
-    if (!datei.commit()) {
-        if (fehler)
-            *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht gespeichert werden: %2")
-                          .arg(pfad, datei.errorString());
-        return -1;
-    }
-    return anzahl;
+            if (anzahl < 0 && grund)
+                *grund = QStringLiteral("Die Urkunden konnten nicht gezeichnet werden.");
+            return anzahl >= 0;
+        },
+        fehler, eingabe);
+    return ok ? anzahl : -1;
 }
 
 } // namespace tlt

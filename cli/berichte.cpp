@@ -8,6 +8,7 @@
 #include "core/cup.h"
 #include "core/cupdatei.h"
 #include "core/konvertierung.h"
+#include "core/sicheresschreiben.h"
 #include "reports/ausgabe.h"
 #include "reports/dlv.h"
 #include "reports/drucken.h"
@@ -15,25 +16,15 @@
 #include "reports/html.h"
 #include "reports/laufergebnis.h"
 #include "reports/listen.h"
+#include "reports/pdf.h"
 #include "reports/teilnehmer.h"
 
-#include <QBuffer>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
-#include <QSaveFile>
 
 #include <utility>
 
 namespace tlt::cli {
 
 namespace {
-
-// The margins of the print command, in inches: left, top, right, bottom.
-constexpr double kRandLinks = 1.0;
-constexpr double kRandOben = 0.75;
-constexpr double kRandRechts = 0.5;
-constexpr double kRandUnten = 0.75;
 
 const QString kZiele = QStringLiteral("[--html DATEI [--html-stil 0|1] | --pdf DATEI]");
 const QString kZieleMitCsv = QStringLiteral("[--html DATEI [--html-stil 0|1] | --pdf DATEI | --csv DATEI]");
@@ -101,48 +92,11 @@ void zeilenAusgeben(const Ausgabe &aus, QTextStream &out)
     out.flush();
 }
 
-// Writes the bytes through QSaveFile: the old file stays as it was unless every byte is written.
-bool dateiSchreiben(const QByteArray &daten, const QString &pfad, const QString &art, QString *fehler)
+// Writes the bytes through the safe writer, never over the cup file they were made from.
+bool dateiSchreiben(const QByteArray &daten, const QString &pfad, const QString &art, QString *fehler,
+                    const QString &eingabe)
 {
-    QSaveFile datei(pfad);
-    // Unbuffered, so that a short write shows at the write and not silently at commit().
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *fehler = QStringLiteral("Die %1 \"%2\" konnte nicht angelegt werden: %3").arg(art, pfad, datei.errorString());
-        return false;
-    }
-    qint64 geschrieben = 0;
-    while (geschrieben < daten.size()) {
-        const qint64 n = datei.write(daten.constData() + geschrieben, daten.size() - geschrieben);
-        if (n <= 0) {
-            *fehler =
-                QStringLiteral("Die %1 \"%2\" konnte nicht geschrieben werden: %3").arg(art, pfad, datei.errorString());
-            datei.cancelWriting();
-            return false;
-        }
-        geschrieben += n;
-    }
-    if (!datei.commit()) {
-        *fehler =
-            QStringLiteral("Die %1 \"%2\" konnte nicht gespeichert werden: %3").arg(art, pfad, datei.errorString());
-        return false;
-    }
-    return true;
-}
-
-// The PDF is made in memory and then written in one go: the PDF engine does not notice when the
-// disk takes only part of its output, so the file would be cut off without a word.
-bool pdfSchreiben(Ausgabe &aus, const QString &pfad, QString *fehler)
-{
-    QBuffer puffer;
-    puffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&puffer);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        pdf.setResolution(600);
-        if (!printausgabe(aus, pdf, kRandLinks, kRandOben, kRandRechts, kRandUnten, fehler))
-            return false;
-    }
-    return dateiSchreiben(puffer.data(), pfad, QStringLiteral("PDF-Datei"), fehler);
+    return sicherSchreiben(pfad, daten, fehler, {QStringLiteral("Die ") + art, eingabe});
 }
 
 int ausfuehren(const QString &name, const Bericht &bericht, QStringList args, Umgebung &u)
@@ -199,7 +153,7 @@ int ausfuehren(const QString &name, const Bericht &bericht, QStringList args, Um
             u.err << e.meldung() << '\n';
             return Fehler;
         }
-        if (!dateiSchreiben(csvDatei(text), ziel.csv, QStringLiteral("CSV-Datei"), &fehler)) {
+        if (!dateiSchreiben(csvDatei(text), ziel.csv, QStringLiteral("CSV-Datei"), &fehler, cup.dateiname)) {
             u.err << fehler << '\n';
             return Fehler;
         }
@@ -223,7 +177,7 @@ int ausfuehren(const QString &name, const Bericht &bericht, QStringList args, Um
             return Fehler;
         }
     } else if (!ziel.pdf.isEmpty()) {
-        if (!pdfSchreiben(aus, ziel.pdf, &fehler)) {
+        if (!ausgabeAlsPdf(aus, ziel.pdf, &fehler, cup.dateiname)) {
             u.err << fehler << '\n';
             return Fehler;
         }

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLocale>
+#include <cerrno>
 #include <cstdio>
 #include <unistd.h>
 
@@ -63,6 +64,23 @@ bool nimmOption(QStringList &args, const QString &name, QString *wert, bool *gef
 
 } // namespace tlt::cli
 
+namespace {
+// A report that did not fully reach stdout (a full disk, a file size limit, /dev/full) is a failure:
+// the caller must not take a cut-off list for the whole one.
+int ausgabeAbschliessen(QTextStream &out, QTextStream &err, int rc)
+{
+    out.flush();
+    const bool ok = out.status() == QTextStream::Ok && std::fflush(stdout) == 0 && !std::ferror(stdout);
+    const int grund = errno;
+    if (!ok) {
+        err << "Die Ausgabe konnte nicht vollständig geschrieben werden: " << qt_error_string(grund) << "\n";
+        rc = rc == tlt::cli::Ok ? tlt::cli::Fehler : rc;
+    }
+    err.flush();
+    return rc;
+}
+} // namespace
+
 int main(int argc, char **argv)
 {
     // Drawing text (PDF output, certificates) needs a GUI application, but never a display.
@@ -89,15 +107,13 @@ int main(int argc, char **argv)
     QStringList args = QGuiApplication::arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         tlt::cli::nutzung(args.isEmpty() ? err : out);
-        return args.isEmpty() ? tlt::cli::Aufruffehler : tlt::cli::Ok;
+        return ausgabeAbschliessen(out, err, args.isEmpty() ? tlt::cli::Aufruffehler : tlt::cli::Ok);
     }
     const QString name = args.takeFirst();
     for (const auto &b : tlt::cli::befehle()) {
         if (b.name == name) {
             const int rc = b.ausfuehren(args, u);
-            out.flush();
-            err.flush();
-            return rc;
+            return ausgabeAbschliessen(out, err, rc);
         }
     }
     err << "Unbekannter Befehl: " << name << "\n";

@@ -74,7 +74,8 @@ int pruefen(const QStringList &args, Umgebung &u)
 
     Cup cup;
     QString fehler;
-    if (!ladenDatei(cup, args.first(), &fehler)) {
+    QString zeichensatz;
+    if (!ladenDatei(cup, args.first(), &fehler, &zeichensatz)) {
         u.err << fehler << '\n';
         return Fehler;
     }
@@ -109,7 +110,9 @@ int pruefen(const QStringList &args, Umgebung &u)
     o << '\n';
     o << "Punkteplätze: " << cup.pv.rowCount() - 1 << '\n';
 
-    const QStringList h = hinweise(cup);
+    QStringList h = hinweise(cup);
+    if (!zeichensatz.isEmpty())
+        h.prepend(zeichensatz);
     if (!h.isEmpty()) {
         o << "Hinweise:\n";
         for (const QString &z : h)

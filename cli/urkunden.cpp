@@ -141,11 +141,10 @@ int ausfuehren(const QString &name, Art art, QStringList args, Umgebung &u)
         return falsch(grund);
     if (art == Art::Teilnahme || art == Art::Gesamtteilnehmer) {
         const QString gefunden = startnummerSuchen(cup, startnummer);
-        if (gefunden.isEmpty()) {
-            u.err << QStringLiteral("Einen Teilnehmer mit der Startnummer \"%1\" gibt es nicht.").arg(startnummer)
-                  << '\n';
-            return Fehler;
-        }
+        // A start number the cup does not have is a wrong argument, like a race it does not have:
+        // the same exit code as in every other command.
+        if (gefunden.isEmpty())
+            return falsch(QStringLiteral("Einen Teilnehmer mit der Startnummer \"%1\" gibt es nicht.").arg(startnummer));
         startnummer = gefunden;
     }
 
@@ -167,7 +166,7 @@ int ausfuehren(const QString &name, Art art, QStringList args, Umgebung &u)
                 }
                 return 0;
             },
-            &fehler);
+            &fehler, cup.dateiname);
     } catch (const Konvertierungsfehler &ex) {
         u.err << ex.meldung() << '\n';
         return Fehler;

@@ -2,13 +2,13 @@
 
 #include "core/cup.h"
 #include "core/konvertierung.h"
+#include "core/sicheresschreiben.h"
 #include "core/sortierung.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -207,28 +207,6 @@ QByteArray dateibytes(const Cup &cup)
     return aus.ergebnis();
 }
 
-bool schreiben(QIODevice &geraet, const QByteArray &bytes, QString *fehler)
-{
-    // A device may take only part of the data without calling it an error; writing the rest again
-    // either completes the file or brings out the system's reason.
-    qint64 geschrieben = 0;
-    while (geschrieben < bytes.size()) {
-        const qint64 n = geraet.write(bytes.constData() + geschrieben, bytes.size() - geschrieben);
-        if (n <= 0)
-            break;
-        geschrieben += n;
-    }
-    if (geschrieben == bytes.size())
-        return true;
-    if (fehler) {
-        const QString system = geraet.errorString();
-        const bool mitGrund = !system.isEmpty() && system != QLatin1String("Unknown error");
-        *fehler = QStringLiteral("Es wurden nur %1 von %2 Bytes geschrieben").arg(geschrieben).arg(bytes.size()) +
-                  (mitGrund ? QStringLiteral(" (%1)").arg(system) : QString());
-    }
-    return false;
-}
-
 // Reads a file's lines one after another; past the end every line is empty.
 class Zeilenleser {
 public:
@@ -237,8 +215,11 @@ public:
     QStringView naechste()
     {
         const qsizetype n = m_text.size();
-        if (m_pos >= n)
+        m_mitEnde = false;
+        m_vorhanden = m_pos < n;
+        if (!m_vorhanden)
             return {};
+        ++m_nummer;
         const qsizetype anfang = m_pos;
         qsizetype i = anfang;
         const QChar *d = m_text.data();
@@ -250,16 +231,29 @@ public:
             ++i;
             if (i < n && d[i] == u'\n')
                 ++i;
+            m_mitEnde = true;
         } else if (i < n) {
             ++i;
+            m_mitEnde = true;
         }
         m_pos = i;
         return zeile;
     }
 
+    // Lines present so far (a last line without line end counts).
+    int gelesen() const { return m_nummer; }
+    // Whether the line just read ended with a line break.
+    bool mitEnde() const { return m_mitEnde; }
+    bool amEnde() const { return m_pos >= m_text.size(); }
+    // Whether the line just read was in the file (past its end every line is empty).
+    bool vorhanden() const { return m_vorhanden; }
+
 private:
     QStringView m_text;
     qsizetype m_pos = 0;
+    int m_nummer = 0;
+    bool m_mitEnde = false;
+    bool m_vorhanden = false;
 };
 
 // Calls f(i, feld) for each field of a line: the texts in front of each "|".
@@ -290,124 +284,226 @@ constexpr qint64 kMaxZellen = 20'000'000;
 // could still ask for millions of cells. A real file holds at least one "|" per cell: it may lack some
 // of its records, but not more cells than this beyond what its size can hold.
 constexpr qint64 kZellenOhneInhalt = 1'000'000;
+// No cup comes near this; a bigger "file" is a mistake (a disk image, a device) and would only
+// exhaust memory.
+constexpr qint64 kMaxDateigroesse = 512LL * 1024 * 1024;
 
-// Parses a whole file into the fresh cup c. Throws Konvertierungsfehler; returns false with a message
-// for counts that no cup can have.
-bool einlesen(Cup &c, QStringView text, QString *fehler)
-{
-    Zeilenleser leser(text);
+// A damaged file: the complete message for the user.
+struct Beschaedigt {
+    QString meldung;
+};
 
-    QStringView f[7];
-    felder(leser.naechste(), [&](int i, QStringView v) {
-        if (i < 7)
-            f[i] = v;
-    });
-    c.name = alsText(f[0]);
-    c.veranstalter = alsText(f[1]);
-    // Taken as read: an index outside the item list selects nothing, min and max are not clamped.
-    c.kategorie = toInt(f[2].toString());
-    const int n = toInt(f[5].toString());
-    const int m = toInt(f[6].toString());
-    c.min = toInt(f[3].toString());
-    c.max = toInt(f[4].toString());
-    const qint64 zellen = (static_cast<qint64>(m) + 1) * (static_cast<qint64>(n) + Teilspalte::Anzahl) +
-                          Laufzeile::Anzahl * (static_cast<qint64>(n) + 1);
-    if (n < 0 || m < 0 || n > kMaxLaufe || zellen > kMaxZellen || zellen > kZellenOhneInhalt + text.size()) {
-        if (fehler)
-            *fehler =
-                QStringLiteral("Die Datei ist beschädigt: %1 Läufe und %2 Teilnehmer sind keine gültigen Anzahlen.")
-                    .arg(n)
-                    .arg(m);
-        return false;
-    }
-    c.laufe.setColCount(n + 1);
-    c.teil.setColCount(n + Teilspalte::Anzahl);
-    c.teil.setRowCount(m + 1);
+// Parses a whole file into the fresh cup c. Throws Beschaedigt with a message that names the line.
+class Einleser {
+public:
+    Einleser(QStringView text, const QString &datei) : m_leser(text), m_datei(datei), m_groesse(text.size()) {}
 
-    for (Tabelle *t : {&c.ag, &c.cv}) {
-        const QStringView zeile = leser.naechste();
-        // Count first, so that the rows exist before their fields arrive.
-        const int k = felder(zeile, [](int, QStringView) {});
-        t->setRowCount(k / kDreiSpalten + 1);
-        felder(zeile, [&](int i, QStringView v) { t->setCell(i % kDreiSpalten, i / kDreiSpalten + 1, alsText(v)); });
-        if (t == &c.ag)
-            agsort(c.ag);
-        else
-            cvsort(c.cv);
-    }
-
+    void einlesen(Cup &c)
     {
-        const QStringView zeile = leser.naechste();
-        const int k = felder(zeile, [](int, QStringView) {});
-        c.pv.setRowCount(k + 1);
-        felder(zeile, [&](int i, QStringView v) {
-            c.pv.setCell(Pvspalte::Platz, i + 1, QString::number(i + 1));
-            c.pv.setCell(Pvspalte::Punkte, i + 1, alsText(v));
+        if (m_groesse == 0)
+            throw Beschaedigt{QStringLiteral("Die Datei%1 ist leer; eine Cup-Datei hat mindestens vier Zeilen.")
+                                  .arg(dateiText())};
+        QStringView f[7];
+        const int kopf = felder(naechste(), [&](int i, QStringView v) {
+            if (i < 7)
+                f[i] = v;
         });
-        pvsort(c.pv);
+        c.name = alsText(f[0]);
+        c.veranstalter = alsText(f[1]);
+        // Taken as read: an index outside the item list selects nothing, min and max are not clamped.
+        int n = 0, m = 0;
+        inZeile(1, [&] {
+            c.kategorie = toInt(f[2].toString());
+            n = toInt(f[5].toString());
+            m = toInt(f[6].toString());
+            c.min = toInt(f[3].toString());
+            c.max = toInt(f[4].toString());
+        });
+        if (kopf < 7 && m_leser.vorhanden() && m_leser.amEnde() && !m_leser.mitEnde())
+            beschaedigt(QStringLiteral("Zeile 1 bricht nach %1 von 7 Feldern ab.").arg(kopf));
+        const qint64 zellen =
+            (static_cast<qint64>(m) + 1) * (static_cast<qint64>(n) + Teilspalte::Anzahl) + Laufzeile::Anzahl * (static_cast<qint64>(n) + 1);
+        if (n < 0 || m < 0 || n > kMaxLaufe || zellen > kMaxZellen || zellen > kZellenOhneInhalt + m_groesse)
+            beschaedigt(QStringLiteral("%1 Läufe und %2 Teilnehmer sind keine gültigen Anzahlen.").arg(n).arg(m));
+        c.laufe.setColCount(n + 1);
+        c.teil.setColCount(n + Teilspalte::Anzahl);
+        c.teil.setRowCount(m + 1);
+
+        for (Tabelle *t : {&c.ag, &c.cv}) {
+            const QStringView zeile = naechste();
+            // Count first, so that the rows exist before their fields arrive.
+            const int k = felder(zeile, [](int, QStringView) {});
+            t->setRowCount(k / kDreiSpalten + 1);
+            felder(zeile, [&](int i, QStringView v) { t->setCell(i % kDreiSpalten, i / kDreiSpalten + 1, alsText(v)); });
+            inZeile(m_leser.gelesen(), [&] {
+                if (t == &c.ag)
+                    agsort(c.ag);
+                else
+                    cvsort(c.cv);
+            });
+        }
+
+        {
+            const QStringView zeile = naechste();
+            const int k = felder(zeile, [](int, QStringView) {});
+            c.pv.setRowCount(k + 1);
+            felder(zeile, [&](int i, QStringView v) {
+                c.pv.setCell(Pvspalte::Platz, i + 1, QString::number(i + 1));
+                c.pv.setCell(Pvspalte::Punkte, i + 1, alsText(v));
+            });
+            inZeile(m_leser.gelesen(), [&] { pvsort(c.pv); });
+        }
+
+        for (int lauf = 1; lauf <= n; ++lauf) {
+            const int k = felder(naechste(), [&](int i, QStringView v) {
+                if (i < Laufzeile::Anzahl)
+                    c.laufe.setCell(lauf, i, alsText(v));
+            });
+            abgebrochen(k, Laufzeile::Anzahl);
+            c.teil.setCell(Cup::ergebnisspalte(lauf), kKopfzeile, c.laufe.cell(lauf, Laufzeile::Datum));
+        }
+
+        // The participants are read before the races are put in date order, so that every result
+        // column moves together with its race. Cells a short line does not reach stay empty.
+        const int spalten = n + Teilspalte::Anzahl;
+        for (int r = 1; r <= m; ++r) {
+            const int k = felder(naechste(), [&](int i, QStringView v) {
+                if (i < spalten && !v.isEmpty())
+                    c.teil.setCell(i, r, v.toString());
+            });
+            abgebrochen(k, spalten);
+        }
+
+        // The file's own counts say how many lines it has: a file that ends before them was cut off.
+        const qint64 erwartet = 4 + static_cast<qint64>(n) + m;
+        if (m_leser.gelesen() < erwartet)
+            beschaedigt(QStringLiteral("Sie endet nach Zeile %1, laut Zeile 1 (%2 Läufe, %3 Teilnehmer) hat sie aber "
+                                       "%4 Zeilen.")
+                            .arg(m_leser.gelesen())
+                            .arg(n)
+                            .arg(m)
+                            .arg(erwartet));
+
+        inZeile(0, [&] {
+            laufesort(c);
+            teilsort(c, -1, Teilspalte::Name);
+        });
     }
 
-    for (int lauf = 1; lauf <= n; ++lauf) {
-        felder(leser.naechste(), [&](int i, QStringView v) {
-            if (i < Laufzeile::Anzahl)
-                c.laufe.setCell(lauf, i, alsText(v));
-        });
-        c.teil.setCell(Cup::ergebnisspalte(lauf), kKopfzeile, c.laufe.cell(lauf, Laufzeile::Datum));
+private:
+    QStringView naechste() { return m_leser.naechste(); }
+
+    // The line just read ends the file without a line break and holds fewer fields than its
+    // record: the file was cut off inside it.
+    void abgebrochen(int felderGelesen, int felderErwartet)
+    {
+        if (felderGelesen < felderErwartet && m_leser.vorhanden() && m_leser.amEnde() && !m_leser.mitEnde())
+            beschaedigt(QStringLiteral("Zeile %1 bricht nach %2 von %3 Feldern ab.")
+                            .arg(m_leser.gelesen())
+                            .arg(felderGelesen)
+                            .arg(felderErwartet));
     }
 
-    // The participants are read before the races are put in date order, so that every result
-    // column moves together with its race. Cells a short line does not reach stay empty.
-    const int spalten = n + Teilspalte::Anzahl;
-    for (int r = 1; r <= m; ++r) {
-        felder(leser.naechste(), [&](int i, QStringView v) {
-            if (i < spalten && !v.isEmpty())
-                c.teil.setCell(i, r, v.toString());
-        });
+    QString dateiText() const
+    {
+        return m_datei.isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(QDir::toNativeSeparators(m_datei));
     }
 
-    laufesort(c);
-    teilsort(c, -1, Teilspalte::Name);
-    return true;
+    [[noreturn]] void beschaedigt(const QString &was) const
+    {
+        throw Beschaedigt{QStringLiteral("Die Datei%1 ist beschädigt: %2").arg(dateiText(), was)};
+    }
+
+    // A value that is no integer: its message gets the line (0: no single line) and the file.
+    template <typename F> void inZeile(int zeile, F &&f) const
+    {
+        try {
+            f();
+        } catch (const Konvertierungsfehler &e) {
+            QString text = e.meldung();
+            if (zeile > 0)
+                text += QStringLiteral(" in Zeile %1").arg(zeile);
+            if (!m_datei.isEmpty())
+                text += QStringLiteral(" der Datei%1").arg(dateiText());
+            throw Beschaedigt{text};
+        }
+    }
+
+    Zeilenleser m_leser;
+    QString m_datei;
+    qsizetype m_groesse;
+};
+
+// A UTF-8 byte order mark, or at least one multi-byte sequence in an otherwise valid UTF-8 text:
+// such a file comes from another program (Windows-1252 umlauts are never valid UTF-8 on their own).
+bool istUtf8(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return true;
+    const bool mehrbyte = std::any_of(bytes.cbegin(), bytes.cend(), [](char b) { return (b & 0x80) != 0; });
+    if (!mehrbyte)
+        return false;
+    QStringDecoder dec(QStringConverter::Utf8);
+    const QString text = dec(bytes);
+    return !dec.hasError() && !text.isEmpty();
 }
 
-bool ladenIntern(Cup &ziel, QIODevice &geraet, const QString *neuerName, QString *fehler)
+bool ladenIntern(Cup &ziel, QIODevice &geraet, const QString *neuerName, QString *fehler, QString *hinweis)
 {
-    if (!geraet.isOpen() && !geraet.open(QIODevice::ReadOnly)) {
+    const QString anzeige = neuerName ? QStringLiteral(" \"%1\"").arg(QDir::toNativeSeparators(*neuerName)) : QString();
+    const auto scheitern = [&](const QString &text) {
         if (fehler)
-            *fehler = QStringLiteral("Die Cup-Daten konnten nicht gelesen werden: %1").arg(geraet.errorString());
+            *fehler = text;
         return false;
-    }
-    if (!geraet.isReadable()) {
-        if (fehler)
-            *fehler = QStringLiteral("Die Cup-Daten konnten nicht gelesen werden: %1").arg(geraet.errorString());
-        return false;
-    }
-
-    const QByteArray bytes = geraet.readAll();
-    if (auto *datei = qobject_cast<QFileDevice *>(&geraet); datei && datei->error() != QFileDevice::NoError) {
-        if (fehler)
-            *fehler = QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden: %2")
-                          .arg(QDir::toNativeSeparators(datei->fileName()), datei->errorString());
-        return false;
-    }
-
-    QStringDecoder dec(kZeichensatz);
-    const QString text = dec(bytes);
+    };
+    if (!geraet.isOpen() && !geraet.open(QIODevice::ReadOnly))
+        return scheitern(QStringLiteral("Die Cup-Daten konnten nicht gelesen werden: %1").arg(geraet.errorString()));
+    if (!geraet.isReadable())
+        return scheitern(QStringLiteral("Die Cup-Daten konnten nicht gelesen werden: %1").arg(geraet.errorString()));
+    if (!geraet.isSequential() && geraet.size() > kMaxDateigroesse)
+        return scheitern(QStringLiteral("Die Datei%1 ist mit %2 MB zu groß für eine Cup-Datei (höchstens 512 MB).")
+                             .arg(anzeige)
+                             .arg(geraet.size() / (1024 * 1024)));
 
     Cup neu;
+    bool utf8 = false;
     try {
-        if (!einlesen(neu, text, fehler))
-            return false;
+        // Read in pieces, so that an endless device stops at the bound instead of exhausting memory.
+        QByteArray bytes;
+        while (true) {
+            const QByteArray stueck = geraet.read(1 << 20);
+            if (stueck.isEmpty())
+                break;
+            bytes += stueck;
+            if (bytes.size() > kMaxDateigroesse)
+                return scheitern(QStringLiteral("Die Datei%1 ist zu groß für eine Cup-Datei (höchstens 512 MB).")
+                                     .arg(anzeige));
+        }
+        if (auto *datei = qobject_cast<QFileDevice *>(&geraet); datei && datei->error() != QFileDevice::NoError)
+            return scheitern(QStringLiteral("Die Datei \"%1\" konnte nicht gelesen werden: %2")
+                                 .arg(QDir::toNativeSeparators(datei->fileName()), datei->errorString()));
+
+        utf8 = istUtf8(bytes);
+        // A UTF-8 file can only come from another program; read as Windows-1252 it would turn every
+        // umlaut into two wrong characters.
+        QStringDecoder dec = utf8 ? QStringDecoder(QStringConverter::Utf8) : QStringDecoder(kZeichensatz);
+        QString text = dec(bytes);
+        bytes = QByteArray();
+        Einleser(text, neuerName ? *neuerName : QString()).einlesen(neu);
+    } catch (const Beschaedigt &b) {
+        return scheitern(b.meldung);
     } catch (const Konvertierungsfehler &e) {
-        if (fehler)
-            *fehler = e.meldung();
-        return false;
+        return scheitern(e.meldung());
     } catch (const std::bad_alloc &) {
-        if (fehler)
-            *fehler = QStringLiteral("Für die Cup-Daten reicht der Arbeitsspeicher nicht aus.");
-        return false;
+        return scheitern(QStringLiteral("Für die Cup-Daten%1 reicht der Arbeitsspeicher nicht aus.").arg(anzeige));
     }
 
+    if (hinweis)
+        *hinweis = utf8 ? QStringLiteral("Die Datei%1 ist nicht in Windows-1252 gespeichert, sondern in UTF-8 (wohl "
+                                         "von einem anderen Programm). Sie wurde als UTF-8 gelesen; beim Speichern "
+                                         "wird sie wieder in Windows-1252 geschrieben.")
+                              .arg(anzeige)
+                        : QString();
     // What the file does not hold stays as it was.
     neu.dateiname = neuerName ? *neuerName : ziel.dateiname;
     neu.htmlstil = ziel.htmlstil;
@@ -441,6 +537,11 @@ QStringList cut(const QString &zeile)
     return liste;
 }
 
+QByteArray dateiinhaltUnsortiert(const Cup &cup)
+{
+    return dateibytes(cup);
+}
+
 QByteArray dateiinhalt(Cup &cup)
 {
     teilsort(cup, -1, Teilspalte::Name);
@@ -451,7 +552,7 @@ bool speichern(Cup &cup, QIODevice &geraet, QString *fehler)
 {
     const QByteArray bytes = dateiinhalt(cup);
     QString grund;
-    if (!schreiben(geraet, bytes, &grund)) {
+    if (!alleBytesSchreiben(geraet, bytes, &grund)) {
         if (fehler)
             *fehler = QStringLiteral("Die Cup-Daten konnten nicht geschrieben werden: %1").arg(grund);
         return false;
@@ -459,38 +560,51 @@ bool speichern(Cup &cup, QIODevice &geraet, QString *fehler)
     return true;
 }
 
-bool speichernDatei(Cup &cup, const QString &pfad, QString *fehler)
+bool speichernDatei(Cup &cup, const QString &pfad, QString *fehler, QString *warnung)
 {
-    const QByteArray bytes = dateiinhalt(cup);
-    const auto meldung = [&](const QString &grund) {
-        if (fehler)
-            *fehler = QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden: %2")
-                          .arg(QDir::toNativeSeparators(pfad), grund);
-        return false;
-    };
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly))
-        return meldung(datei.errorString());
-    QString grund;
-    if (!schreiben(datei, bytes, &grund)) {
-        // A short write is no error to QSaveFile by itself: without cancelling it would replace the file.
-        datei.cancelWriting();
-        return meldung(grund);
+    // The previous version, kept as NAME.bak once the new file is in place.
+    QByteArray vorher;
+    bool sicherung = false;
+    if (warnung) {
+        QFile alt(pfad);
+        if (QFileInfo(pfad).isFile() && alt.open(QIODevice::ReadOnly)) {
+            vorher = alt.readAll();
+            sicherung = alt.error() == QFileDevice::NoError;
+        }
     }
-    if (!datei.commit())
-        return meldung(datei.errorString());
+    if (!sicherSchreiben(pfad, dateiinhalt(cup), fehler))
+        return false;
     cup.dateiname = QFileInfo(pfad).absoluteFilePath();
     cup.edit(0);
+    if (sicherung) {
+        QString grund;
+        if (!sicherSchreiben(sicherungsdatei(pfad), vorher, &grund))
+            *warnung = QStringLiteral("Der Cup ist gespeichert, aber die Sicherungskopie der vorigen Fassung nicht.\r\n") +
+                       grund;
+    }
     return true;
 }
 
-bool laden(Cup &ziel, QIODevice &geraet, QString *fehler)
+QString sicherungsdatei(const QString &pfad)
 {
-    return ladenIntern(ziel, geraet, nullptr, fehler);
+    return pfad + QStringLiteral(".bak");
 }
 
-bool ladenDatei(Cup &ziel, const QString &pfad, QString *fehler)
+bool laden(Cup &ziel, QIODevice &geraet, QString *fehler, QString *hinweis)
 {
+    return ladenIntern(ziel, geraet, nullptr, fehler, hinweis);
+}
+
+bool ladenDatei(Cup &ziel, const QString &pfad, QString *fehler, QString *hinweis)
+{
+    const QFileInfo info(pfad);
+    // A folder, a device or a pipe is no cup file; reading /dev/zero would never end.
+    if (info.exists() && !info.isFile()) {
+        if (fehler)
+            *fehler = QStringLiteral("Die Datei \"%1\" konnte nicht geöffnet werden: Das ist keine gewöhnliche Datei.")
+                          .arg(QDir::toNativeSeparators(pfad));
+        return false;
+    }
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
         if (fehler)
@@ -498,8 +612,8 @@ bool ladenDatei(Cup &ziel, const QString &pfad, QString *fehler)
                           .arg(QDir::toNativeSeparators(pfad), datei.errorString());
         return false;
     }
-    const QString name = QFileInfo(pfad).absoluteFilePath();
-    return ladenIntern(ziel, datei, &name, fehler);
+    const QString name = info.absoluteFilePath();
+    return ladenIntern(ziel, datei, &name, fehler, hinweis);
 }
 
 bool darstellbar(QChar c)

@@ -46,34 +46,76 @@ QRect seitenrechteck(const QPaintDevice &geraet, double links, double oben, doub
 }
 
 namespace {
-// Splits a line into the rows that fit the width: at the last blank that fits, else hard.
+// A pane line wraps into at most this many rows (some 60 pages); printing more of one line, such
+// as a cup name of megabytes, is pointless and would only take minutes. The last row ends in "…".
+constexpr int kMaxReihenJeZeile = 5000;
+
+// Advances of single characters, asked of the font once per character.
+class Zeichenbreiten {
+public:
+    explicit Zeichenbreiten(const QFontMetrics &fm) : m_fm(fm) {}
+    int operator()(QChar c)
+    {
+        const char16_t u = c.unicode();
+        if (m_breite.empty())
+            m_breite.assign(0x10000, -1);
+        int &b = m_breite[u];
+        if (b < 0)
+            b = m_fm.horizontalAdvance(c);
+        return b;
+    }
+
+private:
+    const QFontMetrics &m_fm;
+    std::vector<int> m_breite;
+};
+
+// Splits a line into the rows that fit the width: at the last blank that fits, else hard. Each
+// character is measured once per row it is tried in, so a long line takes linear time.
 QStringList umbrechen(const QString &text, const QFontMetrics &fm, int breite)
 {
-    if (fm.horizontalAdvance(text) <= breite)
+    // Short lines are measured as a whole, as they are drawn; a line of thousands of characters
+    // never fits a page and goes straight to the breaking.
+    if (text.size() < 2000 && fm.horizontalAdvance(text) <= breite)
         return {text};
+    Zeichenbreiten zeichen(fm);
     QStringList reihen;
-    QString rest = text;
-    while (!rest.isEmpty()) {
-        int passt = 0;
+    const qsizetype n = text.size();
+    qsizetype anfang = 0;
+    while (anfang < n) {
+        if (reihen.size() == kMaxReihenJeZeile) {
+            QString &letzte = reihen.last();
+            if (!letzte.isEmpty())
+                letzte[letzte.size() - 1] = QChar(0x2026);
+            break;
+        }
+        qsizetype passt = 0;
         int x = 0;
-        while (passt < rest.size()) {
-            x += fm.horizontalAdvance(rest.at(passt));
+        while (anfang + passt < n) {
+            x += zeichen(text.at(anfang + passt));
             if (x > breite)
                 break;
             ++passt;
         }
-        if (passt >= rest.size()) {
-            reihen << rest;
+        if (anfang + passt >= n) {
+            reihen << text.mid(anfang);
             break;
         }
-        passt = std::max(passt, 1);
-        const int blank = static_cast<int>(rest.lastIndexOf(QLatin1Char(' '), passt));
+        passt = std::max<qsizetype>(passt, 1);
+        // The last blank at or before the first character that did not fit, within this row.
+        qsizetype blank = -1;
+        for (qsizetype i = std::min(passt, n - anfang - 1); i > 0; --i) {
+            if (text.at(anfang + i) == QLatin1Char(' ')) {
+                blank = i;
+                break;
+            }
+        }
         if (blank > 0) {
-            reihen << rest.left(blank);
-            rest = rest.mid(blank + 1);
+            reihen << text.mid(anfang, blank);
+            anfang += blank + 1;
         } else {
-            reihen << rest.left(passt);
-            rest = rest.mid(passt);
+            reihen << text.mid(anfang, passt);
+            anfang += passt;
         }
     }
     return reihen;
@@ -153,6 +195,11 @@ bool printausgabe(Ausgabe &aus, QPagedPaintDevice &geraet, double links, double 
 
     aus.clear();
     return true;
+}
+
+bool printausgabe(Ausgabe &aus, QPagedPaintDevice &geraet, const QMarginsF &raender, QString *fehler)
+{
+    return printausgabe(aus, geraet, raender.left(), raender.top(), raender.right(), raender.bottom(), fehler);
 }
 
 } // namespace tlt

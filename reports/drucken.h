@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QMarginsF>
 #include <QRect>
 #include <QString>
 #include <vector>
@@ -39,5 +40,7 @@ std::vector<Zeilenplatz> seitenumbruch(const Ausgabe &aus, QPaintDevice &geraet,
 // pane stays as it was, false is returned and *fehler tells why.
 bool printausgabe(Ausgabe &aus, QPagedPaintDevice &geraet, double links, double oben, double rechts, double unten,
                   QString *fehler = nullptr);
+// The same with the margins in inches as one value (left, top, right, bottom).
+bool printausgabe(Ausgabe &aus, QPagedPaintDevice &geraet, const QMarginsF &raender, QString *fehler = nullptr);
 
 } // namespace tlt

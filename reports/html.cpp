@@ -1,11 +1,11 @@
 #include "reports/html.h"
 
 #include "core/cup.h"
+#include "core/sicheresschreiben.h"
 #include "core/version.h"
 #include "reports/ausgabe.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace tlt {
@@ -183,46 +183,20 @@ QByteArray htmlSeite(const Ausgabe &aus, const Cup &cup)
 
 bool schreibeHtml(const Ausgabe &aus, const Cup &cup, QIODevice &geraet, QString *fehler)
 {
-    const QByteArray daten = htmlSeite(aus, cup);
-    // A device may take less than everything at once; only a refusal is a failure.
-    qint64 geschrieben = 0;
-    while (geschrieben < daten.size()) {
-        const qint64 n = geraet.write(daten.constData() + geschrieben, daten.size() - geschrieben);
-        if (n <= 0) {
-            if (fehler)
-                *fehler =
-                    QStringLiteral("Die HTML-Datei konnte nicht geschrieben werden: %1").arg(geraet.errorString());
-            return false;
-        }
-        geschrieben += n;
-    }
-    return true;
+    QString grund;
+    if (alleBytesSchreiben(geraet, htmlSeite(aus, cup), &grund))
+        return true;
+    if (fehler)
+        *fehler = QStringLiteral("Die HTML-Datei konnte nicht geschrieben werden: %1").arg(grund);
+    return false;
 }
 
 bool ausgabe2html(Ausgabe &aus, const Cup &cup, const QString &pfad, QString *fehler)
 {
-    QSaveFile datei(pfad);
-    // Unbuffered, so that a short write shows at once: a buffered QSaveFile commits a file that
-    // was cut off by a full disk or a file size limit without saying so.
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        if (fehler)
-            *fehler = QStringLiteral("Die HTML-Datei \"%1\" konnte nicht angelegt werden: %2")
-                          .arg(QFileInfo(pfad).absoluteFilePath(), datei.errorString());
+    // Never over the cup file the report was made from.
+    if (!sicherSchreiben(pfad, htmlSeite(aus, cup), fehler,
+                         {QStringLiteral("Die HTML-Datei"), cup.dateiname}))
         return false;
-    }
-    QString meldung;
-    if (!schreibeHtml(aus, cup, datei, &meldung)) {
-        datei.cancelWriting();
-        if (fehler)
-            *fehler = meldung;
-        return false;
-    }
-    if (!datei.commit()) {
-        if (fehler)
-            *fehler = QStringLiteral("Die HTML-Datei \"%1\" konnte nicht gespeichert werden: %2")
-                          .arg(QFileInfo(pfad).absoluteFilePath(), datei.errorString());
-        return false;
-    }
     aus.clear();
     return true;
 }

@@ -6,6 +6,7 @@
 #include "core/sortierung.h"
 #include "reports/ausgabe.h"
 
+#include <QHash>
 #include <vector>
 
 namespace tlt {
@@ -22,22 +23,28 @@ public:
         const QString kopf = linksbuendig(QStringLiteral("Pos."), 5) +
                              linksbuendig(QStringLiteral("Name, Vorname"), 36) +
                              linksbuendig(QStringLiteral("Verein"), 30) + rechtsbuendig(QStringLiteral("Ergebnis"), 11);
-        return altersgruppenBloecke(m_aus, m_cup.ag, kopf,
-                                    [&](const QString &label) { return gruppe(zeilen, label); });
+        // Each participant's group is looked up once, not once per age group: the rows of each
+        // label, in table order.
+        QHash<QString, std::vector<int>> nachLabel;
+        for (int r : zeilen)
+            nachLabel[m_cup.teil.cell(Teilspalte::Altersgruppe, r)].push_back(r);
+        static const std::vector<int> keine;
+        return altersgruppenBloecke(m_aus, m_cup.ag, kopf, [&](const QString &label) {
+            const auto it = nachLabel.constFind(label);
+            return gruppe(it == nachLabel.cend() ? keine : it.value());
+        });
     }
 
 private:
     // The lines of one label in table order. Equal entries share the placing of the first of them;
     // the next different result gets the number of runners listed before it plus one.
-    int gruppe(const std::vector<int> &zeilen, const QString &label)
+    int gruppe(const std::vector<int> &zeilen)
     {
         const Tabelle &teil = m_cup.teil;
         int platz = 1;
         QString vorige;
         int geschrieben = 0;
         for (int r : zeilen) {
-            if (teil.cell(Teilspalte::Altersgruppe, r) != label)
-                continue;
             const QString &eintrag = teil.cell(m_spalte, r);
             if (eintrag.isEmpty())
                 continue;

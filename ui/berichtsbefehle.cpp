@@ -15,13 +15,9 @@
 #include <QAction>
 #include <QFileInfo>
 #include <QMenu>
-#include <QPageLayout>
-#include <QPageSize>
-#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <deque>
 #include <functional>
 #include <utility>
@@ -195,7 +191,7 @@ bool drucken(QWidget *parent, QPrinter &drucker)
 bool druckeAusgabe(MainUnit &w)
 {
     QString text;
-    if (!printausgabe(w.ausgabe(), w.drucker(), kRandLinks, kRandOben, kRandRechts, kRandUnten, &text)) {
+    if (!printausgabe(w.ausgabe(), w.drucker(), kDruckraender, &text)) {
         fehler(&w, text);
         return false;
     }
@@ -232,34 +228,11 @@ bool ausgabe2pdf(MainUnit &w)
     const QString pfad = zieldatei(w, savepdf(w.cup()));
     if (pfad.isEmpty())
         return false;
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly)) {
-        fehler(&w, QStringLiteral("Die PDF-Datei \"%1\" konnte nicht angelegt werden: %2")
-                       .arg(QFileInfo(pfad).absoluteFilePath(), datei.errorString()));
-        return false;
-    }
-    // Printed from a copy: the pane is cleared only once the file is really there.
-    Ausgabe kopie = w.ausgabe();
-    kopie.beiAenderung = nullptr;
     QString text;
-    bool ok = false;
-    {
-        QPdfWriter pdf(&datei);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        pdf.setResolution(600);
-        ok = printausgabe(kopie, pdf, kRandLinks, kRandOben, kRandRechts, kRandUnten, &text);
-    }
-    if (!ok) {
-        datei.cancelWriting();
+    if (!ausgabeAlsPdf(w.ausgabe(), pfad, &text, w.cup().dateiname)) {
         fehler(&w, text);
         return false;
     }
-    if (!datei.commit()) {
-        fehler(&w, QStringLiteral("Die PDF-Datei \"%1\" konnte nicht gespeichert werden: %2")
-                       .arg(QFileInfo(pfad).absoluteFilePath(), datei.errorString()));
-        return false;
-    }
-    w.ausgabe().clear();
     return true;
 }
 

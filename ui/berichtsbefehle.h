@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/pdf.h"
 #include "ui/meldung.h"
 
 #include <QString>
@@ -15,11 +16,11 @@ namespace tlt::ui {
 
 class MainUnit;
 
-// The margins of every printed report, in inches: left, top, right, bottom.
-inline constexpr double kRandLinks = 1.0;
-inline constexpr double kRandOben = 0.75;
-inline constexpr double kRandRechts = 0.5;
-inline constexpr double kRandUnten = 0.75;
+// The report margins, in inches, one by one.
+inline constexpr double kRandLinks = kDruckraender.left();
+inline constexpr double kRandOben = kDruckraender.top();
+inline constexpr double kRandRechts = kDruckraender.right();
+inline constexpr double kRandUnten = kDruckraender.bottom();
 
 // Connects every report command of the context menus ("Vorschau", "Drucken", "HTML-Export" and
 // "PDF-Export" of each report) and "&HTML Einstellungen" to the main window's actions, adds the

@@ -1,4 +1,5 @@
 #include "ui/main_unit.h"
+#include "ui/autosicherung.h"
 
 #include "core/cupdatei.h"
 #include "core/konvertierung.h"
@@ -64,6 +65,8 @@ MainUnit::MainUnit(QWidget *parent) : QMainWindow(parent), m_drucker(QPrinter::H
     m_cup.beiAenderung = [this] {
         statusAnzeigen();
         aktualisieren();
+        if (m_autosicherung)
+            m_autosicherung->geaendert();
     };
 
     seitenBauen();
@@ -94,6 +97,7 @@ MainUnit::MainUnit(QWidget *parent) : QMainWindow(parent), m_drucker(QPrinter::H
 
     // FormCreate: a new cup, then the caption from the design caption and the version field.
     neu();
+    m_autosicherung = new Autosicherung(*this);
     setWindowTitle(QStringLiteral("Tempolauftabellator") + QLatin1Char(' ') + m_version);
 
     resize(sizeHint().expandedTo(QSize(638, 448)));
@@ -701,9 +705,10 @@ QString MainUnit::startordner() const
 bool MainUnit::ladeDatei(const QString &pfad)
 {
     QString text;
+    QString hinweis;
     bool ok = false;
     try {
-        ok = ladenDatei(m_cup, pfad, &text);
+        ok = ladenDatei(m_cup, pfad, &text, &hinweis);
     } catch (const Konvertierungsfehler &f) {
         text = f.meldung();
     }
@@ -716,6 +721,8 @@ bool MainUnit::ladeDatei(const QString &pfad)
     // user's own change of a spinner brings them back within the number of races.
     dialogeSchliessen();
     neuAnzeigen();
+    if (!hinweis.isEmpty())
+        warnung(this, hinweis);
     return true;
 }
 
@@ -729,9 +736,10 @@ bool MainUnit::speichereDatei(const QString &pfad)
                             .arg(zeichen)))
         return false;
     QString text;
+    QString nurOhneSicherung;
     bool ok = false;
     try {
-        ok = speichernDatei(m_cup, pfad, &text);
+        ok = speichernDatei(m_cup, pfad, &text, &nurOhneSicherung);
     } catch (const Konvertierungsfehler &f) {
         text = f.meldung();
     }
@@ -742,6 +750,8 @@ bool MainUnit::speichereDatei(const QString &pfad)
     }
     m_cup.dateiname = QFileInfo(pfad).absoluteFilePath();
     m_cup.edit(0);
+    if (!nurOhneSicherung.isEmpty())
+        warnung(this, nurOhneSicherung);
     return true;
 }
 

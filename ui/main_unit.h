@@ -21,6 +21,7 @@ class QTabWidget;
 namespace tlt::ui {
 
 class AusgabeAnsicht;
+class Autosicherung;
 class BeaAg;
 class BeaCup;
 class BeaPv;
@@ -88,6 +89,8 @@ public:
     BeaAg *bea_ag() const { return m_beaAg; }
     BeaPv *bea_pv() const { return m_beaPv; }
     UberTlt *ubertlt() const { return m_uber; }
+    // Recovery file, lock of the open cup file, recovery question at start.
+    Autosicherung *autosicherung() const { return m_autosicherung; }
 
     // Texts of the two status bar panels.
     QString statusText(int panel) const;
@@ -188,6 +191,7 @@ private:
     BeaAg *m_beaAg = nullptr;
     BeaPv *m_beaPv = nullptr;
     UberTlt *m_uber = nullptr;
+    Autosicherung *m_autosicherung = nullptr;
 };
 
 } // namespace tlt::ui

@@ -119,6 +119,26 @@ void fehler(QWidget *parent, const QString &text)
     okBox(parent, QStringLiteral("fehler"), QStringLiteral("Tempolauftabellator"), text, QMessageBox::Critical);
 }
 
+Antwort frageMitKnoepfen(QWidget *parent, const QString &titel, const QString &text, const QString &ja,
+                         const QString &nein)
+{
+    Antwort a;
+    if (gescriptet(QStringLiteral("frage"), titel, text, &a))
+        return a;
+    QMessageBox box(QMessageBox::Question, titel, fuerAnzeige(text), QMessageBox::NoButton, parent);
+    QPushButton *jaKnopf = box.addButton(ja, QMessageBox::AcceptRole);
+    QPushButton *neinKnopf = box.addButton(nein, QMessageBox::DestructiveRole);
+    QPushButton *spaeter = box.addButton(QStringLiteral("&Abbrechen"), QMessageBox::RejectRole);
+    box.setDefaultButton(jaKnopf);
+    box.setEscapeButton(spaeter);
+    box.exec();
+    if (box.clickedButton() == jaKnopf)
+        return Antwort::Ja;
+    if (box.clickedButton() == neinKnopf)
+        return Antwort::Nein;
+    return Antwort::Abbrechen;
+}
+
 QString dateiOeffnen(QWidget *parent, const Dateiauswahl &a)
 {
     bool g = false;

@@ -23,6 +23,12 @@ bool frageOhneSymbol(QWidget *parent, const QString &text);
 // A runtime failure (file, conversion): caption "Tempolauftabellator", error icon, "OK".
 void fehler(QWidget *parent, const QString &text);
 
+// A question with two named answers and a way out: caption titel, question icon, the buttons ja,
+// nein and "&Abbrechen". Returns Ja or Nein for the named buttons, Abbrechen for the way out
+// (also Escape and closing the box). Recorded as "frage".
+Antwort frageMitKnoepfen(QWidget *parent, const QString &titel, const QString &text, const QString &ja,
+                         const QString &nein);
+
 struct Dateiauswahl {
     QString titel;
     QString filter;      // e.g. "Tempolauftabellator 3.*.* (*.tl3)"

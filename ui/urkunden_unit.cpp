@@ -145,7 +145,7 @@ void ausfuehren(MainUnit &w, const std::function<int(Leinwand &, const Unterschr
             if (!pfad.isEmpty()) {
                 QString text;
                 if (urkundenAlsPdf(
-                        pfad, [&](Leinwand &l) { return befehl(l, unter); }, &text) < 0)
+                        pfad, [&](Leinwand &l) { return befehl(l, unter); }, &text, w.cup().dateiname) < 0)
                     fehler(&w, text);
             }
         } else {

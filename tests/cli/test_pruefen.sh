@@ -55,8 +55,42 @@ pruefe "fehlende Datei: Meldung, Exit-Code 1 (war $rc)" $?
 printf 'Cup||0|1|1|zwei|0|\r\n\r\n\r\n1|\r\n' >"$TMP/kaputt.tl3"
 "$TLT" pruefen "$TMP/kaputt.tl3" >"$TMP/out" 2>"$TMP/err"
 rc=$?
-[ $rc -eq 1 ] && grep -qxF "'zwei' ist kein gültiger Integerwert" "$TMP/err"
-pruefe "kaputte Zahl: Meldung, Exit-Code 1 (war $rc)" $?
+[ $rc -eq 1 ] && grep -qxF "'zwei' ist kein gültiger Integerwert in Zeile 1 der Datei \"$TMP/kaputt.tl3\"" "$TMP/err"
+pruefe "kaputte Zahl: Meldung mit Zeile und Datei, Exit-Code 1 (war $rc)" $?
+
+# A file cut off after 100 bytes: its first line announces 6 races and 150 participants.
+head -c 100 "$QUELLE/examples/beispielcup.tl3" >"$TMP/abgeschnitten.tl3"
+"$TLT" pruefen "$TMP/abgeschnitten.tl3" >"$TMP/out" 2>"$TMP/err"
+rc=$?
+[ $rc -eq 1 ] && enthaelt "$TMP/err" "abgeschnitten.tl3\" ist beschädigt: " && enthaelt "$TMP/err" "160 Zeilen" &&
+  [ ! -s "$TMP/out" ]
+pruefe "abgeschnittene Datei: beschädigt, erwartete Zeilen, Exit-Code 1 (war $rc)" $?
+
+# Two race lines missing: the participants must not be read as races.
+awk 'NR != 7 && NR != 8' "$QUELLE/examples/beispielcup.tl3" >"$TMP/ohne_laeufe.tl3"
+"$TLT" pruefen "$TMP/ohne_laeufe.tl3" >"$TMP/out" 2>"$TMP/err"
+rc=$?
+[ $rc -eq 1 ] && enthaelt "$TMP/err" "ist beschädigt: Sie endet nach Zeile 158" && enthaelt "$TMP/err" "160 Zeilen"
+pruefe "fehlende Laufzeilen: beschädigt, Exit-Code 1 (war $rc)" $?
+
+# Not a regular file: refused at once, even an endless device.
+for ziel in /dev/zero "$TMP"; do
+  timeout 20 "$TLT" pruefen "$ziel" >"$TMP/out" 2>"$TMP/err"
+  rc=$?
+  [ $rc -eq 1 ] && enthaelt "$TMP/err" "keine gewöhnliche Datei"
+  pruefe "$ziel: abgelehnt, Exit-Code 1 (war $rc)" $?
+done
+
+# A UTF-8 file (another program's): read as UTF-8, with a hint, exit 0.
+printf '\xef\xbb\xbfM\xc3\xbchlbach-Cup||0|1|1|0|1|\r\nF|M|99|\r\n\r\n1|\r\nM\xc3\xbchlbacher|Anna|||||1|\r\n' >"$TMP/utf8.tl3"
+printf 'M\xc3\xbchlbach-Cup||0|1|1|0|0|\r\nF|M|99|\r\n\r\n1|\r\n' >"$TMP/utf8_ohne_bom.tl3"
+for datei in utf8 utf8_ohne_bom; do
+  "$TLT" pruefen "$TMP/$datei.tl3" >"$TMP/out" 2>"$TMP/err"
+  rc=$?
+  [ $rc -eq 0 ] && grep -qxF "Name: Mühlbach-Cup" "$TMP/out" && enthaelt "$TMP/out" "nicht in Windows-1252 gespeichert, sondern in UTF-8"
+  pruefe "$datei: als UTF-8 gelesen, Hinweis, Exit-Code 0 (war $rc)" $?
+done
+! enthaelt "$TMP/out" "Mühlbacher"
 
 # Data worth a hint: a duplicate start number, an unknown age group and variation (Windows-1252 bytes).
 {

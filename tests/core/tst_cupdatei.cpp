@@ -413,7 +413,7 @@ private slots:
         QCOMPARE(cup.teil.cell(10, 2), QStringLiteral("0:20'00,00\""));
     }
 
-    void shortFileGivesEmptyRecords()
+    void fileEndingBeforeItsCountsIsDamaged()
     {
         // Two races and three participants announced, but the file ends after the first race.
         const QByteArray bytes = alsDatei({
@@ -423,17 +423,171 @@ private slots:
             QStringLiteral("10|"),
             lauf(QStringLiteral("1"), kZeitlauf, QStringLiteral("01.05.2026"), QStringLiteral("Erster")),
         });
+        Cup cup = kleinerCup();
+        const QByteArray vorher = speichereInPuffer(cup);
+        QString fehler;
+        QVERIFY(!ladeAusBytes(cup, bytes, &fehler));
+        QCOMPARE(fehler, QStringLiteral("Die Datei ist beschädigt: Sie endet nach Zeile 5, laut Zeile 1 (2 Läufe, 3 "
+                                        "Teilnehmer) hat sie aber 9 Zeilen."));
+        QCOMPARE(speichereInPuffer(cup), vorher);
+    }
+
+    void damagedFilesAreRefusedWithTheLine_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("meldung");
+        Cup cup = kleinerCup();
+        const QByteArray ganz = speichereInPuffer(cup); // 2 races, 4 participants: 10 lines
+        const QList<QByteArray> zeilen = ganz.split('\n');
+        QTest::newRow("first 100 bytes") << ganz.left(100)
+                                         << "Die Datei ist beschädigt: Sie endet nach Zeile 2, laut Zeile 1 (2 Läufe, "
+                                            "4 Teilnehmer) hat sie aber 10 Zeilen.";
+        // Cut inside the last participant: the line has no end and too few fields.
+        QTest::newRow("cut inside the last record")
+            << ganz.left(ganz.size() - 12) << "Die Datei ist beschädigt: Zeile 10 bricht nach 7 von 10 Feldern ab.";
+        QTest::newRow("cut inside the last race")
+            << ganz.left(ganz.indexOf("\r\n", ganz.indexOf("10.05.2026")) - 5)
+            << "Die Datei ist beschädigt: Zeile 6 bricht nach 31 von 34 Feldern ab.";
+        QTest::newRow("cut inside line 1") << ganz.left(30)
+                                           << "'' ist kein gültiger Integerwert in Zeile 1";
+        // A race line lost: the first participant would be read as a race.
+        QByteArray ohneLauf;
+        for (int i = 0; i < zeilen.size(); ++i)
+            if (i != 5)
+                ohneLauf += zeilen[i] + (i + 1 < zeilen.size() ? "\n" : "");
+        QTest::newRow("race line missing") << ohneLauf
+                                           << "Die Datei ist beschädigt: Sie endet nach Zeile 9, laut Zeile 1 (2 "
+                                              "Läufe, 4 Teilnehmer) hat sie aber 10 Zeilen.";
+    }
+    void damagedFilesAreRefusedWithTheLine()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, meldung);
         Cup cup;
-        QVERIFY(ladeAusBytes(cup, bytes));
-        QCOMPARE(cup.laufe.colCount(), 3);
-        QCOMPARE(cup.teil.colCount(), 10);
-        QCOMPARE(cup.teil.rowCount(), 4);
-        for (int r = 1; r <= 3; ++r)
-            for (int c = 0; c < 10; ++c)
-                QVERIFY(cup.teil.cell(c, r).isEmpty());
-        int erster = cup.laufe.cell(1, 4) == QStringLiteral("Erster") ? 1 : 2;
-        QCOMPARE(cup.laufe.cell(erster, 1), kZeitlauf);
-        QVERIFY(cup.laufe.cell(3 - erster, 1).isEmpty());
+        cup.name = QStringLiteral("vorher");
+        QString fehler;
+        QVERIFY(!ladeAusBytes(cup, bytes, &fehler));
+        QCOMPARE(fehler, meldung);
+        QCOMPARE(cup.name, QStringLiteral("vorher"));
+    }
+
+    void everyFileTheWriterProducesStillLoads()
+    {
+        // Cut after the last "|" of a record, only the line end is missing: nothing is lost.
+        Cup cup = kleinerCup();
+        QByteArray ganz = speichereInPuffer(cup);
+        Cup geladen;
+        QString fehler;
+        QVERIFY2(ladeAusBytes(geladen, ganz.left(ganz.size() - 2), &fehler), qPrintable(fehler));
+        QCOMPARE(speichereInPuffer(geladen), ganz);
+        // The sample cup and the evening's test cup.
+        for (const QString &pfad : {QStringLiteral(TLT_SOURCE_DIR "/examples/beispielcup.tl3"),
+                                    QStringLiteral(TLT_TESTDATA "/abend.tl3")}) {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QByteArray bytes = f.readAll();
+            QString hinweis = QStringLiteral("x");
+            QVERIFY2(ladenDatei(geladen, pfad, &fehler, &hinweis), qPrintable(fehler));
+            QVERIFY2(hinweis.isEmpty(), qPrintable(hinweis));
+            QCOMPARE(speichereInPuffer(geladen), bytes);
+        }
+    }
+
+    void utf8FilesAreReadAsUtf8WithAHint_data()
+    {
+        QTest::addColumn<QByteArray>("kopf");
+        QTest::newRow("with BOM") << QByteArray("\xef\xbb\xbf");
+        QTest::newRow("without BOM") << QByteArray();
+    }
+    void utf8FilesAreReadAsUtf8WithAHint()
+    {
+        QFETCH(QByteArray, kopf);
+        const QByteArray bytes = kopf + QStringLiteral("Mühlbach-Cup||0|1|1|0|1|\r\nF|M|99|\r\n\r\n1|\r\n"
+                                                       "Mühlbacher|Jürgen|||||7|\r\n")
+                                            .toUtf8();
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath(QStringLiteral("utf8.tl3"));
+        {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(bytes);
+        }
+        Cup cup;
+        QString fehler, hinweis;
+        QVERIFY2(ladenDatei(cup, pfad, &fehler, &hinweis), qPrintable(fehler));
+        QCOMPARE(cup.name, QStringLiteral("Mühlbach-Cup"));
+        QCOMPARE(cup.teil.cell(0, 1), QStringLiteral("Mühlbacher"));
+        QCOMPARE(cup.teil.cell(1, 1), QStringLiteral("Jürgen"));
+        QVERIFY2(hinweis.contains(QStringLiteral("nicht in Windows-1252 gespeichert, sondern in UTF-8")),
+                 qPrintable(hinweis));
+        QVERIFY(hinweis.contains(QStringLiteral("utf8.tl3")));
+        // Saved again, it is a Windows-1252 file like any other.
+        QVERIFY(speichernDatei(cup, pfad, &fehler));
+        QVERIFY(ladenDatei(cup, pfad, &fehler, &hinweis));
+        QVERIFY(hinweis.isEmpty());
+        QCOMPARE(cup.teil.cell(0, 1), QStringLiteral("Mühlbacher"));
+    }
+
+    void windows1252UmlautsAreNoUtf8()
+    {
+        // "Müller" and "Weiß" in Windows-1252: bytes >= 0x80 that are no valid UTF-8.
+        const QByteArray bytes("M\xfcller-Cup||0|1|1|0|1|\r\nF|M|99|\r\n\r\n1|\r\nWei\xdf|\xc4nne|||||1|\r\n");
+        Cup cup;
+        QString fehler, hinweis = QStringLiteral("x");
+        QBuffer puffer;
+        puffer.setData(bytes);
+        QVERIFY(laden(cup, puffer, &fehler, &hinweis));
+        QVERIFY(hinweis.isEmpty());
+        QCOMPARE(cup.name, QStringLiteral("Müller-Cup"));
+        QCOMPARE(cup.teil.cell(1, 1), QStringLiteral("Änne"));
+    }
+
+    void messagesNameTheFile()
+    {
+        QTemporaryDir dir;
+        const QString pfad = dir.filePath(QStringLiteral("kaputt.tl3"));
+        {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("X||0|1|1|0|0|\r\nF|M|alt|G|H|99|\r\n\r\n1|\r\n");
+        }
+        Cup cup;
+        QString fehler;
+        QVERIFY(!ladenDatei(cup, pfad, &fehler));
+        QCOMPARE(fehler, QStringLiteral("'alt' ist kein gültiger Integerwert in Zeile 2 der Datei \"%1\"")
+                             .arg(QDir::toNativeSeparators(pfad)));
+        {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("X||0|1|1|0|3|\r\nF|M|99|\r\n\r\n1|\r\n");
+        }
+        QVERIFY(!ladenDatei(cup, pfad, &fehler));
+        QVERIFY2(fehler.startsWith(QStringLiteral("Die Datei \"%1\" ist beschädigt: Sie endet nach Zeile 4")
+                                       .arg(QDir::toNativeSeparators(pfad))),
+                 qPrintable(fehler));
+    }
+
+    void hugeOrSpecialInputIsRefused()
+    {
+        QTemporaryDir dir;
+        Cup cup = kleinerCup();
+        QString fehler;
+        // A folder.
+        QVERIFY(!ladenDatei(cup, dir.path(), &fehler));
+        QVERIFY2(fehler.contains(QStringLiteral("keine gewöhnliche Datei")), qPrintable(fehler));
+        // An endless device is refused without reading a byte.
+        QVERIFY(!ladenDatei(cup, QStringLiteral("/dev/zero"), &fehler));
+        QVERIFY2(fehler.contains(QStringLiteral("keine gewöhnliche Datei")), qPrintable(fehler));
+        // More than 512 MB (a sparse file, no disk space used): refused by its size.
+        const QString riesig = dir.filePath(QStringLiteral("riesig.tl3"));
+        {
+            QFile f(riesig);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QVERIFY(f.resize(513LL * 1024 * 1024));
+        }
+        QVERIFY(!ladenDatei(cup, riesig, &fehler));
+        QVERIFY2(fehler.contains(QStringLiteral("zu groß für eine Cup-Datei")), qPrintable(fehler));
+        QCOMPARE(cup.anzahlTeilnehmer(), 4);
     }
 
     void surplusFieldsAndLinesAreIgnored()
@@ -543,17 +697,18 @@ private slots:
         QTest::addColumn<QStringList>("zeilen");
         QTest::addColumn<QString>("meldung");
         const QStringList rest{QStringLiteral("F|M|99|"), QString(), QStringLiteral("1|")};
-        QTest::newRow("category") << (QStringList{"X||x|1|1|0|0|"} + rest) << "'x' ist kein gültiger Integerwert";
-        QTest::newRow("minimum") << (QStringList{"X||0|eins|1|0|0|"} + rest) << "'eins' ist kein gültiger Integerwert";
-        QTest::newRow("maximum") << (QStringList{"X||0|1|1.5|0|0|"} + rest) << "'1.5' ist kein gültiger Integerwert";
-        QTest::newRow("races") << (QStringList{"X||0|1|1|2a|0|"} + rest) << "'2a' ist kein gültiger Integerwert";
-        QTest::newRow("participants") << (QStringList{"X||0|1|1|0|-|"} + rest) << "'-' ist kein gültiger Integerwert";
-        QTest::newRow("missing field") << (QStringList{"X||0|1|1|0|"} + rest) << "'' ist kein gültiger Integerwert";
-        QTest::newRow("empty file") << QStringList() << "'' ist kein gültiger Integerwert";
+        QTest::newRow("category") << (QStringList{"X||x|1|1|0|0|"} + rest) << "'x' ist kein gültiger Integerwert in Zeile 1";
+        QTest::newRow("minimum") << (QStringList{"X||0|eins|1|0|0|"} + rest) << "'eins' ist kein gültiger Integerwert in Zeile 1";
+        QTest::newRow("maximum") << (QStringList{"X||0|1|1.5|0|0|"} + rest) << "'1.5' ist kein gültiger Integerwert in Zeile 1";
+        QTest::newRow("races") << (QStringList{"X||0|1|1|2a|0|"} + rest) << "'2a' ist kein gültiger Integerwert in Zeile 1";
+        QTest::newRow("participants") << (QStringList{"X||0|1|1|0|-|"} + rest) << "'-' ist kein gültiger Integerwert in Zeile 1";
+        QTest::newRow("missing field") << (QStringList{"X||0|1|1|0|"} + rest) << "'' ist kein gültiger Integerwert in Zeile 1";
+        QTest::newRow("empty file") << QStringList()
+                                    << "Die Datei ist leer; eine Cup-Datei hat mindestens vier Zeilen.";
         QTest::newRow("maximum age") << QStringList{"X||0|1|1|0|0|", "F|M|99|G|H|alt|", "", "1|"}
-                                     << "'alt' ist kein gültiger Integerwert";
+                                     << "'alt' ist kein gültiger Integerwert in Zeile 2";
         QTest::newRow("points") << QStringList{"X||0|1|1|0|0|", "F|M|99|", "", "3|drei|1|"}
-                                << "'drei' ist kein gültiger Integerwert";
+                                << "'drei' ist kein gültiger Integerwert in Zeile 4";
         QTest::newRow("negative count")
             << (QStringList{"X||0|1|1|-2|0|"} + rest)
             << "Die Datei ist beschädigt: -2 Läufe und 0 Teilnehmer sind keine gültigen Anzahlen.";
