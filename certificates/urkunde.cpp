@@ -187,7 +187,7 @@ void Urkundendruck::laufurkundeStil2(const Laufurkundendaten &d)
     m_l.bild(rechteck(15, 17, 3.5, 1.365), Bild::Sponsor6);
     m_l.bild(rechteck(18.8, 17, 1.5, 1.71), Bild::VereinLogo);
 
-    const QString ort = m_cup.laufe.cell(d.lauf.toInt(), 10);
+    const QString ort = m_cup.laufe.cell(d.lauf.toInt(), Laufzeile::Ort);
     urkundenzeile(m_l, ort + QStringLiteral(", den ") + kurzesDatum(jetzt().date()), m, m + 19.0 * gy, w - m - 14 * gx);
     urkundenzeile(m_l, QStringLiteral("Rolf Beispielmann") + m_unterschriften.unter1, m + 16 * gx, m + 19.0 * gy,
                   w - m);

@@ -26,8 +26,8 @@ Laufurkundendaten laufdaten(const Cup &cup, int k, int r, int platz, const QStri
     d.altersgruppe = gruppe;
     d.variation = variation;
     d.strecke = strecke;
-    d.person = t.cell(1, r) + QLatin1Char(' ') + t.cell(0, r);
-    d.verein = t.cell(4, r);
+    d.person = t.cell(Teilspalte::Vorname, r) + QLatin1Char(' ') + t.cell(Teilspalte::Name, r);
+    d.verein = t.cell(Teilspalte::Verein, r);
     d.ergebnis = t.cell(Cup::ergebnisspalte(k), r);
     return d;
 }
@@ -38,17 +38,17 @@ void gruppendurchgang(const Cup &cup, int k, const QString &gruppe, int cvZeile,
                       Urkundendruck &druck)
 {
     const Tabelle &t = cup.teil;
-    const QString variation = cvZeile > 0 ? cup.cv.cell(0, cvZeile) : QString();
-    const QString strecke = cvZeile > 0 ? cup.cv.cell(1, cvZeile) : QString();
+    const QString variation = cvZeile > 0 ? cup.cv.cell(Cvspalte::Name, cvZeile) : QString();
+    const QString strecke = cvZeile > 0 ? cup.cv.cell(Cvspalte::Strecke, cvZeile) : QString();
     int platz = 1;
     for (int r = 1; r < t.rowCount(); ++r) {
-        if (t.cell(5, r) != gruppe)
+        if (t.cell(Teilspalte::Altersgruppe, r) != gruppe)
             continue;
-        if (cvZeile > 0 && t.cell(7, r) != variation)
+        if (cvZeile > 0 && t.cell(Teilspalte::Cupvariation, r) != variation)
             continue;
         if (!istLeistung(t.cell(Cup::ergebnisspalte(k), r)))
             continue;
-        const bool drucken = startnummer ? t.cell(6, r) == *startnummer : platz <= 3;
+        const bool drucken = startnummer ? t.cell(Teilspalte::Startnummer, r) == *startnummer : platz <= 3;
         if (drucken)
             druck.laufurkunde(laufdaten(cup, k, r, platz, gruppe, variation, strecke));
         ++platz;
@@ -58,8 +58,8 @@ void gruppendurchgang(const Cup &cup, int k, const QString &gruppe, int cvZeile,
 void altersgruppen(const Cup &cup, int k, int cvZeile, const QString *startnummer, Urkundendruck &druck)
 {
     for (int a = 1; a < cup.ag.rowCount(); ++a) {
-        gruppendurchgang(cup, k, cup.ag.cell(0, a), cvZeile, startnummer, druck);
-        gruppendurchgang(cup, k, cup.ag.cell(1, a), cvZeile, startnummer, druck);
+        gruppendurchgang(cup, k, cup.ag.cell(Agspalte::Weiblich, a), cvZeile, startnummer, druck);
+        gruppendurchgang(cup, k, cup.ag.cell(Agspalte::Maennlich, a), cvZeile, startnummer, druck);
     }
 }
 
@@ -68,7 +68,7 @@ int laufurkunden(Cup &cup, int k, const QString *startnummer, Leinwand &l, const
 {
     const bool gueltig = k >= 1 && k <= cup.anzahlLaufe();
     if (gueltig) {
-        teilsort(cup, -1, 0);
+        teilsort(cup, -1, Teilspalte::Name);
         teilsort(cup, -1, Cup::ergebnisspalte(k));
     }
     Urkundendruck druck(l, cup, u);
@@ -77,7 +77,7 @@ int laufurkunden(Cup &cup, int k, const QString *startnummer, Leinwand &l, const
     if (gueltig) {
         if (hatVariationen(cup)) {
             for (int v = 1; v < cup.cv.rowCount(); ++v) {
-                if (!startnummer && frage && !frage(cup.cv.cell(0, v) + QStringLiteral(" drucken?")))
+                if (!startnummer && frage && !frage(cup.cv.cell(Cvspalte::Name, v) + QStringLiteral(" drucken?")))
                     continue;
                 altersgruppen(cup, k, v, startnummer, druck);
             }
@@ -94,10 +94,10 @@ Gesamturkundendaten gesamtdaten(const Cup &cup, int r)
     const Tabelle &t = cup.teil;
     Gesamturkundendaten d;
     d.platz = t.cell(gesamtPlatzSpalte(cup), r);
-    d.altersgruppe = t.cell(5, r);
-    d.variation = t.cell(7, r);
-    d.person = t.cell(1, r) + QLatin1Char(' ') + t.cell(0, r);
-    d.verein = t.cell(4, r);
+    d.altersgruppe = t.cell(Teilspalte::Altersgruppe, r);
+    d.variation = t.cell(Teilspalte::Cupvariation, r);
+    d.person = t.cell(Teilspalte::Vorname, r) + QLatin1Char(' ') + t.cell(Teilspalte::Name, r);
+    d.verein = t.cell(Teilspalte::Verein, r);
     d.punkte = t.cell(gesamtPunkteSpalte(cup), r);
     return d;
 }
@@ -131,10 +131,10 @@ int gesamtsiegerurkunde(Cup &cup, Ausgabe &a, int n, Leinwand &l, const Untersch
     GesamtScope gesamt(cup, n);
     gesamt_vorschau(cup, a, n);
     // Stable sorts from the least to the most significant key: variation, age group, placing, surname.
-    teilsort(cup, -1, 0);
+    teilsort(cup, -1, Teilspalte::Name);
     teilsort(cup, 1, gesamt.platzSpalte());
-    teilsort(cup, -1, 5);
-    teilsort(cup, -1, 7);
+    teilsort(cup, -1, Teilspalte::Altersgruppe);
+    teilsort(cup, -1, Teilspalte::Cupvariation);
 
     Urkundendruck druck(l, cup, u);
     if (!druck.beginne())
@@ -164,7 +164,7 @@ int gesamtteilnehmerurkunde(Cup &cup, Ausgabe &a, int n, const QString &s, Leinw
         return -1;
     const Tabelle &t = cup.teil;
     for (int r = 1; r < t.rowCount(); ++r)
-        if (t.cell(6, r) == s)
+        if (t.cell(Teilspalte::Startnummer, r) == s)
             druck.gesamturkunde(gesamtdaten(cup, r));
     druck.beende();
     return druck.anzahl();

@@ -205,7 +205,7 @@ int zeileZurStartnummer(const Cup &cup, const QString &text)
         return 0;
     for (int r = 1; r < cup.teil.rowCount(); ++r) {
         int n = 0;
-        if (istInt(cup.teil.cell(6, r), &n) && n == gesucht)
+        if (istInt(cup.teil.cell(Teilspalte::Startnummer, r), &n) && n == gesucht)
             return r;
     }
     return 0;

@@ -21,8 +21,8 @@ QSet<QString> altersgruppen(const Cup &cup)
 {
     QSet<QString> s;
     for (int r = 1; r < cup.ag.rowCount(); ++r) {
-        s.insert(cup.ag.cell(0, r));
-        s.insert(cup.ag.cell(1, r));
+        s.insert(cup.ag.cell(Agspalte::Weiblich, r));
+        s.insert(cup.ag.cell(Agspalte::Maennlich, r));
     }
     return s;
 }
@@ -39,19 +39,19 @@ QStringList hinweise(const Cup &cup)
     QMap<QString, int> unbekannteVarianten;
     QSet<QString> varianten;
     for (int r = 1; r < cup.cv.rowCount(); ++r)
-        varianten.insert(cup.cv.cell(0, r));
+        varianten.insert(cup.cv.cell(Cvspalte::Name, r));
     const QSet<QString> gruppen = altersgruppen(cup);
     int ohneNummer = 0;
     for (int r = 1; r < cup.teil.rowCount(); ++r) {
-        const QString &sn = cup.teil.cell(6, r);
+        const QString &sn = cup.teil.cell(Teilspalte::Startnummer, r);
         if (sn.isEmpty())
             ++ohneNummer;
         else
             ++nummern[sn];
-        const QString &gruppe = cup.teil.cell(5, r);
+        const QString &gruppe = cup.teil.cell(Teilspalte::Altersgruppe, r);
         if (!gruppen.contains(gruppe))
             ++unbekannteGruppen[gruppe];
-        const QString &variante = cup.teil.cell(7, r);
+        const QString &variante = cup.teil.cell(Teilspalte::Cupvariation, r);
         if (!varianten.isEmpty() && !varianten.contains(variante))
             ++unbekannteVarianten[variante];
     }
@@ -85,7 +85,7 @@ int pruefen(const QStringList &args, Umgebung &u)
             ++zeitlaeufe;
     QStringList variantennamen;
     for (int r = 1; r < cup.cv.rowCount(); ++r)
-        variantennamen << cup.cv.cell(0, r);
+        variantennamen << cup.cv.cell(Cvspalte::Name, r);
 
     QTextStream &o = u.out;
     o << "Datei: " << cup.dateiname << '\n';
@@ -99,8 +99,8 @@ int pruefen(const QStringList &args, Umgebung &u)
         o << " (Zeitläufe: " << zeitlaeufe << ", Distanzläufe: " << cup.anzahlLaufe() - zeitlaeufe << ')';
     o << '\n';
     for (int c = 1; c <= cup.anzahlLaufe(); ++c)
-        o << "  " << cup.laufe.cell(c, 0) << ". " << cup.laufe.cell(c, 2) << "  " << cup.lauftyp(c) << "  "
-          << cup.laufe.cell(c, 4) << '\n';
+        o << "  " << cup.laufe.cell(c, Laufzeile::Nummer) << ". " << cup.laufe.cell(c, Laufzeile::Datum) << "  "
+          << cup.lauftyp(c) << "  " << cup.laufe.cell(c, Laufzeile::Vereinsname) << '\n';
     o << "Teilnehmer: " << cup.anzahlTeilnehmer() << '\n';
     o << "Altersgruppen: " << cup.ag.rowCount() - 1 << '\n';
     o << "Cupvarianten: " << variantennamen.size();

@@ -73,15 +73,15 @@ bool laufLesen(const Cup &cup, const QString &text, int *k, QString *grund)
 QString startnummerSuchen(const Cup &cup, const QString &text)
 {
     for (int r = 1; r < cup.teil.rowCount(); ++r)
-        if (cup.teil.cell(6, r) == text)
+        if (cup.teil.cell(Teilspalte::Startnummer, r) == text)
             return text;
     int gesucht = 0;
     if (!istInt(text, &gesucht))
         return {};
     for (int r = 1; r < cup.teil.rowCount(); ++r) {
         int n = 0;
-        if (istInt(cup.teil.cell(6, r), &n) && n == gesucht)
-            return cup.teil.cell(6, r);
+        if (istInt(cup.teil.cell(Teilspalte::Startnummer, r), &n) && n == gesucht)
+            return cup.teil.cell(Teilspalte::Startnummer, r);
     }
     return {};
 }

@@ -22,9 +22,9 @@ Cup::Cup()
     pv.setDefaultColWidth(78);
     laufe.setDefaultColWidth(200);
     teil.setDefaultColWidth(75);
-    cv.setColCount(3);
-    ag.setColCount(3);
-    pv.setColCount(2);
+    cv.setColCount(Cvspalte::Anzahl);
+    ag.setColCount(Agspalte::Anzahl);
+    pv.setColCount(Pvspalte::Anzahl);
     neu();
 }
 
@@ -45,60 +45,60 @@ void Cup::neu()
         {"F", "M", "29"},           {"F30", "M30", "39"},       {"F40", "M40", "49"},       {"F50", "M50", "59"},
         {"F60", "M60", "69"},       {"F70 u.ä.", "M70 u.ä.", "150"},
     };
-    ag.setColCount(3);
-    ag.setColWidth(2, 70);
+    ag.setColCount(Agspalte::Anzahl);
+    ag.setColWidth(Agspalte::Maximalalter, 70);
     ag.setRowCount(15);
-    ag.setCell(0, 0, QStringLiteral("weibl. Bezeichnung"));
-    ag.setCell(1, 0, QStringLiteral("männl. Bezeichnung"));
-    ag.setCell(2, 0, QStringLiteral("Maximalalter"));
+    ag.setCell(Agspalte::Weiblich, kKopfzeile, QStringLiteral("weibl. Bezeichnung"));
+    ag.setCell(Agspalte::Maennlich, kKopfzeile, QStringLiteral("männl. Bezeichnung"));
+    ag.setCell(Agspalte::Maximalalter, kKopfzeile, QStringLiteral("Maximalalter"));
     for (int r = 0; r < 14; ++r)
-        for (int c = 0; c < 3; ++c)
+        for (int c = 0; c < Agspalte::Anzahl; ++c)
             ag.setCell(c, r + 1, QString::fromUtf8(agDaten[r][c]));
     agsort(ag);
 
-    cv.setColCount(3);
+    cv.setColCount(Cvspalte::Anzahl);
     cv.setRowCount(4);
-    cv.setCell(0, 0, QStringLiteral("Name"));
-    cv.setCell(1, 0, QStringLiteral("Strecke"));
-    cv.setCell(2, 0, QStringLiteral("Zeit"));
+    cv.setCell(Cvspalte::Name, kKopfzeile, QStringLiteral("Name"));
+    cv.setCell(Cvspalte::Strecke, kKopfzeile, QStringLiteral("Strecke"));
+    cv.setCell(Cvspalte::Zeit, kKopfzeile, QStringLiteral("Zeit"));
     static const char *const cvDaten[3][3] = {
         {"A-Cup", "10000m", "1:00'00,0\""}, {"B-Cup", "5000m", "0:30'00,0\""}, {"C-Cup", "3000m", "0:15'00,0\""}};
     for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 3; ++c)
+        for (int c = 0; c < Cvspalte::Anzahl; ++c)
             cv.setCell(c, r + 1, QString::fromUtf8(cvDaten[r][c]));
     cvsort(cv);
 
-    pv.setColCount(2);
+    pv.setColCount(Pvspalte::Anzahl);
     pv.setRowCount(21);
-    pv.setCell(0, 0, QStringLiteral("Platz"));
-    pv.setCell(1, 0, QStringLiteral("Punkte"));
+    pv.setCell(Pvspalte::Platz, kKopfzeile, QStringLiteral("Platz"));
+    pv.setCell(Pvspalte::Punkte, kKopfzeile, QStringLiteral("Punkte"));
     for (int n = 1; n <= 20; ++n) {
-        pv.setCell(0, n, QString::number(n));
-        pv.setCell(1, n, QString::number(21 - n));
+        pv.setCell(Pvspalte::Platz, n, QString::number(n));
+        pv.setCell(Pvspalte::Punkte, n, QString::number(21 - n));
     }
     pvsort(pv);
 
-    static const char *const laufLabels[34] = {
+    static const char *const laufLabels[Laufzeile::Anzahl] = {
         "Laufnummer:", "Lauftyp:", "Datum:", "Cuplauf bzw. Zeit/Distanz:", "Veranstalter:", "Anschrift:", "", "",
         "Telefon:", "Fax:", "Ort:", "Kreis:", "Bezirk:", "Land:", "Wettkampfstätte:", "", "Zeitmessung:",
         "Windmessung:", "Gerätekontrolle:", "Anzahl der Kampfrichter:", "Anzahl der Helfer:",
         "Anzahl der Mitarbeiter:", "Wettkampfrichter:", "Telefon:", "Fax:", "Verbandsaufsicht:", "Telefon:", "Fax:",
         "Bemerkungen:", "", "", "DLV-Veranstaltungsnr.:", "Bonusfaktor:", "Bonussummand:"};
-    laufe.setRowCount(34);
+    laufe.setRowCount(Laufzeile::Anzahl);
     laufe.setColCount(1);
-    laufe.setColWidth(0, 120);
-    for (int r = 0; r < 34; ++r)
-        laufe.setCell(0, r, QString::fromUtf8(laufLabels[r]));
+    laufe.setColWidth(kBeschriftungsspalte, 120);
+    for (int r = 0; r < Laufzeile::Anzahl; ++r)
+        laufe.setCell(kBeschriftungsspalte, r, QString::fromUtf8(laufLabels[r]));
 
-    static const char *const teilKopf[8] = {"Name",   "Vorname",      "Geburtsdatum", "Geschlecht",
-                                             "Verein", "Altersgruppe", "Startnummer",  "ggf. Cup"};
-    teil.setColCount(8);
+    static const char *const teilKopf[Teilspalte::Anzahl] = {"Name",   "Vorname",      "Geburtsdatum", "Geschlecht",
+                                                             "Verein", "Altersgruppe", "Startnummer",  "ggf. Cup"};
+    teil.setColCount(Teilspalte::Anzahl);
     teil.setRowCount(1);
-    teil.setColWidth(0, 100);
-    teil.setColWidth(1, 100);
-    teil.setColWidth(4, 200);
-    for (int c = 0; c < 8; ++c)
-        teil.setCell(c, 0, QString::fromUtf8(teilKopf[c]));
+    teil.setColWidth(Teilspalte::Name, 100);
+    teil.setColWidth(Teilspalte::Vorname, 100);
+    teil.setColWidth(Teilspalte::Verein, 200);
+    for (int c = 0; c < Teilspalte::Anzahl; ++c)
+        teil.setCell(c, kKopfzeile, QString::fromUtf8(teilKopf[c]));
 
     edit(0);
 }

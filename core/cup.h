@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/spalten.h"
 #include "core/tabelle.h"
 
 #include <QString>
@@ -51,8 +52,10 @@ public:
     int anzahlLaufe() const { return laufe.colCount() - 1; }
     int anzahlTeilnehmer() const { return teil.rowCount() - 1; }
     // Race c (1-based): its type, and the participant column holding its results.
-    const QString &lauftyp(int c) const { return laufe.cell(c, 1); }
-    static int ergebnisspalte(int c) { return 7 + c; }
+    const QString &lauftyp(int c) const { return laufe.cell(c, Laufzeile::Lauftyp); }
+    static int ergebnisspalte(int c) { return Teilspalte::Anzahl - 1 + c; }
+    // The race whose results a column of teil holds (< 1 for the fixed columns).
+    static int laufDerSpalte(int spalte) { return spalte - (Teilspalte::Anzahl - 1); }
 
     // Status bar texts as edit() sets them.
     QString statusDatei() const;

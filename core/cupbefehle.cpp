@@ -3,6 +3,7 @@
 #include "core/cup.h"
 #include "core/konvertierung.h"
 #include "core/sortierung.h"
+#include "core/spalten.h"
 
 #include <algorithm>
 
@@ -38,13 +39,13 @@ int cvHinzufuegen(Cup &cup, const QString &name, const QString &strecke, const Q
 {
     if (leeren)
         for (int c = 1; c <= cup.anzahlLaufe(); ++c)
-            cup.laufe.setCell(c, 3, QString());
+            cup.laufe.setCell(c, Laufzeile::Zeitdistanz, QString());
     Tabelle &cv = cup.cv;
     const int r = cv.rowCount();
     cv.setRowCount(r + 1);
-    cv.setCell(0, r, name);
-    cv.setCell(1, r, strecke);
-    cv.setCell(2, r, zeit);
+    cv.setCell(Cvspalte::Name, r, name);
+    cv.setCell(Cvspalte::Strecke, r, strecke);
+    cv.setCell(Cvspalte::Zeit, r, zeit);
     const Kennung id = cv.rowId(r);
     cvsort(cv);
     cup.edit(1);
@@ -53,10 +54,10 @@ int cvHinzufuegen(Cup &cup, const QString &name, const QString &strecke, const Q
 
 QString cvAendernVerweigert(const Cup &cup, int r, const QString &name)
 {
-    if (name == cup.cv.cell(0, r))
+    if (name == cup.cv.cell(Cvspalte::Name, r))
         return QString();
     for (int i = 1; i < cup.cv.rowCount(); ++i)
-        if (i != r && cup.cv.cell(0, i) == name)
+        if (i != r && cup.cv.cell(Cvspalte::Name, i) == name)
             return kCvDopplung;
     return QString();
 }
@@ -66,16 +67,16 @@ int cvAendern(Cup &cup, int r, const QString &name, const QString &strecke, cons
     Tabelle &cv = cup.cv;
     if (!gueltig(cv, r))
         return -1;
-    const QString alt = cv.cell(0, r);
+    const QString alt = cv.cell(Cvspalte::Name, r);
     const Kennung id = cv.rowId(r);
-    cv.setCell(0, r, name);
-    cv.setCell(1, r, strecke);
-    cv.setCell(2, r, zeit);
+    cv.setCell(Cvspalte::Name, r, name);
+    cv.setCell(Cvspalte::Strecke, r, strecke);
+    cv.setCell(Cvspalte::Zeit, r, zeit);
     cvsort(cv);
     if (alt != name)
         for (int i = 1; i < cup.teil.rowCount(); ++i)
-            if (cup.teil.cell(7, i) == alt)
-                cup.teil.setCell(7, i, name);
+            if (cup.teil.cell(Teilspalte::Cupvariation, i) == alt)
+                cup.teil.setCell(Teilspalte::Cupvariation, i, name);
     cup.edit(1);
     return nachSortierung(cv, id);
 }
@@ -87,9 +88,9 @@ QString cvLoeschenVerweigert(const Cup &cup, int r)
     if (cup.anzahlLaufe() >= 1 && cup.cv.rowCount() - 1 < 3)
         return QStringLiteral("Es sind bereits Cup-Läufe eingetragen!\r\nSie müssen wenigstens zwei Cup-Variationen "
                               "beibehalten oder die Läufe löschen!");
-    const QString n = cup.cv.cell(0, r);
+    const QString n = cup.cv.cell(Cvspalte::Name, r);
     for (int i = 1; i < cup.teil.rowCount(); ++i)
-        if (cup.teil.cell(7, i) == n)
+        if (cup.teil.cell(Teilspalte::Cupvariation, i) == n)
             return QStringLiteral("Es sind noch Teilnehmer in der Cup-Variation (") + n +
                    QStringLiteral(")!\r\nSie müssen diese erst löschen bevor Sie Cup-Variationen löschen können!");
     return QString();
@@ -97,7 +98,7 @@ QString cvLoeschenVerweigert(const Cup &cup, int r)
 
 QString cvLoeschenFrage(const Cup &cup, int r)
 {
-    return QStringLiteral("Sind Sie sicher, dass Sie die Cup-Variation (") + cup.cv.cell(0, r) +
+    return QStringLiteral("Sind Sie sicher, dass Sie die Cup-Variation (") + cup.cv.cell(Cvspalte::Name, r) +
            QStringLiteral(") löschen wollen?");
 }
 
@@ -113,7 +114,8 @@ QString agHinzufuegenVerweigert(const Cup &cup, const QString &weib, const QStri
 {
     const Tabelle &ag = cup.ag;
     for (int r = 1; r < ag.rowCount(); ++r)
-        if (ag.cell(0, r) == weib || ag.cell(1, r) == mann || ag.cell(2, r) == alter)
+        if (ag.cell(Agspalte::Weiblich, r) == weib || ag.cell(Agspalte::Maennlich, r) == mann ||
+            ag.cell(Agspalte::Maximalalter, r) == alter)
             return kAgDopplung;
     return QString();
 }
@@ -122,12 +124,12 @@ QString agAendernVerweigert(const Cup &cup, int r, const QString &weib, const QS
 {
     const Tabelle &ag = cup.ag;
     // Only a label that changes is checked, so a group can always be saved as it is.
-    const bool neuW = weib != ag.cell(0, r);
-    const bool neuM = mann != ag.cell(1, r);
+    const bool neuW = weib != ag.cell(Agspalte::Weiblich, r);
+    const bool neuM = mann != ag.cell(Agspalte::Maennlich, r);
     for (int i = 1; i < ag.rowCount(); ++i) {
         if (i == r)
             continue;
-        for (const QString &label : {ag.cell(0, i), ag.cell(1, i)})
+        for (const QString &label : {ag.cell(Agspalte::Weiblich, i), ag.cell(Agspalte::Maennlich, i)})
             if ((neuW && label == weib) || (neuM && label == mann))
                 return kAgDopplung;
     }
@@ -139,9 +141,9 @@ int agHinzufuegen(Cup &cup, const QString &weib, const QString &mann, const QStr
     Tabelle &ag = cup.ag;
     const int r = ag.rowCount();
     ag.setRowCount(r + 1);
-    ag.setCell(0, r, weib);
-    ag.setCell(1, r, mann);
-    ag.setCell(2, r, alter);
+    ag.setCell(Agspalte::Weiblich, r, weib);
+    ag.setCell(Agspalte::Maennlich, r, mann);
+    ag.setCell(Agspalte::Maximalalter, r, alter);
     const Kennung id = ag.rowId(r);
     agsort(ag);
     cup.edit(1);
@@ -153,19 +155,19 @@ int agAendern(Cup &cup, int r, const QString &weib, const QString &mann, const Q
     Tabelle &ag = cup.ag;
     if (!gueltig(ag, r))
         return -1;
-    const QString altW = ag.cell(0, r);
-    const QString altM = ag.cell(1, r);
+    const QString altW = ag.cell(Agspalte::Weiblich, r);
+    const QString altM = ag.cell(Agspalte::Maennlich, r);
     const Kennung id = ag.rowId(r);
-    ag.setCell(0, r, weib);
-    ag.setCell(1, r, mann);
-    ag.setCell(2, r, alter);
+    ag.setCell(Agspalte::Weiblich, r, weib);
+    ag.setCell(Agspalte::Maennlich, r, mann);
+    ag.setCell(Agspalte::Maximalalter, r, alter);
     agsort(ag);
     for (int i = 1; i < cup.teil.rowCount(); ++i) {
-        const QString &g = cup.teil.cell(5, i);
+        const QString &g = cup.teil.cell(Teilspalte::Altersgruppe, i);
         if (g == altW)
-            cup.teil.setCell(5, i, weib);
+            cup.teil.setCell(Teilspalte::Altersgruppe, i, weib);
         else if (g == altM)
-            cup.teil.setCell(5, i, mann);
+            cup.teil.setCell(Teilspalte::Altersgruppe, i, mann);
     }
     cup.edit(1);
     return nachSortierung(ag, id);
@@ -177,10 +179,10 @@ QString agLoeschenVerweigert(const Cup &cup, int r)
         return QString();
     if (cup.ag.rowCount() < 3)
         return QStringLiteral("Sie müssen wenigstens eine Altersgruppe eingetragen lassen!");
-    const QString f = cup.ag.cell(0, r);
-    const QString m = cup.ag.cell(1, r);
+    const QString f = cup.ag.cell(Agspalte::Weiblich, r);
+    const QString m = cup.ag.cell(Agspalte::Maennlich, r);
     for (int i = 1; i < cup.teil.rowCount(); ++i) {
-        const QString &g = cup.teil.cell(5, i);
+        const QString &g = cup.teil.cell(Teilspalte::Altersgruppe, i);
         if (g == f || g == m)
             return QStringLiteral("Es sind noch Teilnehmer in der Altersgruppe!\r\nSie müssen diese erst löschen "
                                   "bevor Sie Altersgruppen löschen können!");
@@ -207,13 +209,13 @@ bool pvHinzufuegen(Cup &cup, int p)
     bool vorhanden = false;
     for (int r = 1; r < pv.rowCount() && !vorhanden; ++r) {
         int wert = 0;
-        vorhanden = istInt(pv.cell(1, r), &wert) && wert == p;
+        vorhanden = istInt(pv.cell(Pvspalte::Punkte, r), &wert) && wert == p;
     }
     if (!vorhanden) {
         const int r = pv.rowCount();
         pv.setRowCount(r + 1);
-        pv.setCell(0, r, QString::number(r));
-        pv.setCell(1, r, QString::number(p));
+        pv.setCell(Pvspalte::Platz, r, QString::number(r));
+        pv.setCell(Pvspalte::Punkte, r, QString::number(p));
     }
     pvsort(pv);
     if (!vorhanden)
@@ -230,7 +232,7 @@ QString pvLoeschenVerweigert(const Cup &cup, int r)
 
 QString pvLoeschenFrage(const Cup &cup, int r)
 {
-    return QStringLiteral("Sind Sie sicher, dass Sie diese Punktezahl (") + cup.pv.cell(1, r) +
+    return QStringLiteral("Sind Sie sicher, dass Sie diese Punktezahl (") + cup.pv.cell(Pvspalte::Punkte, r) +
            QStringLiteral(") löschen wollen?");
 }
 

@@ -23,6 +23,10 @@ namespace {
 
 constexpr auto kZeichensatz = "windows-1252";
 
+// The age groups and the cup variations are both written as three fields per record.
+constexpr int kDreiSpalten = 3;
+static_assert(Agspalte::Anzahl == kDreiSpalten && Cvspalte::Anzahl == kDreiSpalten);
+
 // Windows-1252 holds at most 256 characters; which of the 65,536 UTF-16 code units it can hold is
 // asked of Qt's codec once, by converting all of them to bytes and back. A unit counts as
 // representable only when it survives the round trip unchanged (no substitute byte, no fallback).
@@ -159,7 +163,8 @@ QByteArray dateibytes(const Cup &cup)
     const int m = teil.rowCount() - 1;
 
     // About 10 bytes per cell is ample for names, times and distances; the buffer grows if not.
-    Schreiber aus(static_cast<qsizetype>(m + 1) * teil.colCount() * 10 + static_cast<qsizetype>(n) * 34 * 16 + 4096);
+    Schreiber aus(static_cast<qsizetype>(m + 1) * teil.colCount() * 10 +
+                  static_cast<qsizetype>(n) * Laufzeile::Anzahl * 16 + 4096);
 
     aus.feld(cup.name);
     aus.feld(cup.veranstalter);
@@ -174,16 +179,16 @@ QByteArray dateibytes(const Cup &cup)
 
     for (const Tabelle *t : {&cup.ag, &cup.cv}) {
         for (int r = 1; r < t->rowCount(); ++r)
-            for (int c = 0; c < 3; ++c)
+            for (int c = 0; c < kDreiSpalten; ++c)
                 aus.feld(t->cell(c, r));
         aus.zeilenende();
     }
     for (int r = 1; r < cup.pv.rowCount(); ++r)
-        aus.feld(cup.pv.cell(1, r));
+        aus.feld(cup.pv.cell(Pvspalte::Punkte, r));
     aus.zeilenende();
 
     for (int c = 1; c <= n; ++c) {
-        for (int r = 0; r < 34; ++r)
+        for (int r = 0; r < Laufzeile::Anzahl; ++r)
             aus.feld(laufe.cell(c, r));
         aus.zeilenende();
     }
@@ -305,8 +310,8 @@ bool einlesen(Cup &c, QStringView text, QString *fehler)
     const int m = toInt(f[6].toString());
     c.min = toInt(f[3].toString());
     c.max = toInt(f[4].toString());
-    const qint64 zellen =
-        (static_cast<qint64>(m) + 1) * (static_cast<qint64>(n) + 8) + 34 * (static_cast<qint64>(n) + 1);
+    const qint64 zellen = (static_cast<qint64>(m) + 1) * (static_cast<qint64>(n) + Teilspalte::Anzahl) +
+                          Laufzeile::Anzahl * (static_cast<qint64>(n) + 1);
     if (n < 0 || m < 0 || n > kMaxLaufe || zellen > kMaxZellen || zellen > kZellenOhneInhalt + text.size()) {
         if (fehler)
             *fehler =
@@ -316,15 +321,15 @@ bool einlesen(Cup &c, QStringView text, QString *fehler)
         return false;
     }
     c.laufe.setColCount(n + 1);
-    c.teil.setColCount(n + 8);
+    c.teil.setColCount(n + Teilspalte::Anzahl);
     c.teil.setRowCount(m + 1);
 
     for (Tabelle *t : {&c.ag, &c.cv}) {
         const QStringView zeile = leser.naechste();
         // Count first, so that the rows exist before their fields arrive.
         const int k = felder(zeile, [](int, QStringView) {});
-        t->setRowCount(k / 3 + 1);
-        felder(zeile, [&](int i, QStringView v) { t->setCell(i % 3, i / 3 + 1, alsText(v)); });
+        t->setRowCount(k / kDreiSpalten + 1);
+        felder(zeile, [&](int i, QStringView v) { t->setCell(i % kDreiSpalten, i / kDreiSpalten + 1, alsText(v)); });
         if (t == &c.ag)
             agsort(c.ag);
         else
@@ -336,23 +341,23 @@ bool einlesen(Cup &c, QStringView text, QString *fehler)
         const int k = felder(zeile, [](int, QStringView) {});
         c.pv.setRowCount(k + 1);
         felder(zeile, [&](int i, QStringView v) {
-            c.pv.setCell(0, i + 1, QString::number(i + 1));
-            c.pv.setCell(1, i + 1, alsText(v));
+            c.pv.setCell(Pvspalte::Platz, i + 1, QString::number(i + 1));
+            c.pv.setCell(Pvspalte::Punkte, i + 1, alsText(v));
         });
         pvsort(c.pv);
     }
 
     for (int lauf = 1; lauf <= n; ++lauf) {
         felder(leser.naechste(), [&](int i, QStringView v) {
-            if (i < 34)
+            if (i < Laufzeile::Anzahl)
                 c.laufe.setCell(lauf, i, alsText(v));
         });
-        c.teil.setCell(7 + lauf, 0, c.laufe.cell(lauf, 2));
+        c.teil.setCell(Cup::ergebnisspalte(lauf), kKopfzeile, c.laufe.cell(lauf, Laufzeile::Datum));
     }
 
     // The participants are read before the races are put in date order, so that every result
     // column moves together with its race. Cells a short line does not reach stay empty.
-    const int spalten = n + 8;
+    const int spalten = n + Teilspalte::Anzahl;
     for (int r = 1; r <= m; ++r) {
         felder(leser.naechste(), [&](int i, QStringView v) {
             if (i < spalten && !v.isEmpty())
@@ -361,7 +366,7 @@ bool einlesen(Cup &c, QStringView text, QString *fehler)
     }
 
     laufesort(c);
-    teilsort(c, -1, 0);
+    teilsort(c, -1, Teilspalte::Name);
     return true;
 }
 
@@ -438,7 +443,7 @@ QStringList cut(const QString &zeile)
 
 QByteArray dateiinhalt(Cup &cup)
 {
-    teilsort(cup, -1, 0);
+    teilsort(cup, -1, Teilspalte::Name);
     return dateibytes(cup);
 }
 
@@ -533,12 +538,12 @@ QString nichtDarstellbareZeichen(const Cup &cup)
     pruefen(cup.veranstalter);
     for (const Tabelle *tab : {&cup.ag, &cup.cv})
         for (int r = 1; r < tab->rowCount(); ++r)
-            for (int c = 0; c < 3; ++c)
+            for (int c = 0; c < kDreiSpalten; ++c)
                 pruefen(tab->cell(c, r));
     for (int r = 1; r < cup.pv.rowCount(); ++r)
-        pruefen(cup.pv.cell(1, r));
+        pruefen(cup.pv.cell(Pvspalte::Punkte, r));
     for (int c = 1; c < cup.laufe.colCount(); ++c)
-        for (int r = 0; r < 34; ++r)
+        for (int r = 0; r < Laufzeile::Anzahl; ++r)
             pruefen(cup.laufe.cell(c, r));
     for (int r = 1; r < cup.teil.rowCount(); ++r)
         for (const QString &zelle : cup.teil.row(r))

@@ -20,7 +20,7 @@ bool hatCupVariationen(const Cup &cup)
 Laufdaten laufdatenLesen(const Cup &cup, int c)
 {
     Laufdaten d;
-    for (int r = 1; r < 34; ++r)
+    for (int r = 1; r < Laufzeile::Anzahl; ++r)
         d[static_cast<size_t>(r)] = cup.laufe.cell(c, r);
     return d;
 }
@@ -60,8 +60,8 @@ void minMaxBegrenzen(Cup &cup)
 namespace {
 void spalteSchreiben(Cup &cup, int c, const Laufdaten &d)
 {
-    cup.laufe.setColWidth(0, 120);
-    for (int r = 1; r < 34; ++r)
+    cup.laufe.setColWidth(kBeschriftungsspalte, 120);
+    for (int r = 1; r < Laufzeile::Anzahl; ++r)
         cup.laufe.setCell(c, r, d[static_cast<size_t>(r)]);
 }
 
@@ -75,7 +75,7 @@ int laufHinzufuegen(Cup &cup, const Laufdaten &d)
     cup.edit(1);
     const int n = cup.anzahlLaufe();
     cup.teil.setColCount(Cup::ergebnisspalte(n) + 1);
-    cup.teil.setCell(Cup::ergebnisspalte(n), 0, d[2]);
+    cup.teil.setCell(Cup::ergebnisspalte(n), kKopfzeile, d[Laufzeile::Datum]);
     minMaxBegrenzen(cup);
     const Kennung id = cup.laufe.colId(c);
     laufesort(cup);
@@ -88,7 +88,7 @@ int laufAendern(Cup &cup, int c, const Laufdaten &d)
         return -1;
     spalteSchreiben(cup, c, d);
     // The result column shows the race date; keep it in step with the race.
-    cup.teil.setCell(Cup::ergebnisspalte(c), 0, d[2]);
+    cup.teil.setCell(Cup::ergebnisspalte(c), kKopfzeile, d[Laufzeile::Datum]);
     const Kennung id = cup.laufe.colId(c);
     laufesort(cup);
     cup.edit(1);
@@ -111,8 +111,8 @@ QString laufLoeschenFrage(const Cup &cup, int c)
     const int k = ergebnisseImLauf(cup, c);
     if (k > 0)
         text = QStringLiteral("Es sind bereits %1 Ergebnisse in diesem Lauf eingetragen.\n\r").arg(k);
-    text += QStringLiteral("Sind Sie sicher, dass Sie Lauf") + cup.laufe.cell(c, 0) + QStringLiteral(" (") +
-            cup.laufe.cell(c, 2) + QStringLiteral(") löschen wollen?");
+    text += QStringLiteral("Sind Sie sicher, dass Sie Lauf") + cup.laufe.cell(c, Laufzeile::Nummer) +
+            QStringLiteral(" (") + cup.laufe.cell(c, Laufzeile::Datum) + QStringLiteral(") löschen wollen?");
     return text;
 }
 
@@ -125,7 +125,7 @@ void laufLoeschen(Cup &cup, int c)
         deletecol(cup.teil, Cup::ergebnisspalte(c));
     const int n = cup.anzahlLaufe();
     for (int k = 1; k <= n; ++k)
-        cup.laufe.setCell(k, 0, QString::number(k));
+        cup.laufe.setCell(k, Laufzeile::Nummer, QString::number(k));
     if (n == 0) {
         // Only the label column is left: nothing stays fixed in the grid.
         cup.laufe.setFixedRows(0);
@@ -140,8 +140,8 @@ QStringList laufkennung(const Cup &cup, int c)
     QStringList k;
     if (c < 1 || c > cup.anzahlLaufe())
         return k;
-    for (int r = 1; r < 34; ++r)
-        if (r != 3)
+    for (int r = 1; r < Laufzeile::Anzahl; ++r)
+        if (r != Laufzeile::Zeitdistanz)
             k << cup.laufe.cell(c, r);
     return k;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/spalten.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -8,9 +10,9 @@ namespace tlt {
 
 class Cup;
 
-// The stored fields of one race: index = row of its column in laufe (1 … 33; index 0 is unused,
-// the race number is written by the race sort).
-using Laufdaten = std::array<QString, 34>;
+// The stored fields of one race: index = row of its column in laufe (a Laufzeile; index
+// Laufzeile::Nummer is unused, the race number is written by the race sort).
+using Laufdaten = std::array<QString, Laufzeile::Anzahl>;
 
 // True while the cup has at least one cup variation (its races are then cup races, row 3 "ja").
 bool hatCupVariationen(const Cup &cup);

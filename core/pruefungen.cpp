@@ -125,7 +125,7 @@ QString checksn(const Tabelle &teil, const QString &text, int eigeneZeile)
         return QString();
     const QString sn = startnummer(n);
     for (int r = 1; r < teil.rowCount(); ++r)
-        if (teil.cell(6, r) == sn && r != eigeneZeile)
+        if (teil.cell(Teilspalte::Startnummer, r) == sn && r != eigeneZeile)
             return QString();
     return sn;
 }
@@ -136,7 +136,7 @@ QString findsn(const Tabelle &teil)
     qint64 max = 0;
     for (int r = 1; r < teil.rowCount(); ++r) {
         int n = 0;
-        if (istInt(teil.cell(6, r), &n))
+        if (istInt(teil.cell(Teilspalte::Startnummer, r), &n))
             max = std::max<qint64>(max, n);
     }
     if (max >= std::numeric_limits<int>::max())
@@ -147,7 +147,7 @@ QString findsn(const Tabelle &teil)
 QStringList vereinelesen(QStringList liste, const Tabelle &teil)
 {
     for (int r = 1; r < teil.rowCount(); ++r) {
-        const QString &verein = teil.cell(4, r);
+        const QString &verein = teil.cell(Teilspalte::Verein, r);
         if (!liste.contains(verein, Qt::CaseSensitive))
             liste.append(verein);
     }
@@ -162,21 +162,21 @@ QString checkaltgr(const Cup &cup, const QString &geburtsdatum, int geschlecht)
 {
     if (geschlecht != 0 && geschlecht != 1)
         return QString();
-    const QString &rennen = cup.laufe.cell(cup.laufe.colCount() - 1, 2);
+    const QString &rennen = cup.laufe.cell(cup.laufe.colCount() - 1, Laufzeile::Datum);
     if (geburtsdatum == kKeinDatum || rennen == kKeinDatum)
         return QString();
     int jahrGeb = 0;
     if (!istInt(geburtsdatum.mid(6, 4), &jahrGeb))
         return QString();
-    // Without a race the label "Datum:" stands in row 2; its empty year part reads as 0.
+    // Without a race the label "Datum:" stands in the date row; its empty year part reads as 0.
     int jahrLauf = 0;
     if (!istInt(rennen.mid(6, 4), &jahrLauf))
         jahrLauf = 0;
     const qint64 alter = static_cast<qint64>(jahrLauf) - jahrGeb;
     QString kandidat;
     for (int r = cup.ag.rowCount() - 1; r >= 1; --r)
-        if (toInt(cup.ag.cell(2, r)) >= alter)
-            kandidat = cup.ag.cell(geschlecht, r);
+        if (toInt(cup.ag.cell(Agspalte::Maximalalter, r)) >= alter)
+            kandidat = cup.ag.cell(geschlecht == 0 ? Agspalte::Weiblich : Agspalte::Maennlich, r);
     return kandidat;
 }
 

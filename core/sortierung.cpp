@@ -47,7 +47,7 @@ void laufesort(Cup &cup)
         // an unexpected form survives the sort unchanged.
         std::vector<QString> schluessel(static_cast<size_t>(n + 1));
         for (int c = 1; c <= n; ++c)
-            schluessel[static_cast<size_t>(c)] = datumsschluessel(laufe.cell(c, 2));
+            schluessel[static_cast<size_t>(c)] = datumsschluessel(laufe.cell(c, Laufzeile::Datum));
         std::vector<int> folge(static_cast<size_t>(n));
         std::iota(folge.begin(), folge.end(), 1);
         std::stable_sort(folge.begin(), folge.end(), [&](int x, int y) {
@@ -57,22 +57,23 @@ void laufesort(Cup &cup)
             laufe.permuteCols(1, folge);
             // The result columns of teil move with their races, headings included.
             Tabelle &teil = cup.teil;
-            if (teil.colCount() < 8 + n)
-                teil.setColCount(8 + n);
+            if (teil.colCount() < Cup::ergebnisspalte(n) + 1)
+                teil.setColCount(Cup::ergebnisspalte(n) + 1);
             std::vector<int> teilfolge(folge.size());
             for (size_t i = 0; i < folge.size(); ++i)
-                teilfolge[i] = folge[i] + 7;
-            teil.permuteCols(8, teilfolge);
+                teilfolge[i] = Cup::ergebnisspalte(folge[i]);
+            teil.permuteCols(Cup::ergebnisspalte(1), teilfolge);
         }
     }
     for (int c = 1; c <= n; ++c)
-        laufe.setCell(c, 0, QString::number(c));
+        laufe.setCell(c, Laufzeile::Nummer, QString::number(c));
     setzeFix(laufe, true, 1);
 }
 
 void cvsort(Tabelle &cv)
 {
-    sortiereZeilen(cv, [&](int x, int y) { return textvergleich(cv.cell(0, x), cv.cell(0, y)) < 0; });
+    sortiereZeilen(
+        cv, [&](int x, int y) { return textvergleich(cv.cell(Cvspalte::Name, x), cv.cell(Cvspalte::Name, y)) < 0; });
     setzeFix(cv, cv.rowCount() > 1, -1);
 }
 
@@ -83,7 +84,7 @@ void agsort(Tabelle &ag)
         // All ages are read before anything moves, so a bad cell leaves the table as it was.
         std::vector<int> alter(static_cast<size_t>(m + 1));
         for (int r = 1; r <= m; ++r)
-            alter[static_cast<size_t>(r)] = toInt(ag.cell(2, r));
+            alter[static_cast<size_t>(r)] = toInt(ag.cell(Agspalte::Maximalalter, r));
         sortiereZeilen(ag, [&](int x, int y) { return alter[static_cast<size_t>(x)] < alter[static_cast<size_t>(y)]; });
     }
     setzeFix(ag, m >= 1, -1);
@@ -97,11 +98,11 @@ void pvsort(Tabelle &pv)
         std::vector<std::pair<int, QString>> punkte;
         punkte.reserve(static_cast<size_t>(m));
         for (int r = 1; r <= m; ++r)
-            punkte.emplace_back(toInt(pv.cell(1, r)), pv.cell(1, r));
+            punkte.emplace_back(toInt(pv.cell(Pvspalte::Punkte, r)), pv.cell(Pvspalte::Punkte, r));
         std::stable_sort(punkte.begin(), punkte.end(), [](const auto &x, const auto &y) { return x.first > y.first; });
         for (int r = 1; r <= m; ++r) {
-            pv.setCell(1, r, punkte[static_cast<size_t>(r - 1)].second);
-            pv.setCell(0, r, QString::number(r));
+            pv.setCell(Pvspalte::Punkte, r, punkte[static_cast<size_t>(r - 1)].second);
+            pv.setCell(Pvspalte::Platz, r, QString::number(r));
         }
     }
     setzeFix(pv, m >= 1, -1);
@@ -152,10 +153,33 @@ std::unordered_map<QString, QString> gruppenschluesseltexte(const Tabelle &ag)
 {
     std::unordered_map<QString, QString> karte;
     for (int i = 1; i <= ag.rowCount(); ++i) {
-        karte[ag.cell(0, i)] = QLatin1Char('1') + ag.cell(2, i);
-        karte[ag.cell(1, i)] = QLatin1Char('2') + ag.cell(2, i);
+        karte[ag.cell(Agspalte::Weiblich, i)] = QLatin1Char('1') + ag.cell(Agspalte::Maximalalter, i);
+        karte[ag.cell(Agspalte::Maennlich, i)] = QLatin1Char('2') + ag.cell(Agspalte::Maximalalter, i);
     }
     return karte;
+}
+
+// How teilsort compares the cells of a column.
+enum class Spaltenart { Text, Datum, Gruppe, Startnummer, Ergebnis };
+
+Spaltenart spaltenart(int spalte)
+{
+    switch (spalte) {
+    case Teilspalte::Name:
+    case Teilspalte::Vorname:
+    case Teilspalte::Geschlecht:
+    case Teilspalte::Verein:
+    case Teilspalte::Cupvariation:
+        return Spaltenart::Text;
+    case Teilspalte::Geburtsdatum:
+        return Spaltenart::Datum;
+    case Teilspalte::Altersgruppe:
+        return Spaltenart::Gruppe;
+    case Teilspalte::Startnummer:
+        return Spaltenart::Startnummer;
+    default:
+        return Spaltenart::Ergebnis;
+    }
 }
 
 } // namespace
@@ -165,12 +189,12 @@ qint64 gruppenschluessel(const Tabelle &ag, const QString &label)
     QString text;
     bool gefunden = false;
     for (int i = 1; i <= ag.rowCount(); ++i) {
-        if (label == ag.cell(0, i)) {
-            text = QLatin1Char('1') + ag.cell(2, i);
+        if (label == ag.cell(Agspalte::Weiblich, i)) {
+            text = QLatin1Char('1') + ag.cell(Agspalte::Maximalalter, i);
             gefunden = true;
         }
-        if (label == ag.cell(1, i)) {
-            text = QLatin1Char('2') + ag.cell(2, i);
+        if (label == ag.cell(Agspalte::Maennlich, i)) {
+            text = QLatin1Char('2') + ag.cell(Agspalte::Maximalalter, i);
             gefunden = true;
         }
     }
@@ -187,10 +211,11 @@ void teilsort(Cup &cup, int richtung, int spalte)
         static const QString leer;
         auto zelle = [&](int r) -> const QString & { return r == 0 ? leer : teil.cell(spalte, r); };
         std::vector<int> folge;
+        const Spaltenart art = spaltenart(spalte);
 
-        if (spalte == 0 || spalte == 1 || spalte == 3 || spalte == 4 || spalte == 7) {
+        if (art == Spaltenart::Text) {
             // Text, letters without case; "Geschlecht" runs the other way round.
-            const bool umgekehrt = (spalte == 3) != ab;
+            const bool umgekehrt = (spalte == Teilspalte::Geschlecht) != ab;
             std::vector<const QString *> k(n);
             for (int r = 0; r <= m; ++r)
                 k[static_cast<size_t>(r)] = &zelle(r);
@@ -198,7 +223,7 @@ void teilsort(Cup &cup, int richtung, int spalte)
                 const int v = textvergleich(*k[static_cast<size_t>(x)], *k[static_cast<size_t>(y)]);
                 return umgekehrt ? v > 0 : v < 0;
             });
-        } else if (spalte == 2) {
+        } else if (art == Spaltenart::Datum) {
             std::vector<QString> k(n);
             for (int r = 0; r <= m; ++r)
                 k[static_cast<size_t>(r)] = datumsschluessel(zelle(r));
@@ -206,11 +231,11 @@ void teilsort(Cup &cup, int richtung, int spalte)
                 const int v = codevergleich(k[static_cast<size_t>(x)], k[static_cast<size_t>(y)]);
                 return ab ? v > 0 : v < 0;
             });
-        } else if (spalte == 5 || spalte == 6) {
+        } else if (art == Spaltenart::Gruppe || art == Spaltenart::Startnummer) {
             // Integer keys, all read before anything moves, so a bad cell leaves the table as it was.
             // An empty start number goes behind all numbers in both directions.
             std::vector<qint64> k(n);
-            if (spalte == 5) {
+            if (art == Spaltenart::Gruppe) {
                 // A label of no age group gets kUnbekannteGruppe: behind all groups ascending.
                 const auto karte = gruppenschluesseltexte(cup.ag);
                 std::unordered_map<QString, qint64> gelesen;
@@ -236,7 +261,7 @@ void teilsort(Cup &cup, int richtung, int spalte)
         } else {
             // Results: performances, then codes and other texts without digits, then no entry.
             // A column behind the last race counts as a distance run.
-            const bool zeitlauf = cup.laufe.cell(spalte - 7, 1) == kZeitlauf;
+            const bool zeitlauf = cup.lauftyp(Cup::laufDerSpalte(spalte)) == kZeitlauf;
             struct Schluessel {
                 int klasse = 2;
                 QString text;
@@ -282,7 +307,8 @@ void teilsort(Cup &cup, int richtung, int spalte)
         if (!std::is_sorted(folge.begin(), folge.end()))
             teil.permuteRows(1, folge);
     }
-    setzeFix(teil, m >= 1, 2);
+    // Name and first name stay visible.
+    setzeFix(teil, m >= 1, Teilspalte::Vorname + 1);
 }
 
 void deleterow(Tabelle &t, int r)

@@ -10,9 +10,10 @@ namespace tlt {
 Teilnehmerdaten teilnehmerLesen(const Cup &cup, int s)
 {
     const Tabelle &t = cup.teil;
-    Teilnehmerdaten d{t.cell(0, s), t.cell(1, s), t.cell(2, s),
-                      t.cell(3, s), t.cell(4, s), t.cell(5, s),
-                      t.cell(6, s), t.cell(7, s), {}};
+    using namespace Teilspalte;
+    Teilnehmerdaten d{t.cell(Name, s),        t.cell(Vorname, s),      t.cell(Geburtsdatum, s),
+                      t.cell(Geschlecht, s),  t.cell(Verein, s),       t.cell(Altersgruppe, s),
+                      t.cell(Startnummer, s), t.cell(Cupvariation, s), {}};
     for (int r = 1; r <= cup.anzahlLaufe(); ++r)
         d.ergebnisse << t.cell(Cup::ergebnisspalte(r), s);
     return d;
@@ -30,8 +31,9 @@ namespace {
 void zeileSchreiben(Cup &cup, int s, const Teilnehmerdaten &d)
 {
     Tabelle &t = cup.teil;
-    const QString felder[8] = {d.name, d.vorname, d.geb, d.ges, d.verein, d.alt, d.sn, d.cup};
-    for (int c = 0; c < 8; ++c)
+    // In column order, Teilspalte::Name … Teilspalte::Cupvariation.
+    const QString felder[Teilspalte::Anzahl] = {d.name, d.vorname, d.geb, d.ges, d.verein, d.alt, d.sn, d.cup};
+    for (int c = 0; c < Teilspalte::Anzahl; ++c)
         t.setCell(c, s, felder[c]);
     const int n = cup.anzahlLaufe();
     if (t.colCount() < Cup::ergebnisspalte(n) + 1)
@@ -48,7 +50,7 @@ int teilnehmerHinzufuegen(Cup &cup, const Teilnehmerdaten &d)
     cup.teil.setRowCount(s + 1);
     zeileSchreiben(cup, s, d);
     const Kennung id = cup.teil.rowId(s);
-    teilsort(cup, -1, 0);
+    teilsort(cup, -1, Teilspalte::Name);
     cup.edit(1);
     return cup.teil.rowOf(id);
 }
@@ -59,15 +61,15 @@ int teilnehmerAendern(Cup &cup, int s, const Teilnehmerdaten &d)
         return -1;
     zeileSchreiben(cup, s, d);
     const Kennung id = cup.teil.rowId(s);
-    teilsort(cup, -1, 0);
+    teilsort(cup, -1, Teilspalte::Name);
     cup.edit(1);
     return cup.teil.rowOf(id);
 }
 
 QString teilnehmerLoeschenFrage(const Cup &cup, int s)
 {
-    return QStringLiteral("Sind Sie sicher, dass Sie den Teilnehmer (") + cup.teil.cell(0, s) + QStringLiteral(", ") +
-           cup.teil.cell(1, s) + QStringLiteral(") löschen wollen?");
+    return QStringLiteral("Sind Sie sicher, dass Sie den Teilnehmer (") + cup.teil.cell(Teilspalte::Name, s) +
+           QStringLiteral(", ") + cup.teil.cell(Teilspalte::Vorname, s) + QStringLiteral(") löschen wollen?");
 }
 
 void teilnehmerLoeschen(Cup &cup, int s)
@@ -80,7 +82,7 @@ void teilnehmerLoeschen(Cup &cup, int s)
 
 QString laufbezeichnung(const Cup &cup, int r)
 {
-    return cup.laufe.cell(r, 0) + QStringLiteral(") ") + cup.laufe.cell(r, 2) +
+    return cup.laufe.cell(r, Laufzeile::Nummer) + QStringLiteral(") ") + cup.laufe.cell(r, Laufzeile::Datum) +
            (cup.lauftyp(r) == kZeitlauf ? QStringLiteral(" (ZL)") : QStringLiteral(" (DL)"));
 }
 
@@ -89,25 +91,27 @@ QStringList teilnehmerkennung(const Cup &cup, int s)
     QStringList k;
     if (s < 1 || s >= cup.teil.rowCount())
         return k;
-    for (int c = 0; c < 8; ++c)
+    for (int c = 0; c < Teilspalte::Anzahl; ++c)
         k << cup.teil.cell(c, s);
     return k;
 }
 
 int teilnehmerFinden(const Cup &cup, const QStringList &kennung, int bisherigeZeile)
 {
-    if (kennung.size() != 8)
+    if (kennung.size() != Teilspalte::Anzahl)
         return -1;
     if (teilnehmerkennung(cup, bisherigeZeile) == kennung)
         return bisherigeZeile;
     // Start numbers are unique; together with the name they survive renaming of an age group or
     // cup variation meanwhile.
-    const QString &sn = kennung.at(6);
+    const QString &sn = kennung.at(Teilspalte::Startnummer);
     int treffer = -1, anzahl = 0;
     if (!sn.isEmpty()) {
         for (int s = 1; s < cup.teil.rowCount(); ++s) {
             const Tabelle &t = cup.teil;
-            if (t.cell(6, s) == sn && t.cell(0, s) == kennung.at(0) && t.cell(1, s) == kennung.at(1)) {
+            if (t.cell(Teilspalte::Startnummer, s) == sn &&
+                t.cell(Teilspalte::Name, s) == kennung.at(Teilspalte::Name) &&
+                t.cell(Teilspalte::Vorname, s) == kennung.at(Teilspalte::Vorname)) {
                 treffer = s;
                 ++anzahl;
             }
@@ -168,7 +172,7 @@ bool startnummerLesen(const QString &text, QString *gepolstert)
 int startnummerSuchen(const Cup &cup, const QString &startnummer)
 {
     for (int s = 1; s < cup.teil.rowCount(); ++s)
-        if (cup.teil.cell(6, s) == startnummer)
+        if (cup.teil.cell(Teilspalte::Startnummer, s) == startnummer)
             return s;
     return -1;
 }

@@ -111,11 +111,11 @@ int altersgruppenBloecke(Ausgabe &aus, const Tabelle &ag, const QString &spalten
     for (int i = 1; i < ag.rowCount(); ++i) {
         aus.leerzeile();
         aus.p(0, Unterstrichen, 9, spaltenkopf);
-        const QString spanne =
-            QStringLiteral(" (") + QString::number(vorher + 1) + QLatin1Char('-') + ag.cell(2, i) + QLatin1Char(')');
+        const QString spanne = QStringLiteral(" (") + QString::number(vorher + 1) + QLatin1Char('-') +
+                               ag.cell(Agspalte::Maximalalter, i) + QLatin1Char(')');
         int zeilen = 0;
         // Each label comes with the blank line in front of it, so taking it back removes both.
-        for (int geschlecht = 0; geschlecht < 2; ++geschlecht) {
+        for (const int geschlecht : {Agspalte::Weiblich, Agspalte::Maennlich}) {
             aus.leerzeile();
             aus.p(0, Normal, 9, QStringLiteral("Altergruppe ") + ag.cell(geschlecht, i) + spanne);
             const int n = gruppe(ag.cell(geschlecht, i));
@@ -126,15 +126,15 @@ int altersgruppenBloecke(Ausgabe &aus, const Tabelle &ag, const QString &spalten
         if (zeilen == 0)
             aus.d(-2);
         gesamt += zeilen;
-        vorher = toInt(ag.cell(2, i));
+        vorher = toInt(ag.cell(Agspalte::Maximalalter, i));
     }
     return gesamt;
 }
 
 QString namensfeld(const Tabelle &teil, int r)
 {
-    return teil.cell(0, r) + QStringLiteral(", ") + teil.cell(1, r) + QStringLiteral(" ('") +
-           teil.cell(2, r).mid(8, 2) + QLatin1Char(')');
+    return teil.cell(Teilspalte::Name, r) + QStringLiteral(", ") + teil.cell(Teilspalte::Vorname, r) +
+           QStringLiteral(" ('") + teil.cell(Teilspalte::Geburtsdatum, r).mid(8, 2) + QLatin1Char(')');
 }
 
 QString rechtsbuendig(const QString &text, int w)

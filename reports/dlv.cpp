@@ -62,8 +62,8 @@ Zahlen zaehlen(const Cup &cup, int lauf)
 
     QSet<QString> bezeichnungen;
     for (int g = 1; g < ag.rowCount(); ++g) {
-        bezeichnungen.insert(ag.cell(0, g));
-        bezeichnungen.insert(ag.cell(1, g));
+        bezeichnungen.insert(ag.cell(Agspalte::Weiblich, g));
+        bezeichnungen.insert(ag.cell(Agspalte::Maennlich, g));
     }
 
     // Clubs are told apart by their exact text: "TV Musterstadt" and "TV MUSTERSTADT" are two clubs.
@@ -73,17 +73,17 @@ Zahlen zaehlen(const Cup &cup, int lauf)
         const QString &ergebnis = teil.cell(ergebnisspalte, r);
         if (ergebnis.isEmpty())
             continue;
-        const QString &bezeichnung = teil.cell(5, r);
+        const QString &bezeichnung = teil.cell(Teilspalte::Altersgruppe, r);
         // A participant whose label names no age group is not counted anywhere.
         if (!bezeichnungen.contains(bezeichnung))
             continue;
         const bool gestartet = ergebnis != kNichtAngetreten;
         Zaehler &zaehler = z.proBezeichnung[bezeichnung];
         ++zaehler.meldungen;
-        vereineMeldung.insert(teil.cell(4, r));
+        vereineMeldung.insert(teil.cell(Teilspalte::Verein, r));
         if (gestartet) {
             ++zaehler.starter;
-            vereineStart.insert(teil.cell(4, r));
+            vereineStart.insert(teil.cell(Teilspalte::Verein, r));
         }
     }
     z.vereineMeldung = static_cast<int>(vereineMeldung.size());
@@ -91,8 +91,8 @@ Zahlen zaehlen(const Cup &cup, int lauf)
 
     // The sums cover every age group, also those beyond the rows the form lists.
     for (int g = 1; g < ag.rowCount(); ++g) {
-        const Zaehler w = z.von(ag.cell(0, g));
-        const Zaehler m = z.von(ag.cell(1, g));
+        const Zaehler w = z.von(ag.cell(Agspalte::Weiblich, g));
+        const Zaehler m = z.von(ag.cell(Agspalte::Maennlich, g));
         z.meldungenW += w.meldungen;
         z.starterW += w.starter;
         z.meldungenM += m.meldungen;
@@ -100,7 +100,8 @@ Zahlen zaehlen(const Cup &cup, int lauf)
     }
 
     const Tabelle &laufe = cup.laufe;
-    z.mitarbeiter = qint64(toInt(laufe.cell(lauf, 19))) + toInt(laufe.cell(lauf, 20)) + toInt(laufe.cell(lauf, 21));
+    z.mitarbeiter = qint64(toInt(laufe.cell(lauf, Laufzeile::Kampfrichter))) +
+                    toInt(laufe.cell(lauf, Laufzeile::Helfer)) + toInt(laufe.cell(lauf, Laufzeile::Mitarbeiter));
     return z;
 }
 
@@ -127,29 +128,34 @@ void zeile(Ausgabe &a, const QString &text)
 // Lines 1-20: the organiser's block, the event, and section A (clubs).
 void kopf(const Cup &cup, Ausgabe &a, int lauf, const Zahlen &z)
 {
-    auto R = [&](int k) -> const QString & { return cup.laufe.cell(lauf, k); };
+    auto R = [&](Laufzeile::Zeile k) -> const QString & { return cup.laufe.cell(lauf, k); };
     const QString kategorie =
         cup.kategorie >= 0 && cup.kategorie < kategorien().size() ? kategorien().at(cup.kategorie) : QString();
 
     zeile(a, QStringLiteral("      D L V      | Veranstalter:"));
-    zeile(a, QStringLiteral(" Veranstaltungs- | ") + LB(R(4), 31) + QStringLiteral(" | Datum  : ") + R(2));
-    zeile(a, QStringLiteral("     bericht     | ") + LB(R(5), 31) + QStringLiteral(" | Ort    : ") + R(10));
-    zeile(a, QStringLiteral("                 | ") + LB(R(6), 31) + QStringLiteral(" | Kreis  : ") + R(11));
-    zeile(a, QStringLiteral("  Veranst.-Nr.   | ") + LB(R(7), 31) + QStringLiteral(" | Bezirk : ") + R(12));
-    zeile(a, QStringLiteral(" ") + LB(R(31), 15) + QStringLiteral(" | Tel.: ") + LB(R(8), 25) +
-                 QStringLiteral(" | Land   : ") + R(13));
-    zeile(a, QStringLiteral("                 | Fax.: ") + LB(R(9), 25) + QStringLiteral(" |"));
+    zeile(a, QStringLiteral(" Veranstaltungs- | ") + LB(R(Laufzeile::Vereinsname), 31) +
+                 QStringLiteral(" | Datum  : ") + R(Laufzeile::Datum));
+    zeile(a, QStringLiteral("     bericht     | ") + LB(R(Laufzeile::Anschrift1), 31) + QStringLiteral(" | Ort    : ") +
+                 R(Laufzeile::Ort));
+    zeile(a, QStringLiteral("                 | ") + LB(R(Laufzeile::Anschrift2), 31) + QStringLiteral(" | Kreis  : ") +
+                 R(Laufzeile::Kreis));
+    zeile(a, QStringLiteral("  Veranst.-Nr.   | ") + LB(R(Laufzeile::Anschrift3), 31) + QStringLiteral(" | Bezirk : ") +
+                 R(Laufzeile::Bezirk));
+    zeile(a, QStringLiteral(" ") + LB(R(Laufzeile::DlvNr), 15) + QStringLiteral(" | Tel.: ") +
+                 LB(R(Laufzeile::Fon), 25) + QStringLiteral(" | Land   : ") + R(Laufzeile::Land));
+    zeile(a, QStringLiteral("                 | Fax.: ") + LB(R(Laufzeile::Fax), 25) + QStringLiteral(" |"));
     a.einfachlinie();
-    zeile(a, QStringLiteral("Bez. der Veranst.: ") + LB(cup.name, 55) + RB(R(0), 2) + QStringLiteral(". Lauf"));
+    zeile(a, QStringLiteral("Bez. der Veranst.: ") + LB(cup.name, 55) + RB(R(Laufzeile::Nummer), 2) +
+                 QStringLiteral(". Lauf"));
     zeile(a, QStringLiteral("Kategorie        : ") + kategorie);
-    zeile(a, QStringLiteral("Ausrichter       : ") + R(4));
-    zeile(a, QStringLiteral("Wettkampfstätte  : ") + R(14));
-    zeile(a, QStringLiteral("                 : ") + R(15));
+    zeile(a, QStringLiteral("Ausrichter       : ") + R(Laufzeile::Vereinsname));
+    zeile(a, QStringLiteral("Wettkampfstätte  : ") + R(Laufzeile::Wettkampf1));
+    zeile(a, QStringLiteral("                 : ") + R(Laufzeile::Wettkampf2));
     a.einfachlinie();
     zeile(a, QStringLiteral("Zeitmessung:                    |Veranstaltungs-   | Meldung   | Teilnahme |  %  |"));
     zeile(a, QStringLiteral("                                |statistik         |           |           |     |"));
-    zeile(a,
-          QStringLiteral(" ") + LB(R(16), 29) + QStringLiteral("  |------------------|-----------|-----------|-----|"));
+    zeile(a, QStringLiteral(" ") + LB(R(Laufzeile::Zeitmessung), 29) +
+                 QStringLiteral("  |------------------|-----------|-----------|-----|"));
     zeile(a, QStringLiteral("                                |A. Vereine        |   ") + RB(z.vereineMeldung, 4) +
                  QStringLiteral("    |   ") + RB(z.vereineStart, 4) + QStringLiteral("    | ") +
                  RB(pct(z.vereineStart, z.vereineMeldung), 3) + QStringLiteral(" |"));
@@ -160,8 +166,8 @@ void kopf(const Cup &cup, Ausgabe &a, int lauf, const Zahlen &z)
 // The left margin of lines 21-36, the same in both versions.
 QStringList randtexte(const Cup &cup, int lauf)
 {
-    const QString wind = LB(cup.laufe.cell(lauf, 17), 29);
-    const QString geraete = LB(cup.laufe.cell(lauf, 18), 29);
+    const QString wind = LB(cup.laufe.cell(lauf, Laufzeile::Windmessung), 29);
+    const QString geraete = LB(cup.laufe.cell(lauf, Laufzeile::Geraetekontrolle), 29);
     const QString leer(32, QLatin1Char(' '));
     const QString strich(32, QLatin1Char('-'));
     return {
@@ -187,7 +193,7 @@ QStringList randtexte(const Cup &cup, int lauf)
 // Lines 37-70: the sums, the staff and the signatures.
 void schluss(const Cup &cup, Ausgabe &a, int lauf, const Zahlen &z)
 {
-    auto R = [&](int k) -> const QString & { return cup.laufe.cell(lauf, k); };
+    auto R = [&](Laufzeile::Zeile k) -> const QString & { return cup.laufe.cell(lauf, k); };
     const QString leer(32, QLatin1Char(' '));
 
     zeile(a, QStringLiteral("EDV-Wettkampfdaten-             |------------------|-----------|-----------|-----|"));
@@ -206,27 +212,27 @@ void schluss(const Cup &cup, Ausgabe &a, int lauf, const Zahlen &z)
                  QStringLiteral("|------------------|-----------------------------|"));
     zeile(a, LB(QLatin1Char(' ') + kWebadresse, 32) +
                  QStringLiteral("|C. Mitarbeiter    |                             |"));
-    zeile(a,
-          leer + QStringLiteral("| Wettk.-Büro/EDV  |   ") + RB(R(21), 4) + QStringLiteral("                      |"));
-    zeile(a,
-          leer + QStringLiteral("| Kampfrichter     |   ") + RB(R(19), 4) + QStringLiteral("    Summe             |"));
-    zeile(a, leer + QStringLiteral("| Helfer           |   ") + RB(R(20), 4) + QStringLiteral("    Mitarb. ") +
-                 RB(z.mitarbeiter, 4) + QStringLiteral("      |"));
+    zeile(a, leer + QStringLiteral("| Wettk.-Büro/EDV  |   ") + RB(R(Laufzeile::Mitarbeiter), 4) +
+                 QStringLiteral("                      |"));
+    zeile(a, leer + QStringLiteral("| Kampfrichter     |   ") + RB(R(Laufzeile::Kampfrichter), 4) +
+                 QStringLiteral("    Summe             |"));
+    zeile(a, leer + QStringLiteral("| Helfer           |   ") + RB(R(Laufzeile::Helfer), 4) +
+                 QStringLiteral("    Mitarb. ") + RB(z.mitarbeiter, 4) + QStringLiteral("      |"));
     a.einfachlinie();
-    zeile(a,
-          QStringLiteral("Wettkampf-Leiter:      Tel.: ") + LB(R(23), 20) + QStringLiteral(" Fax: ") + LB(R(24), 20));
-    zeile(a, LB(R(22), 82));
+    zeile(a, QStringLiteral("Wettkampf-Leiter:      Tel.: ") + LB(R(Laufzeile::WlFon), 20) + QStringLiteral(" Fax: ") +
+                 LB(R(Laufzeile::WlFax), 20));
+    zeile(a, LB(R(Laufzeile::Wettkampfleiter), 82));
     a.leerzeile();
     a.einfachlinie();
-    zeile(a,
-          QStringLiteral("Verbandsaufsicht:      Tel.: ") + LB(R(26), 20) + QStringLiteral(" Fax: ") + LB(R(27), 20));
-    zeile(a, LB(R(25), 82));
+    zeile(a, QStringLiteral("Verbandsaufsicht:      Tel.: ") + LB(R(Laufzeile::VaFon), 20) + QStringLiteral(" Fax: ") +
+                 LB(R(Laufzeile::VaFax), 20));
+    zeile(a, LB(R(Laufzeile::Verbandsaufsicht), 82));
     a.leerzeile();
     a.einfachlinie();
     zeile(a, QStringLiteral("Bemerkungen (z.B. Einspruch / nationale Rekorde):"));
-    zeile(a, LB(R(28), 82));
-    zeile(a, LB(R(29), 82));
-    zeile(a, LB(R(30), 82));
+    zeile(a, LB(R(Laufzeile::Bemerkung1), 82));
+    zeile(a, LB(R(Laufzeile::Bemerkung2), 82));
+    zeile(a, LB(R(Laufzeile::Bemerkung3), 82));
     a.leerzeile();
     a.einfachlinie();
     a.leerzeile();
@@ -258,12 +264,13 @@ void ausgabe_dlv(const Cup &cup, Ausgabe &a, int lauf)
         QString ew = leer3, sw = leer3, pw = leer3, em = leer3, sm = leer3, pm = leer3;
         if (i < ag.rowCount()) {
             // The band starts one above the previous group's maximum age.
-            const qint64 untergrenze = i == 1 ? 0 : qint64(toInt(ag.cell(2, i - 1))) + 1;
-            const QString spanne = RB(QString::number(untergrenze) + QLatin1Char('-') + ag.cell(2, i), 7);
-            feldW = LB(ag.cell(0, i), 9) + spanne;
-            feldM = LB(ag.cell(1, i), 9) + spanne;
-            const Zaehler w = z.von(ag.cell(0, i));
-            const Zaehler m = z.von(ag.cell(1, i));
+            const qint64 untergrenze = i == 1 ? 0 : qint64(toInt(ag.cell(Agspalte::Maximalalter, i - 1))) + 1;
+            const QString spanne =
+                RB(QString::number(untergrenze) + QLatin1Char('-') + ag.cell(Agspalte::Maximalalter, i), 7);
+            feldW = LB(ag.cell(Agspalte::Weiblich, i), 9) + spanne;
+            feldM = LB(ag.cell(Agspalte::Maennlich, i), 9) + spanne;
+            const Zaehler w = z.von(ag.cell(Agspalte::Weiblich, i));
+            const Zaehler m = z.von(ag.cell(Agspalte::Maennlich, i));
             ew = RB(w.meldungen, 3);
             sw = RB(w.starter, 3);
             pw = RB(pct(w.starter, w.meldungen), 3);
@@ -294,9 +301,9 @@ void ausgabe_dlv_2(const Cup &cup, Ausgabe &a, int lauf)
         QString feld(16, QLatin1Char(' '));
         QString ew = leer3, em = leer3, sw = leer3, sm = leer3, pz = leer3;
         if (i < ag.rowCount()) {
-            feld = LB(ag.cell(0, i) + QLatin1Char('/') + ag.cell(1, i), 16);
-            const Zaehler w = z.von(ag.cell(0, i));
-            const Zaehler m = z.von(ag.cell(1, i));
+            feld = LB(ag.cell(Agspalte::Weiblich, i) + QLatin1Char('/') + ag.cell(Agspalte::Maennlich, i), 16);
+            const Zaehler w = z.von(ag.cell(Agspalte::Weiblich, i));
+            const Zaehler m = z.von(ag.cell(Agspalte::Maennlich, i));
             ew = RB(w.meldungen, 3);
             em = RB(m.meldungen, 3);
             sw = RB(w.starter, 3);

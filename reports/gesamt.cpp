@@ -26,7 +26,7 @@ public:
         // Rows by age-group label, each list in table order, so that every label is walked once.
         QHash<QString, std::vector<int>> nachLabel;
         for (int r : zeilen)
-            nachLabel[m_cup.teil.cell(5, r)].push_back(r);
+            nachLabel[m_cup.teil.cell(Teilspalte::Altersgruppe, r)].push_back(r);
 
         const QString kopf = linksbuendig(QStringLiteral("Pos."), 5) +
                              linksbuendig(QStringLiteral("Name, Vorname"), 36) +
@@ -49,8 +49,8 @@ private:
         for (int r : zeilen) {
             const QString &teilnahmen = teil.cell(m_teilnahmenSpalte, r);
             const QString punkte = teil.cell(m_punkteSpalte, r);
-            const QString anfang = linksbuendig(namensfeld(teil, r), 36) + linksbuendig(teil.cell(4, r), 28) +
-                                   rechtsbuendig(teilnahmen, 6);
+            const QString anfang = linksbuendig(namensfeld(teil, r), 36) +
+                                   linksbuendig(teil.cell(Teilspalte::Verein, r), 28) + rechtsbuendig(teilnahmen, 6);
             if (m_mitMinimum && toInt(teilnahmen) < m_cup.min) {
                 m_aus.p(0, Normal, 9, rechtsbuendig(QString(), 5) + anfang + rechtsbuendig(QStringLiteral("---"), 7));
             } else if (punkte == vorigePunkte) {
@@ -101,10 +101,10 @@ void gesamt_vorschau(Cup &cup, Ausgabe &aus, int lauf)
     } else {
         QHash<QString, std::vector<int>> nachVariante;
         for (int r = 1; r < teil.rowCount(); ++r)
-            nachVariante[teil.cell(7, r)].push_back(r);
+            nachVariante[teil.cell(Teilspalte::Cupvariation, r)].push_back(r);
         Gesamtliste liste(cup, aus, true);
         for (int v = 1; v < cup.cv.rowCount(); ++v) {
-            const QString &name = cup.cv.cell(0, v);
+            const QString &name = cup.cv.cell(Cvspalte::Name, v);
             aus.leerzeile();
             aus.doppellinie();
             aus.leerzeile();

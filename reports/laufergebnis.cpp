@@ -36,7 +36,7 @@ private:
         QString vorige;
         int geschrieben = 0;
         for (int r : zeilen) {
-            if (teil.cell(5, r) != label)
+            if (teil.cell(Teilspalte::Altersgruppe, r) != label)
                 continue;
             const QString &eintrag = teil.cell(m_spalte, r);
             if (eintrag.isEmpty())
@@ -44,13 +44,13 @@ private:
             if (eintrag != vorige && !istCode(eintrag)) {
                 m_aus.p(0, Normal, 9,
                         rechtsbuendig(QString::number(platz) + QStringLiteral(". "), 5) +
-                            linksbuendig(namensfeld(teil, r), 36) + linksbuendig(teil.cell(4, r), 30) +
+                            linksbuendig(namensfeld(teil, r), 36) + linksbuendig(teil.cell(Teilspalte::Verein, r), 30) +
                             rechtsbuendig(eintrag, 11));
                 ++platz;
             } else {
                 m_aus.p(0, Normal, 9,
                         rechtsbuendig(QString(), 5) + linksbuendig(namensfeld(teil, r), 36) +
-                            linksbuendig(teil.cell(4, r), 30) + rechtsbuendig(abk2text(eintrag), 11));
+                            linksbuendig(teil.cell(Teilspalte::Verein, r), 30) + rechtsbuendig(abk2text(eintrag), 11));
                 if (eintrag == vorige)
                     ++platz;
             }
@@ -70,12 +70,13 @@ private:
 void ausgabe_laufergebnis(Cup &cup, Ausgabe &aus, int k)
 {
     const int spalte = Cup::ergebnisspalte(k);
-    teilsort(cup, -1, 0);
+    teilsort(cup, -1, Teilspalte::Name);
     teilsort(cup, -1, spalte);
 
     aus.berichtskopf(cup);
-    aus.p(0, Fett, 12, QStringLiteral("Ergebnisse vom ") + cup.laufe.cell(k, 2));
-    aus.p(0, Fett, 12, QStringLiteral("Lauf ") + cup.laufe.cell(k, 0) + QStringLiteral(" - ") + cup.lauftyp(k));
+    aus.p(0, Fett, 12, QStringLiteral("Ergebnisse vom ") + cup.laufe.cell(k, Laufzeile::Datum));
+    aus.p(0, Fett, 12,
+          QStringLiteral("Lauf ") + cup.laufe.cell(k, Laufzeile::Nummer) + QStringLiteral(" - ") + cup.lauftyp(k));
 
     // Only the rows that took part in the race matter; the walk keeps the table order.
     const Tabelle &teil = cup.teil;
@@ -89,16 +90,17 @@ void ausgabe_laufergebnis(Cup &cup, Ausgabe &aus, int k)
     } else {
         const bool zeitlauf = cup.lauftyp(k) == kZeitlauf;
         for (int v = 1; v < cup.cv.rowCount(); ++v) {
-            const QString &name = cup.cv.cell(0, v);
+            const QString &name = cup.cv.cell(Cvspalte::Name, v);
             aus.leerzeile();
             aus.doppellinie();
             aus.leerzeile();
             aus.p(0, Fett, 10,
                   QStringLiteral("Ergebnisse im ") + name + QStringLiteral(" (") +
-                      (zeitlauf ? cup.cv.cell(1, v) : cup.cv.cell(2, v)) + QLatin1Char(')'));
+                      (zeitlauf ? cup.cv.cell(Cvspalte::Strecke, v) : cup.cv.cell(Cvspalte::Zeit, v)) +
+                      QLatin1Char(')'));
             std::vector<int> zeilen;
             for (int r = 1; r < teil.rowCount(); ++r)
-                if (teil.cell(7, r) == name && !teil.cell(spalte, r).isEmpty())
+                if (teil.cell(Teilspalte::Cupvariation, r) == name && !teil.cell(spalte, r).isEmpty())
                     zeilen.push_back(r);
             if (liste.altersgruppen(zeilen) == 0)
                 aus.d(-4);

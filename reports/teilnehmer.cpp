@@ -37,10 +37,10 @@ private:
 QString laufLabel(const Cup &cup, int k, const QString &variante)
 {
     if (cup.cv.rowCount() <= 1)
-        return cup.laufe.cell(k, 3);
+        return cup.laufe.cell(k, Laufzeile::Zeitdistanz);
     const int spalte = cup.lauftyp(k) == kZeitlauf ? 1 : 2;
     for (int v = 1; v < cup.cv.rowCount(); ++v)
-        if (cup.cv.cell(0, v) == variante)
+        if (cup.cv.cell(Cvspalte::Name, v) == variante)
             return cup.cv.cell(spalte, v);
     return QString();
 }
@@ -50,18 +50,18 @@ void teilnehmerblock(const Cup &cup, Ausgabe &aus, int r, bool kurz, Platzierung
     const Tabelle &teil = cup.teil;
     aus.leerzeile();
     aus.p(0, Fett, 12, QStringLiteral("Teilnehmerstatistik für"));
-    aus.p(0, Fett, 12, teil.cell(1, r) + QLatin1Char(' ') + teil.cell(0, r));
+    aus.p(0, Fett, 12, teil.cell(Teilspalte::Vorname, r) + QLatin1Char(' ') + teil.cell(Teilspalte::Name, r));
     aus.leerzeile();
 
     aus.p(0, Normal, 10, QStringLiteral("Teilnehmerdaten:"));
     if (!kurz) {
-        aus.p(0, Normal, 9, QStringLiteral("Geburtsdatum : ") + teil.cell(2, r));
-        aus.p(0, Normal, 9, QStringLiteral("Geschlecht   : ") + teil.cell(3, r));
-        aus.p(0, Normal, 9, QStringLiteral("Verein       : ") + teil.cell(4, r));
-        aus.p(0, Normal, 9, QStringLiteral("Altersgruppe : ") + teil.cell(5, r));
+        aus.p(0, Normal, 9, QStringLiteral("Geburtsdatum : ") + teil.cell(Teilspalte::Geburtsdatum, r));
+        aus.p(0, Normal, 9, QStringLiteral("Geschlecht   : ") + teil.cell(Teilspalte::Geschlecht, r));
+        aus.p(0, Normal, 9, QStringLiteral("Verein       : ") + teil.cell(Teilspalte::Verein, r));
+        aus.p(0, Normal, 9, QStringLiteral("Altersgruppe : ") + teil.cell(Teilspalte::Altersgruppe, r));
     }
-    aus.p(0, Normal, 9, QStringLiteral("Startnummer  : ") + teil.cell(6, r));
-    aus.p(0, Normal, 9, QStringLiteral("ggf. Cup     : ") + teil.cell(7, r));
+    aus.p(0, Normal, 9, QStringLiteral("Startnummer  : ") + teil.cell(Teilspalte::Startnummer, r));
+    aus.p(0, Normal, 9, QStringLiteral("ggf. Cup     : ") + teil.cell(Teilspalte::Cupvariation, r));
 
     aus.leerzeile();
     aus.p(0, Normal, 10, QStringLiteral("Ergebnisse:"));
@@ -72,9 +72,10 @@ void teilnehmerblock(const Cup &cup, Ausgabe &aus, int r, bool kurz, Platzierung
     qint64 platzsumme = 0;
     qint64 punktesumme = 0;
     for (int k = 1; k <= cup.anzahlLaufe(); ++k) {
-        const QString label = laufLabel(cup, k, teil.cell(7, r));
+        const QString label = laufLabel(cup, k, teil.cell(Teilspalte::Cupvariation, r));
         const QString anfang = rechtsbuendig(QString::number(k), 3) + QStringLiteral(". Lauf (") +
-                               cup.laufe.cell(k, 2) + QStringLiteral(") über ") + rechtsbuendig(label, 11);
+                               cup.laufe.cell(k, Laufzeile::Datum) + QStringLiteral(") über ") +
+                               rechtsbuendig(label, 11);
         const QString &eintrag = teil.cell(Cup::ergebnisspalte(k), r);
         if (eintrag.isEmpty()) {
             aus.p(0, Normal, 9, anfang + QStringLiteral(": nicht gemeldet"));
@@ -83,7 +84,7 @@ void teilnehmerblock(const Cup &cup, Ausgabe &aus, int r, bool kurz, Platzierung
         } else {
             // Plain table points of the placing: the race bonus is not part of this statistic.
             const int n = plaetze.platz(k, r);
-            const int punkte = n < cup.pv.rowCount() ? toInt(cup.pv.cell(1, n)) : 0;
+            const int punkte = n < cup.pv.rowCount() ? toInt(cup.pv.cell(Pvspalte::Punkte, n)) : 0;
             const QString tempo = BerechneMps(label, eintrag);
             aus.p(0, Normal, 9,
                   anfang + QStringLiteral(": ") + rechtsbuendig(eintrag, 11) + QStringLiteral(" (") +

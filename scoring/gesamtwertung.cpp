@@ -14,7 +14,7 @@ namespace {
 
 int normaleSpalten(const Cup &cup)
 {
-    return 8 + std::max(cup.anzahlLaufe(), 0);
+    return Teilspalte::Anzahl + std::max(cup.anzahlLaufe(), 0);
 }
 
 } // namespace
@@ -99,7 +99,7 @@ void gesamt_berechnen(Cup &cup, int n)
 
     // Surname first, then points: the column lies behind the races, so its best-first (ascending)
     // order is the distance order, highest first; equal points stay in surname order.
-    teilsort(cup, -1, 0);
+    teilsort(cup, -1, Teilspalte::Name);
     teilsort(cup, -1, punkteSpalte);
     rueckbau.aktiv = false;
 }

@@ -26,9 +26,9 @@ bool mitCupvarianten(const Cup &cup)
 bool gleicheGruppe(const Cup &cup, int a, int b)
 {
     const Tabelle &t = cup.teil;
-    if (t.cell(5, a) != t.cell(5, b))
+    if (t.cell(Teilspalte::Altersgruppe, a) != t.cell(Teilspalte::Altersgruppe, b))
         return false;
-    return !mitCupvarianten(cup) || t.cell(7, a) == t.cell(7, b);
+    return !mitCupvarianten(cup) || t.cell(Teilspalte::Cupvariation, a) == t.cell(Teilspalte::Cupvariation, b);
 }
 
 int zelleOder(const QString &text, int leer)
@@ -79,9 +79,9 @@ int platzierung(const Cup &cup, int k, int r)
 
 int punkteFuerPlatz(const Cup &cup, int k, int platz)
 {
-    const int tabelle = platz >= 1 && platz < cup.pv.rowCount() ? toInt(cup.pv.cell(1, platz)) : 0;
-    const int faktor = zelleOder(cup.laufe.cell(k, 32), 1);
-    const int summand = zelleOder(cup.laufe.cell(k, 33), 0);
+    const int tabelle = platz >= 1 && platz < cup.pv.rowCount() ? toInt(cup.pv.cell(Pvspalte::Punkte, platz)) : 0;
+    const int faktor = zelleOder(cup.laufe.cell(k, Laufzeile::Bonusfaktor), 1);
+    const int summand = zelleOder(cup.laufe.cell(k, Laufzeile::Bonussummand), 0);
     // Unsigned arithmetic wraps instead of overflowing; real tables stay far below the limit.
     return static_cast<int>(static_cast<unsigned>(tabelle) * static_cast<unsigned>(faktor) +
                             static_cast<unsigned>(summand));
@@ -139,7 +139,8 @@ Laufwertungen::Laufwertungen(const Cup &cup, int von, int bis)
     const bool varianten = mitCupvarianten(cup);
     QHash<std::pair<QString, QString>, int> gruppen;
     for (int r = 1; r < t.rowCount(); ++r) {
-        const std::pair<QString, QString> name{t.cell(5, r), varianten ? t.cell(7, r) : QString()};
+        const std::pair<QString, QString> name{t.cell(Teilspalte::Altersgruppe, r),
+                                               varianten ? t.cell(Teilspalte::Cupvariation, r) : QString()};
         auto g = gruppen.find(name);
         if (g == gruppen.end())
             g = gruppen.insert(name, static_cast<int>(gruppen.size()));

@@ -3,6 +3,7 @@
 #include "core/cupbefehle.h"
 #include "core/konvertierung.h"
 #include "core/sortierung.h"
+#include "core/spalten.h"
 #include "ui/fensterhilfe.h"
 #include "ui/main_unit.h"
 #include "ui/meldung.h"
@@ -82,7 +83,7 @@ void BeaAg::bearbeitenOeffnen(int r)
     feldFuellen(weib, ag.cell(0, r));
     feldFuellen(mann, ag.cell(1, r));
     int alter = 20;
-    if (istInt(ag.cell(2, r), &alter))
+    if (istInt(ag.cell(Agspalte::Maximalalter, r), &alter))
         alterW->setValue(alter);
     nichtModalZeigen(this);
     weib->setFocus();

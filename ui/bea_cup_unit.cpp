@@ -4,6 +4,7 @@
 #include "core/konvertierung.h"
 #include "core/pruefungen.h"
 #include "core/sortierung.h"
+#include "core/spalten.h"
 #include "ui/fensterhilfe.h"
 #include "ui/main_unit.h"
 #include "ui/meldung.h"
@@ -71,9 +72,9 @@ void BeaCup::bearbeitenOeffnen(int r)
     m_bearbeiten = true;
     m_id = cv.rowId(r);
     setWindowTitle(QStringLiteral("Cup-Variation bearbeiten"));
-    feldFuellen(name, cv.cell(0, r));
-    feldFuellen(strecke, cv.cell(1, r));
-    feldFuellen(zeit, cv.cell(2, r));
+    feldFuellen(name, cv.cell(Cvspalte::Name, r));
+    feldFuellen(strecke, cv.cell(Cvspalte::Strecke, r));
+    feldFuellen(zeit, cv.cell(Cvspalte::Zeit, r));
     for (QLineEdit *e : {name, strecke, zeit})
         e->setModified(false);
     nichtModalZeigen(this);

@@ -184,7 +184,8 @@ BeaErg::Weiter BeaErg::snExit()
     m_teilnehmer = m_cup.teil.rowId(s);
     m_gefunden = sn;
     m_sn->setText(sn);
-    const QString name = m_cup.teil.cell(0, s) + QStringLiteral(", ") + m_cup.teil.cell(1, s);
+    const QString name =
+        m_cup.teil.cell(Teilspalte::Name, s) + QStringLiteral(", ") + m_cup.teil.cell(Teilspalte::Vorname, s);
     m_name->setText(name);
     m_name->setToolTip(name);
     m_erg->setText(m_cup.teil.cell(Cup::ergebnisspalte(r), s));

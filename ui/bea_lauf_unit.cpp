@@ -219,6 +219,39 @@ BeaLauf::BeaLauf(CupDokument &dok, QWidget *parent) : QDialog(parent), m_dok(dok
     for (int i = 0; i + 1 < reihe.size(); ++i)
         setTabOrder(reihe[i], reihe[i + 1]);
 
+    using namespace Laufzeile;
+    m_textfelder = {{Datum, m_datum},
+                    {Vereinsname, m_vereinsname},
+                    {Anschrift1, m_anschrift[0]},
+                    {Anschrift2, m_anschrift[1]},
+                    {Anschrift3, m_anschrift[2]},
+                    {Fon, m_fon},
+                    {Fax, m_fax},
+                    {Ort, m_ort},
+                    {Kreis, m_kreis},
+                    {Bezirk, m_bezirk},
+                    {Land, m_land},
+                    {Wettkampf1, m_wettkampf[0]},
+                    {Wettkampf2, m_wettkampf[1]},
+                    {Zeitmessung, m_zeitmessung},
+                    {Windmessung, m_windmessung},
+                    {Geraetekontrolle, m_geratekontrolle},
+                    {Wettkampfleiter, m_wettkampfleiter},
+                    {WlFon, m_wlfon},
+                    {WlFax, m_wlfax},
+                    {Verbandsaufsicht, m_verbandsaufsicht},
+                    {VaFon, m_vafon},
+                    {VaFax, m_vafax},
+                    {Bemerkung1, m_bemerkung[0]},
+                    {Bemerkung2, m_bemerkung[1]},
+                    {Bemerkung3, m_bemerkung[2]},
+                    {DlvNr, m_dlvnr}};
+    m_zahlfelder = {{Kampfrichter, m_kampfrichter, 0},
+                    {Helfer, m_helfer, 0},
+                    {Mitarbeiter, m_mitarbeiter, 0},
+                    {Bonusfaktor, m_lauffaktor, 1},
+                    {Bonussummand, m_laufsummand, 0}};
+
     m_datum->installEventFilter(this);
     m_zeitdistanz->installEventFilter(this);
     connect(m_lauftyp, &QComboBox::currentIndexChanged, this, [this] { lauftypChange(); });
@@ -290,9 +323,16 @@ void BeaLauf::bearbeiten(int c)
     {
         // Filling the fields is no change of the race type by the user.
         const QSignalBlocker sperre(m_lauftyp);
-        m_lauftyp->setCurrentIndex(l.cell(c, 1) == kZeitlauf ? 1 : 0);
+        m_lauftyp->setCurrentIndex(l.cell(c, Laufzeile::Lauftyp) == kZeitlauf ? 1 : 0);
     }
-    feldFuellen(m_datum, l.cell(c, 2));
+    for (const Textfeld &t : m_textfelder)
+        feldFuellen(t.feld, l.cell(c, t.zeile));
+    for (const Zahlfeld &z : m_zahlfelder) {
+        int n = z.leer;
+        if (!l.cell(c, z.zeile).isEmpty() && !istInt(l.cell(c, z.zeile), &n))
+            n = z.leer;
+        z.feld->setValue(n);
+    }
     // While the cup has cup variations every race is a cup race: the field shows "ja" and is locked,
     // also for a race entered before the first variation. Without variations the race's own time or
     // distance is shown for editing ("ja" left from deleted variations means none).
@@ -301,42 +341,9 @@ void BeaLauf::bearbeiten(int c)
         m_zeitdistanz->setEnabled(false);
     } else {
         m_zeitdistanz->setEnabled(true);
-        feldFuellen(m_zeitdistanz, l.cell(c, 3) == kJa ? QString() : l.cell(c, 3));
+        const QString &eintrag = l.cell(c, Laufzeile::Zeitdistanz);
+        feldFuellen(m_zeitdistanz, eintrag == kJa ? QString() : eintrag);
     }
-    feldFuellen(m_vereinsname, l.cell(c, 4));
-    for (int i = 0; i < 3; ++i)
-        feldFuellen(m_anschrift[i], l.cell(c, 5 + i));
-    feldFuellen(m_fon, l.cell(c, 8));
-    feldFuellen(m_fax, l.cell(c, 9));
-    feldFuellen(m_ort, l.cell(c, 10));
-    feldFuellen(m_kreis, l.cell(c, 11));
-    feldFuellen(m_bezirk, l.cell(c, 12));
-    feldFuellen(m_land, l.cell(c, 13));
-    feldFuellen(m_wettkampf[0], l.cell(c, 14));
-    feldFuellen(m_wettkampf[1], l.cell(c, 15));
-    feldFuellen(m_zeitmessung, l.cell(c, 16));
-    feldFuellen(m_windmessung, l.cell(c, 17));
-    feldFuellen(m_geratekontrolle, l.cell(c, 18));
-    auto zahl = [&](QSpinBox *s, int zeile, int leer) {
-        int n = leer;
-        if (!l.cell(c, zeile).isEmpty() && !istInt(l.cell(c, zeile), &n))
-            n = leer;
-        s->setValue(n);
-    };
-    zahl(m_kampfrichter, 19, 0);
-    zahl(m_helfer, 20, 0);
-    zahl(m_mitarbeiter, 21, 0);
-    feldFuellen(m_wettkampfleiter, l.cell(c, 22));
-    feldFuellen(m_wlfon, l.cell(c, 23));
-    feldFuellen(m_wlfax, l.cell(c, 24));
-    feldFuellen(m_verbandsaufsicht, l.cell(c, 25));
-    feldFuellen(m_vafon, l.cell(c, 26));
-    feldFuellen(m_vafax, l.cell(c, 27));
-    for (int i = 0; i < 3; ++i)
-        feldFuellen(m_bemerkung[i], l.cell(c, 28 + i));
-    feldFuellen(m_dlvnr, l.cell(c, 31));
-    zahl(m_lauffaktor, 32, 1);
-    zahl(m_laufsummand, 33, 0);
     zeigen();
     m_lauftyp->setFocus(Qt::OtherFocusReason);
 }
@@ -344,37 +351,12 @@ void BeaLauf::bearbeiten(int c)
 Laufdaten BeaLauf::felder() const
 {
     Laufdaten d;
-    d[1] = m_lauftyp->currentIndex() >= 0 ? m_lauftyp->currentText() : QString();
-    d[2] = m_datum->text();
-    d[3] = m_zeitdistanz->text();
-    d[4] = m_vereinsname->text();
-    for (int i = 0; i < 3; ++i)
-        d[static_cast<size_t>(5 + i)] = m_anschrift[i]->text();
-    d[8] = m_fon->text();
-    d[9] = m_fax->text();
-    d[10] = m_ort->text();
-    d[11] = m_kreis->text();
-    d[12] = m_bezirk->text();
-    d[13] = m_land->text();
-    d[14] = m_wettkampf[0]->text();
-    d[15] = m_wettkampf[1]->text();
-    d[16] = m_zeitmessung->text();
-    d[17] = m_windmessung->text();
-    d[18] = m_geratekontrolle->text();
-    d[19] = QString::number(m_kampfrichter->value());
-    d[20] = QString::number(m_helfer->value());
-    d[21] = QString::number(m_mitarbeiter->value());
-    d[22] = m_wettkampfleiter->text();
-    d[23] = m_wlfon->text();
-    d[24] = m_wlfax->text();
-    d[25] = m_verbandsaufsicht->text();
-    d[26] = m_vafon->text();
-    d[27] = m_vafax->text();
-    for (int i = 0; i < 3; ++i)
-        d[static_cast<size_t>(28 + i)] = m_bemerkung[i]->text();
-    d[31] = m_dlvnr->text();
-    d[32] = QString::number(m_lauffaktor->value());
-    d[33] = QString::number(m_laufsummand->value());
+    d[Laufzeile::Lauftyp] = m_lauftyp->currentIndex() >= 0 ? m_lauftyp->currentText() : QString();
+    d[Laufzeile::Zeitdistanz] = m_zeitdistanz->text();
+    for (const Textfeld &t : m_textfelder)
+        d[t.zeile] = t.feld->text();
+    for (const Zahlfeld &z : m_zahlfelder)
+        d[z.zeile] = QString::number(z.feld->value());
     return d;
 }
 

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QStringList>
 #include <functional>
+#include <vector>
 
 class QComboBox;
 class QLineEdit;
@@ -60,6 +61,20 @@ private:
         *m_wlfax, *m_verbandsaufsicht, *m_vafon, *m_vafax, *m_bemerkung[3], *m_dlvnr;
     QSpinBox *m_kampfrichter, *m_helfer, *m_mitarbeiter, *m_lauffaktor, *m_laufsummand;
     QPushButton *m_speichern;
+
+    // Which row of the race column each field shows: walked when a race is shown and when it is
+    // stored. The race type and the time/distance entry have rules of their own.
+    struct Textfeld {
+        Laufzeile::Zeile zeile;
+        QLineEdit *feld;
+    };
+    struct Zahlfeld {
+        Laufzeile::Zeile zeile;
+        QSpinBox *feld;
+        int leer; // the value of an empty or unreadable cell
+    };
+    std::vector<Textfeld> m_textfelder;
+    std::vector<Zahlfeld> m_zahlfelder;
 };
 
 // "Lauf löschen" for race column c: asks (counting the entries that would be lost), then removes the

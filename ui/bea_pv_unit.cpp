@@ -3,6 +3,7 @@
 #include "core/cupbefehle.h"
 #include "core/konvertierung.h"
 #include "core/sortierung.h"
+#include "core/spalten.h"
 #include "ui/fensterhilfe.h"
 #include "ui/main_unit.h"
 #include "ui/meldung.h"

@@ -535,7 +535,7 @@ void MainUnit::teil_popPopup()
     const bool zeile = m_teilG->aktZeile() != 0;
     for (const char *n : {"teil_pop_b", "teil_pop_l", "teil_pop_t", "teil_pop_a"})
         aktion(QString::fromLatin1(n))->setEnabled(zeile);
-    const bool lauf = m_teilG->aktSpalte() > 7 && m_cup.teil.rowCount() > 1;
+    const bool lauf = Cup::laufDerSpalte(m_teilG->aktSpalte()) >= 1 && m_cup.teil.rowCount() > 1;
     for (const char *n : {"teil_pop_e", "teil_pop_s", "teil_pop_g"})
         aktion(QString::fromLatin1(n))->setEnabled(lauf);
 }
@@ -569,7 +569,7 @@ int MainUnit::gewaehlterLauf() const
 
 int MainUnit::gewaehlterLaufTeil() const
 {
-    return m_teilG->aktSpalte() - 7;
+    return Cup::laufDerSpalte(m_teilG->aktSpalte());
 }
 
 int MainUnit::gewaehlteZeile() const
@@ -648,14 +648,14 @@ void MainUnit::teilBreitenAnpassen(bool immer)
     // user narrowed stays narrow otherwise.
     QStringList ag;
     for (int r = 1; r < m_cup.ag.rowCount(); ++r)
-        ag << m_cup.ag.cell(0, r) << m_cup.ag.cell(1, r);
+        ag << m_cup.ag.cell(Agspalte::Weiblich, r) << m_cup.ag.cell(Agspalte::Maennlich, r);
     QStringList cv;
     for (int r = 1; r < m_cup.cv.rowCount(); ++r)
-        cv << m_cup.cv.cell(0, r);
+        cv << m_cup.cv.cell(Cvspalte::Name, r);
     if (immer || ag != m_agNamen)
-        m_teilG->passendeBreite(5, ag);
+        m_teilG->passendeBreite(Teilspalte::Altersgruppe, ag);
     if (immer || cv != m_cvNamen)
-        m_teilG->passendeBreite(7, cv);
+        m_teilG->passendeBreite(Teilspalte::Cupvariation, cv);
     m_agNamen = ag;
     m_cvNamen = cv;
 }
@@ -846,15 +846,15 @@ void MainUnit::sortieren(int richtung)
 {
     const int c = m_teilG->aktSpalte();
     const QString text = QStringLiteral("Sortieren nach %1 (%2)")
-                             .arg(m_cup.teil.cell(c, 0), richtung < 0 ? QStringLiteral("aufsteigend")
+                             .arg(m_cup.teil.cell(c, kKopfzeile), richtung < 0 ? QStringLiteral("aufsteigend")
                                                                       : QStringLiteral("absteigend"));
     try {
         // Sorting by surname first keeps equal values of column c in surname order (the sort is stable).
         m_dok.ausfuehren(
             text,
             [&](Cup &cup) {
-                teilsort(cup, richtung, 0);
-                if (c != 0)
+                teilsort(cup, richtung, Teilspalte::Name);
+                if (c != Teilspalte::Name)
                     teilsort(cup, richtung, c);
             },
             CupDokument::Art::Ordnung);
@@ -899,7 +899,7 @@ void MainUnit::cv_pop_lClick()
     }
     if (!frage(this, cvLoeschenFrage(m_cup, r)))
         return;
-    m_dok.ausfuehren(QStringLiteral("Cup-Variation %1 löschen").arg(m_cup.cv.cell(0, r)),
+    m_dok.ausfuehren(QStringLiteral("Cup-Variation %1 löschen").arg(m_cup.cv.cell(Cvspalte::Name, r)),
                      [r](Cup &c) { cvLoeschen(c, r); });
 }
 
@@ -927,7 +927,7 @@ void MainUnit::ag_pop_lClick()
     }
     if (!frage(this, agLoeschenFrage()))
         return;
-    m_dok.ausfuehren(QStringLiteral("Altersgruppe %1/%2 löschen").arg(m_cup.ag.cell(0, r), m_cup.ag.cell(1, r)),
+    m_dok.ausfuehren(QStringLiteral("Altersgruppe %1/%2 löschen").arg(m_cup.ag.cell(Agspalte::Weiblich, r), m_cup.ag.cell(Agspalte::Maennlich, r)),
                      [r](Cup &c) { agLoeschen(c, r); });
 }
 
@@ -949,7 +949,7 @@ void MainUnit::pv_pop_lClick()
     if (!frage(this, pvLoeschenFrage(m_cup, r)))
         return;
     try {
-        m_dok.ausfuehren(QStringLiteral("Punktezahl %1 löschen").arg(m_cup.pv.cell(1, r)),
+        m_dok.ausfuehren(QStringLiteral("Punktezahl %1 löschen").arg(m_cup.pv.cell(Pvspalte::Punkte, r)),
                          [r](Cup &c) { pvLoeschen(c, r); });
     } catch (const Konvertierungsfehler &f) {
         fehler(this, f.meldung());

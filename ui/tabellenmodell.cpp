@@ -1,5 +1,6 @@
 #include "ui/tabellenmodell.h"
 
+#include "core/spalten.h"
 #include "core/tabelle.h"
 
 #include <QApplication>
@@ -50,7 +51,7 @@ QVariant TabellenModell::data(const QModelIndex &index, int role) const
 QVariant TabellenModell::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return m_tabelle->cell(section, 0);
+        return m_tabelle->cell(section, kKopfzeile);
     if (orientation == Qt::Horizontal && role == Qt::TextAlignmentRole)
         return int(Qt::AlignLeft | Qt::AlignVCenter);
     if (orientation == Qt::Horizontal && role == Qt::FontRole && section == m_kopfMarke) {

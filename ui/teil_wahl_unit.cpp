@@ -1,5 +1,6 @@
 #include "ui/teil_wahl_unit.h"
 
+#include "core/spalten.h"
 #include "core/tabelle.h"
 #include "ui/fensterhilfe.h"
 
@@ -51,7 +52,7 @@ void TeilWahlUnit::oeffnen(const QString &titel, const Tabelle &teil)
     setWindowTitle(titel);
     QStringList nummern;
     for (int r = 1; r < teil.rowCount(); ++r)
-        nummern << teil.cell(6, r);
+        nummern << teil.cell(Teilspalte::Startnummer, r);
     m_box->clear();
     m_box->addItems(textsortiert(nummern));
     m_box->setCurrentIndex(-1);
