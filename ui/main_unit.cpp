@@ -368,6 +368,8 @@ void MainUnit::menueBauen()
     m_menues.insert(QStringLiteral("m_b"), bearb);
     for (QAction *a : {m_bearbeitung->rueckgaengigAktion(), m_bearbeitung->wiederherstellenAktion()}) {
         bearb->addAction(a);
+        // The shortcuts work wherever the focus is in the window.
+        addAction(a);
         m_aktionen.insert(a->objectName(), a);
     }
 

@@ -138,6 +138,8 @@ class TstDokument : public QObject {
         BeaErg *d = bea_erg(*w);
         QTest::keyClicks(feld<QLineEdit>(d, "sn"), sn);
         QTest::keyClick(feld<QLineEdit>(d, "sn"), Qt::Key_Tab);
+        // The result field shows the stored entry selected, as entering it by Tab does.
+        feld<QLineEdit>(d, "erg")->selectAll();
         QTest::keyClicks(feld<QLineEdit>(d, "erg"), text);
         QTest::keyClick(feld<QLineEdit>(d, "erg"), Qt::Key_Tab);
     }
@@ -403,20 +405,27 @@ private slots:
         QVERIFY(w->cup().geaendert);
         QCOMPARE(w->statusText(1), QStringLiteral("geändert"));
 
+        QCOMPARE(rueck->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(wieder->shortcuts(), QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
-        w->teilGitter()->setFocus();
-        QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
+        // Through the menu "Bearbeiten" by its mnemonics.
+        auto waehle = [this](Qt::Key taste) {
+            QTest::keyClick(w, Qt::Key_B, Qt::AltModifier);
+            QMenu *m = w->menue(QStringLiteral("m_b"));
+            QTRY_VERIFY(m->isVisible());
+            QTest::keyClick(m, taste);
+            QTRY_VERIFY(!m->isVisible());
+        };
+        waehle(Qt::Key_R);
         QCOMPARE(ergebnis(QStringLiteral("Adler"), 3), QString());
         QVERIFY(!w->cup().geaendert);
         QCOMPARE(w->statusText(1), QString());
         QCOMPARE(wieder->text(), QStringLiteral("&Wiederherstellen: Ergebnis 001 in Lauf 3"));
         // The grid shows the undone cell.
         QCOMPARE(w->teilGitter()->model()->index(zeile(QStringLiteral("Adler")) - 1, 10).data().toString(), QString());
-        QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(ergebnis(QStringLiteral("Adler"), 3), QStringLiteral("0:45'00,00\""));
-        QTest::keyClick(w, Qt::Key_Z, Qt::ControlModifier);
-        QTest::keyClick(w, Qt::Key_Y, Qt::ControlModifier);
+        waehle(Qt::Key_W);
         QCOMPARE(ergebnis(QStringLiteral("Adler"), 3), QStringLiteral("0:45'00,00\""));
         QVERIFY(w->cup().geaendert);
 
