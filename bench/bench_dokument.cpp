@@ -51,7 +51,7 @@ Befehl befehl(int art, int i)
 {
     switch (art) {
     case 0:
-        return [i](Cup &c) { ergebnisEintragen(c, 1 + (i * 7919) % 20000, 1 + i % 50, QStringLiteral("d.")); };
+        return [i](Cup &c) { ergebnisEintragen(c, 1 + (i * 7919) % 20000, 1 + i % 50, QStringLiteral("%1m").arg(i)); };
     case 1:
         return [i](Cup &c) {
             auto d = teilnehmerLesen(c, 100);
@@ -117,7 +117,10 @@ void BM_Rueckgaengig(benchmark::State &state)
     int i = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        dok.ausfuehren(QStringLiteral("Schritt"), befehl(art, ++i));
+        if (!dok.ausfuehren(QStringLiteral("Schritt"), befehl(art, ++i))) {
+            state.ResumeTiming();
+            continue;
+        }
         state.ResumeTiming();
         dok.rueckgaengig(*s.last());
         state.PauseTiming();
@@ -134,7 +137,10 @@ void BM_Wiederholen(benchmark::State &state)
     int i = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        dok.ausfuehren(QStringLiteral("Schritt"), befehl(art, ++i));
+        if (!dok.ausfuehren(QStringLiteral("Schritt"), befehl(art, ++i))) {
+            state.ResumeTiming();
+            continue;
+        }
         dok.rueckgaengig(*s.last());
         state.ResumeTiming();
         dok.wiederholen(*s.last());
