@@ -11,6 +11,7 @@
 #include "reports/gesamt.h"
 #include "reports/html.h"
 #include "reports/laufergebnis.h"
+#include "reports/listen.h"
 #include "reports/teilnehmer.h"
 
 #include <QBuffer>
@@ -30,11 +31,13 @@ constexpr double kRandRechts = 0.5;
 constexpr double kRandUnten = 0.75;
 
 const QString kZiele = QStringLiteral("[--html DATEI [--html-stil 0|1] | --pdf DATEI]");
+const QString kZieleMitCsv = QStringLiteral("[--html DATEI [--html-stil 0|1] | --pdf DATEI | --csv DATEI]");
 
 struct Ziel {
     QString html;
     int htmlstil = 0;
     QString pdf;
+    QString csv;
 };
 
 // A report command: its positional arguments after the cup file, and the function that writes
@@ -44,20 +47,25 @@ struct Bericht {
     // Returns an empty text when the arguments fit the cup, otherwise the reason they do not.
     std::function<QString(const Cup &, const QStringList &)> pruefen;
     std::function<void(Cup &, Ausgabe &, const QStringList &)> schreiben;
+    // The report as CSV text; reports without it refuse --csv.
+    std::function<QString(const Cup &, const QStringList &)> csv = {};
+    int optionale = 0; // positional arguments that may follow the required ones
 };
 
 bool nimmZiel(QStringList &args, Ziel &ziel, QString *grund)
 {
-    bool html = false, stil = false, pdf = false;
+    bool html = false, stil = false, pdf = false, csv = false;
     QString stiltext;
     if (!nimmOption(args, QStringLiteral("--html"), &ziel.html, &html) ||
         !nimmOption(args, QStringLiteral("--html-stil"), &stiltext, &stil) ||
-        !nimmOption(args, QStringLiteral("--pdf"), &ziel.pdf, &pdf)) {
+        !nimmOption(args, QStringLiteral("--pdf"), &ziel.pdf, &pdf) ||
+        !nimmOption(args, QStringLiteral("--csv"), &ziel.csv, &csv)) {
         *grund = QStringLiteral("Einer Option fehlt ihr Wert.");
         return false;
     }
-    if (html && pdf) {
-        *grund = QStringLiteral("--html und --pdf schließen einander aus.");
+    if (int(html) + int(pdf) + int(csv) > 1) {
+        *grund = csv ? QStringLiteral("--html, --pdf und --csv schließen einander aus.")
+                     : QStringLiteral("--html und --pdf schließen einander aus.");
         return false;
     }
     if (stil) {
@@ -71,7 +79,7 @@ bool nimmZiel(QStringList &args, Ziel &ziel, QString *grund)
         }
         ziel.htmlstil = stiltext.toInt();
     }
-    if ((html && ziel.html.isEmpty()) || (pdf && ziel.pdf.isEmpty())) {
+    if ((html && ziel.html.isEmpty()) || (pdf && ziel.pdf.isEmpty()) || (csv && ziel.csv.isEmpty())) {
         *grund = QStringLiteral("Der Dateiname fehlt.");
         return false;
     }
@@ -83,6 +91,34 @@ void zeilenAusgeben(const Ausgabe &aus, QTextStream &out)
     for (const Ausgabezeile &z : aus.zeilen())
         out << z.text << '\n';
     out.flush();
+}
+
+// Writes the bytes through QSaveFile: the old file stays as it was unless every byte is written.
+bool dateiSchreiben(const QByteArray &daten, const QString &pfad, const QString &art, QString *fehler)
+{
+    QSaveFile datei(pfad);
+    // Unbuffered, so that a short write shows at the write and not silently at commit().
+    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        *fehler = QStringLiteral("Die %1 \"%2\" konnte nicht angelegt werden: %3").arg(art, pfad, datei.errorString());
+        return false;
+    }
+    qint64 geschrieben = 0;
+    while (geschrieben < daten.size()) {
+        const qint64 n = datei.write(daten.constData() + geschrieben, daten.size() - geschrieben);
+        if (n <= 0) {
+            *fehler =
+                QStringLiteral("Die %1 \"%2\" konnte nicht geschrieben werden: %3").arg(art, pfad, datei.errorString());
+            datei.cancelWriting();
+            return false;
+        }
+        geschrieben += n;
+    }
+    if (!datei.commit()) {
+        *fehler =
+            QStringLiteral("Die %1 \"%2\" konnte nicht gespeichert werden: %3").arg(art, pfad, datei.errorString());
+        return false;
+    }
+    return true;
 }
 
 // The PDF is made in memory and then written in one go: the PDF engine does not notice when the
@@ -98,32 +134,7 @@ bool pdfSchreiben(Ausgabe &aus, const QString &pfad, QString *fehler)
         if (!printausgabe(aus, pdf, kRandLinks, kRandOben, kRandRechts, kRandUnten, fehler))
             return false;
     }
-    const QByteArray &daten = puffer.data();
-
-    QSaveFile datei(pfad);
-    // Unbuffered, so that a short write shows at the write and not silently at commit().
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *fehler =
-            QStringLiteral("Die PDF-Datei \"%1\" konnte nicht angelegt werden: %2").arg(pfad, datei.errorString());
-        return false;
-    }
-    qint64 geschrieben = 0;
-    while (geschrieben < daten.size()) {
-        const qint64 n = datei.write(daten.constData() + geschrieben, daten.size() - geschrieben);
-        if (n <= 0) {
-            *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht geschrieben werden: %2")
-                          .arg(pfad, datei.errorString());
-            datei.cancelWriting();
-            return false;
-        }
-        geschrieben += n;
-    }
-    if (!datei.commit()) {
-        *fehler =
-            QStringLiteral("Die PDF-Datei \"%1\" konnte nicht gespeichert werden: %2").arg(pfad, datei.errorString());
-        return false;
-    }
-    return true;
+    return dateiSchreiben(puffer.data(), pfad, QStringLiteral("PDF-Datei"), fehler);
 }
 
 int ausfuehren(const QString &name, const Bericht &bericht, QStringList args, Umgebung &u)
@@ -140,8 +151,10 @@ int ausfuehren(const QString &name, const Bericht &bericht, QStringList args, Um
     for (const QString &a : args)
         if (a.startsWith(QLatin1String("--")))
             return falsch(QStringLiteral("Unbekannte Option: %1").arg(a));
-    if (args.size() != 1 + bericht.positionale)
+    if (args.size() < 1 + bericht.positionale || args.size() > 1 + bericht.positionale + bericht.optionale)
         return falsch(QStringLiteral("Falsche Anzahl von Argumenten."));
+    if (!ziel.csv.isEmpty() && !bericht.csv)
+        return falsch(QStringLiteral("Diesen Bericht gibt es nicht als CSV."));
 
     Cup cup;
     QString fehler;
@@ -154,6 +167,21 @@ int ausfuehren(const QString &name, const Bericht &bericht, QStringList args, Um
         grund = bericht.pruefen(cup, rest);
         if (!grund.isEmpty())
             return falsch(grund);
+    }
+
+    if (!ziel.csv.isEmpty()) {
+        QString text;
+        try {
+            text = bericht.csv(cup, rest);
+        } catch (const Konvertierungsfehler &e) {
+            u.err << e.meldung() << '\n';
+            return Fehler;
+        }
+        if (!dateiSchreiben(csvDatei(text), ziel.csv, QStringLiteral("CSV-Datei"), &fehler)) {
+            u.err << fehler << '\n';
+            return Fehler;
+        }
+        return Ok;
     }
 
     Ausgabe aus;
@@ -224,11 +252,71 @@ const Registrierung laufergebnis{
                return ausfuehren(QStringLiteral("laufergebnis"), laufbericht(ausgabe_laufergebnis), args, u);
            }}};
 
-const Registrierung gesamt{Befehl{QStringLiteral("gesamt"), QStringLiteral("tlt gesamt CUP.tl3 LAUF ") + kZiele,
-                                  QStringLiteral("Gesamtwertung nach diesem Lauf"),
-                                  [](const QStringList &args, Umgebung &u) {
-                                      return ausfuehren(QStringLiteral("gesamt"), laufbericht(ausgabe_gesamt), args, u);
-                                  }}};
+const Registrierung gesamt{
+    Befehl{QStringLiteral("gesamt"), QStringLiteral("tlt gesamt CUP.tl3 LAUF [--ausfuehrlich] ") + kZieleMitCsv,
+           QStringLiteral("Gesamtwertung nach diesem Lauf (--ausfuehrlich: mit den Punkten jedes Laufes)"),
+           [](QStringList args, Umgebung &u) {
+               const int schalter = static_cast<int>(args.removeAll(QStringLiteral("--ausfuehrlich")));
+               if (schalter == 0)
+                   return ausfuehren(QStringLiteral("gesamt"), laufbericht(ausgabe_gesamt), args, u);
+               Bericht b = laufbericht([](Cup &cup, Ausgabe &aus, int n) { ausgabe_gesamt_ausfuehrlich(cup, aus, n); });
+               b.csv = [](const Cup &cup, const QStringList &a) { return gesamtAusfuehrlichCsv(cup, a.at(0).trimmed().toInt()); };
+               return ausfuehren(QStringLiteral("gesamt"), b, args, u);
+           }}};
+
+const Registrierung einlaufliste{
+    Befehl{QStringLiteral("einlauf"), QStringLiteral("tlt einlauf CUP.tl3 LAUF ") + kZieleMitCsv,
+           QStringLiteral("Einlaufliste eines Laufes mit Gesamtplatz, Platz bei Frauen/Männern und in der Altersgruppe"),
+           [](const QStringList &args, Umgebung &u) {
+               Bericht b = laufbericht([](Cup &cup, Ausgabe &aus, int k) { ausgabe_einlauf(cup, aus, k); });
+               b.csv = [](const Cup &cup, const QStringList &a) { return einlaufCsv(cup, a.at(0).trimmed().toInt()); };
+               return ausfuehren(QStringLiteral("einlauf"), b, args, u);
+           }}};
+
+// The race of a statement: the given one, or the last race of the cup.
+int auskunftLauf(const Cup &cup, const QStringList &a)
+{
+    return a.size() > 1 ? a.at(1).trimmed().toInt() : cup.anzahlLaufe();
+}
+
+const Registrierung auskunft{Befehl{
+    QStringLiteral("auskunft"), QStringLiteral("tlt auskunft CUP.tl3 STARTNUMMER [LAUF] ") + kZieleMitCsv,
+    QStringLiteral("Cup-Auskunft: jeder Lauf mit Punkten und Wertung, Teilnahmen und Gesamtplatz (ohne LAUF: nach dem "
+                   "letzten Lauf)"),
+    [](const QStringList &args, Umgebung &u) {
+        Bericht b{1,
+                  [](const Cup &cup, const QStringList &a) {
+                      if (zeileZurStartnummer(cup, a.at(0)) == 0)
+                          return QStringLiteral("Keine Teilnahme mit der Startnummer \"%1\".").arg(a.at(0));
+                      if (a.size() > 1)
+                          return laufPruefen(cup, a.at(1));
+                      return cup.anzahlLaufe() == 0 ? QStringLiteral("Der Cup hat keinen Lauf.") : QString();
+                  },
+                  [](Cup &cup, Ausgabe &aus, const QStringList &a) {
+                      ausgabe_auskunft(cup, aus, zeileZurStartnummer(cup, a.at(0)), auskunftLauf(cup, a));
+                  },
+                  [](const Cup &cup, const QStringList &a) {
+                      return auskunftCsv(cup, zeileZurStartnummer(cup, a.at(0)), auskunftLauf(cup, a));
+                  },
+                  1};
+        return ausfuehren(QStringLiteral("auskunft"), b, args, u);
+    }}};
+
+const Registrierung nochOffen{
+    Befehl{QStringLiteral("noch-offen"), QStringLiteral("tlt noch-offen CUP.tl3 LAUF [--verbleibend K] ") + kZieleMitCsv,
+           QStringLiteral("Wer kann noch gewinnen? Stand nach LAUF mit K weiteren Läufen (ohne Angabe 1)"),
+           [](QStringList args, Umgebung &u) {
+               QString text = QStringLiteral("1");
+               int k = 0;
+               if (!nimmOption(args, QStringLiteral("--verbleibend"), &text) || !istInt(text, &k) || k < 0 ||
+                   k > 100) {
+                   u.err << "--verbleibend erwartet die Zahl der noch ausstehenden Läufe (0 bis 100).\n";
+                   return aufruffehler(u, QStringLiteral("noch-offen"));
+               }
+               Bericht b = laufbericht([k](Cup &cup, Ausgabe &aus, int n) { ausgabe_noch_offen(cup, aus, n, k); });
+               b.csv = [k](const Cup &cup, const QStringList &a) { return nochOffenCsv(cup, a.at(0).trimmed().toInt(), k); };
+               return ausfuehren(QStringLiteral("noch-offen"), b, args, u);
+           }}};
 
 const Registrierung teilnehmer{Befehl{
     QStringLiteral("teilnehmer"), QStringLiteral("tlt teilnehmer CUP.tl3 STARTNUMMER ") + kZiele,

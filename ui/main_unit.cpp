@@ -9,6 +9,7 @@
 #include "ui/bea_ag_unit.h"
 #include "ui/bearbeitung.h"
 #include "ui/berichtsbefehle.h"
+#include "ui/listenbefehle.h"
 #include "ui/bea_cup_unit.h"
 #include "ui/bea_pv_unit.h"
 #include "ui/eingabe_anschluss.h"
@@ -68,6 +69,7 @@ MainUnit::MainUnit(QWidget *parent) : QMainWindow(parent), m_drucker(QPrinter::H
     menueBauen();
     kontextmenuesBauen();
     berichteAnschliessen(*this);
+    listenAnschliessen(*this);
     eingabeAnschliessen(*this);
     urkundenAnschliessen(*this);
 
@@ -413,6 +415,8 @@ void MainUnit::kontextmenuesBauen()
     trenner(laufe, QStringLiteral("laufe_pop_3"));
     vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_s"), QStringLiteral("&Statistik dieses Laufes")),
         QStringLiteral("laufe_pop_s"));
+    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_f"), QStringLiteral("E&inlaufliste dieses Laufes")),
+        QStringLiteral("laufe_pop_f"));
     QMenu *dlv = neuesUntermenue(laufe, QStringLiteral("laufe_pop_d"), QStringLiteral("&DLV-Bericht dieses Laufes"));
     for (const QString &v : {QStringLiteral("1"), QStringLiteral("2")}) {
         const QString n = QStringLiteral("laufe_pop_d_") + v;
@@ -422,6 +426,11 @@ void MainUnit::kontextmenuesBauen()
     }
     vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_g"), QStringLiteral("&Gesamtstatistik nach diesem Lauf")),
         QStringLiteral("laufe_pop_g"));
+    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_x"),
+                        QStringLiteral("Gesamtstatistik &ausführlich nach diesem Lauf")),
+        QStringLiteral("laufe_pop_x"));
+    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_w"), QStringLiteral("&Wer kann noch gewinnen?")),
+        QStringLiteral("laufe_pop_w"));
     trenner(laufe, QStringLiteral("laufe_pop_4"));
     QMenu *urk = neuesUntermenue(laufe, QStringLiteral("laufe_pop_u"), QStringLiteral("&Urkunden drucken"));
     neueAktion(urk, QStringLiteral("laufe_pop_u_sl"), QStringLiteral("&Siegerurkunden für diesen Lauf"));
@@ -441,6 +450,8 @@ void MainUnit::kontextmenuesBauen()
         QStringLiteral("teil_pop_t"));
     vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_a"), QStringLiteral("Teilnehmerstatistik - &Alle")),
         QStringLiteral("teil_pop_a"));
+    vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_c"), QStringLiteral("&Cup-Auskunft")),
+        QStringLiteral("teil_pop_c"));
     vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_s"), QStringLiteral("&Statistik dieses Laufes")),
         QStringLiteral("teil_pop_s"));
     vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_g"), QStringLiteral("&Gesamtstatistik nach diesem Lauf")),
@@ -514,6 +525,8 @@ void MainUnit::laufe_popPopup()
     if (c == 0) {
         for (const char *n : {"laufe_pop_b", "laufe_pop_l", "laufe_pop_e", "laufe_pop_s", "laufe_pop_d", "laufe_pop_g"})
             an(n, false);
+        for (const char *n : {"laufe_pop_f", "laufe_pop_x", "laufe_pop_w"})
+            an(n, false);
         // No race, so no certificate of "this race" either.
         an("laufe_pop_u", false);
         an("laufe_pop_u_g", false);
@@ -524,6 +537,8 @@ void MainUnit::laufe_popPopup()
     an("laufe_pop_l", true);
     const bool teilnehmer = m_cup.teil.rowCount() > 1;
     for (const char *n : {"laufe_pop_e", "laufe_pop_s", "laufe_pop_d", "laufe_pop_g"})
+        an(n, teilnehmer);
+    for (const char *n : {"laufe_pop_f", "laufe_pop_x", "laufe_pop_w"})
         an(n, teilnehmer);
     an("laufe_pop_u", true);
     // The overall certificates need participants and count every race: offered on the last race only.
@@ -540,6 +555,8 @@ void MainUnit::teil_popPopup()
     const bool lauf = Cup::laufDerSpalte(m_teilG->aktSpalte()) >= 1 && m_cup.teil.rowCount() > 1;
     for (const char *n : {"teil_pop_e", "teil_pop_s", "teil_pop_g"})
         aktion(QString::fromLatin1(n))->setEnabled(lauf);
+    // The statement needs a participant and at least one race.
+    aktion(QStringLiteral("teil_pop_c"))->setEnabled(zeile && m_cup.anzahlLaufe() > 0);
 }
 
 void MainUnit::ag_popPopup()

@@ -351,8 +351,9 @@ private slots:
         QCOMPARE(texte(w->menue("laufe_pop")),
                  QStringList({"Lauf &hinzufügen", "Lauf &bearbeiten", "-", "Lauf &löschen", "-",
                               "schnelle &Ergebniseingabe", "-", "&Statistik dieses Laufes",
-                              "&DLV-Bericht dieses Laufes", "&Gesamtstatistik nach diesem Lauf", "-",
-                              "&Urkunden drucken"}));
+                              "E&inlaufliste dieses Laufes", "&DLV-Bericht dieses Laufes",
+                              "&Gesamtstatistik nach diesem Lauf", "Gesamtstatistik &ausführlich nach diesem Lauf",
+                              "&Wer kann noch gewinnen?", "-", "&Urkunden drucken"}));
         QCOMPARE(texte(w->menue("laufe_pop_u")),
                  QStringList({"&Siegerurkunden für diesen Lauf", "&Teilnahmeurkunde ...",
                               "Siegerurkunden für den &Gesamtcup", "Teilnehmer&urkunde Gesamtcup ..."}));
@@ -363,7 +364,7 @@ private slots:
         QCOMPARE(texte(w->menue("teil_pop")),
                  QStringList({"Teilnehmer &hinzufügen", "Teilnehmer &bearbeiten", "-", "Teilnehmer &löschen", "-",
                               "schnelle &Ergebniseingabe", "-", "&Teilnehmerstatistik",
-                              "Teilnehmerstatistik - &Alle", "&Statistik dieses Laufes",
+                              "Teilnehmerstatistik - &Alle", "&Cup-Auskunft", "&Statistik dieses Laufes",
                               "&Gesamtstatistik nach diesem Lauf", "-", "Sortieren nach dieser S&palte"}));
         QCOMPARE(texte(w->menue("teil_pop_p")), QStringList({"auf&steigend", "ab&fallend"}));
         QCOMPARE(texte(w->menue("ag_pop")),
@@ -371,6 +372,26 @@ private slots:
         QCOMPARE(texte(w->menue("cv_pop")), QStringList({"Cup-Variation &hinzufügen", "Cup-Variation &bearbeiten",
                                                           "-", "Cup-Variation &löschen"}));
         QCOMPARE(texte(w->menue("pv_pop")), QStringList({"Punktezahl &hinzufügen", "-", "Punktezahl &löschen"}));
+    }
+
+    // Two items of one menu with the same access key only cycle between them: the key must pick one.
+    void zugriffstastenEindeutig()
+    {
+        const auto menues = w->findChildren<QMenu *>();
+        QVERIFY(menues.size() > 5);
+        for (QMenu *m : menues) {
+            QHash<QChar, QString> vergeben;
+            for (QAction *a : m->actions()) {
+                const QString t = a->text();
+                const qsizetype i = t.indexOf(QLatin1Char('&'));
+                if (a->isSeparator() || i < 0 || i + 1 >= t.size())
+                    continue;
+                const QChar taste = t.at(i + 1).toLower();
+                QVERIFY2(!vergeben.contains(taste),
+                         qPrintable(m->objectName() + ": " + vergeben.value(taste) + " / " + t));
+                vergeben.insert(taste, t);
+            }
+        }
     }
 
     void laeufeMenue_data()

@@ -1,0 +1,363 @@
+#include "scoring/listenwerte.h"
+
+#include "core/cup.h"
+#include "core/konvertierung.h"
+#include "core/pruefungen.h"
+#include "scoring/gesamtwertung.h"
+#include "scoring/wertung.h"
+
+#include <QHash>
+#include <algorithm>
+#include <functional>
+#include <numeric>
+
+namespace tlt {
+
+namespace {
+
+bool mitVarianten(const Cup &cup)
+{
+    return cup.cv.rowCount() > 1;
+}
+
+int zelleOder(const QString &text, int leer)
+{
+    return text.isEmpty() ? leer : toInt(text);
+}
+
+// Positions in a sequence sorted best first: 1 + the number of strictly better entries before.
+template <typename Besser>
+std::vector<int> plaetze(const std::vector<int> &folge, Besser besserAls)
+{
+    std::vector<int> platz(folge.size(), 0);
+    size_t erster = 0;
+    for (size_t i = 0; i < folge.size(); ++i) {
+        if (i == 0 || besserAls(folge[erster], folge[i]))
+            erster = i;
+        platz[i] = static_cast<int>(erster) + 1;
+    }
+    return platz;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- finish list
+
+std::vector<Einlaufblock> einlauf(const Cup &cup, int k)
+{
+    const Tabelle &t = cup.teil;
+    const int spalte = Cup::ergebnisspalte(k);
+    const Laufwertung gruppenplaetze(cup, k);
+
+    // Rows that took part, in surname order (then first name, then table order), so that equal
+    // results stand alphabetically after the stable sort by result.
+    std::vector<int> alle;
+    for (int r = 1; r < t.rowCount(); ++r)
+        if (!t.cell(spalte, r).isEmpty())
+            alle.push_back(r);
+    std::stable_sort(alle.begin(), alle.end(), [&](int a, int b) {
+        const int n = textvergleich(t.cell(0, a), t.cell(0, b));
+        return n != 0 ? n < 0 : textvergleich(t.cell(1, a), t.cell(1, b)) < 0;
+    });
+    // Best first; among codes alphabetically. besser(x, y): y strictly better than x.
+    auto vor = [&](int a, int b) { return besser(cup, k, t.cell(spalte, b), t.cell(spalte, a)); };
+    std::stable_sort(alle.begin(), alle.end(), vor);
+    // Codes always stand at the end, also behind odd entries without digits ("abc" sorts before "d.").
+    std::stable_partition(alle.begin(), alle.end(), [&](int r) { return istLeistung(t.cell(spalte, r)); });
+
+    std::vector<Einlaufblock> bloecke;
+    if (!mitVarianten(cup)) {
+        bloecke.push_back(Einlaufblock{});
+    } else {
+        for (int v = 1; v < cup.cv.rowCount(); ++v)
+            bloecke.push_back(Einlaufblock{v, {}});
+    }
+    QHash<QString, int> blockNachName;
+    for (int v = cup.cv.rowCount() - 1; v >= 1; --v)
+        blockNachName.insert(cup.cv.cell(0, v), v - 1);
+
+    std::vector<std::vector<int>> zeilenJeBlock(bloecke.size());
+    for (int r : alle) {
+        const int b = mitVarianten(cup) ? blockNachName.value(t.cell(7, r), -1) : 0;
+        if (b >= 0)
+            zeilenJeBlock[static_cast<size_t>(b)].push_back(r);
+    }
+
+    auto strengBesser = [&](int a, int b) { return vor(a, b); };
+    for (size_t b = 0; b < bloecke.size(); ++b) {
+        const std::vector<int> &zeilen = zeilenJeBlock[b];
+        std::vector<int> gewertet;
+        for (int r : zeilen)
+            if (istLeistung(t.cell(spalte, r)))
+                gewertet.push_back(r);
+        const std::vector<int> gesamt = plaetze(gewertet, strengBesser);
+        QHash<QString, std::vector<int>> nachGeschlecht;
+        for (int r : gewertet)
+            nachGeschlecht[t.cell(3, r)].push_back(r);
+        QHash<int, int> geschlechtsplatz;
+        for (auto it = nachGeschlecht.cbegin(); it != nachGeschlecht.cend(); ++it) {
+            const std::vector<int> p = plaetze(it.value(), strengBesser);
+            for (size_t i = 0; i < p.size(); ++i)
+                geschlechtsplatz.insert(it.value()[i], p[i]);
+        }
+        size_t g = 0;
+        for (int r : zeilen) {
+            Einlaufzeile z;
+            z.zeile = r;
+            z.eintrag = t.cell(spalte, r);
+            z.gewertet = istLeistung(z.eintrag);
+            if (z.gewertet) {
+                z.platz = gesamt[g++];
+                z.platzGeschlecht = geschlechtsplatz.value(r);
+                z.platzGruppe = gruppenplaetze.platz(r);
+            }
+            bloecke[b].zeilen.push_back(std::move(z));
+        }
+    }
+    return bloecke;
+}
+
+// ---------------------------------------------------------------- overall standings
+
+const Standzeile *Gesamtstand::finde(int zeile) const
+{
+    if (zeile < 0 || static_cast<size_t>(zeile) >= ort.size() || ort[static_cast<size_t>(zeile)].first < 0)
+        return nullptr;
+    const auto [g, i] = ort[static_cast<size_t>(zeile)];
+    return &gruppen[static_cast<size_t>(g)].zeilen[static_cast<size_t>(i)];
+}
+
+Gesamtstand gesamtstand(const Cup &cup, int n)
+{
+    Gesamtstand stand;
+    stand.lauf = n;
+    const int zeilen = cup.teil.rowCount();
+    stand.ort.assign(static_cast<size_t>(std::max(zeilen, 1)), {-1, -1});
+
+    // The order is the one gesamt_berechnen leaves in the table: computed on a copy that carries
+    // each row's number in a column of its own, so the cup itself stays untouched.
+    Cup kopie = cup;
+    kopie.beiAenderung = nullptr;
+    const int nummernspalte = kopie.teil.colCount();
+    kopie.teil.setColCount(nummernspalte + 1);
+    for (int r = 1; r < zeilen; ++r)
+        kopie.teil.setCell(nummernspalte, r, QString::number(r));
+    std::vector<int> teilnahmen(static_cast<size_t>(zeilen), 0);
+    std::vector<int> punkte(static_cast<size_t>(zeilen), 0);
+    {
+        GesamtScope scope(kopie, n);
+        for (int i = 1; i < zeilen; ++i) {
+            const int r = kopie.teil.cell(nummernspalte, i).toInt();
+            stand.reihenfolge.push_back(r);
+            teilnahmen[static_cast<size_t>(r)] = toInt(kopie.teil.cell(scope.teilnahmenSpalte(), i));
+            punkte[static_cast<size_t>(r)] = toInt(kopie.teil.cell(scope.punkteSpalte(), i));
+        }
+    }
+
+    const Tabelle &t = cup.teil;
+    const int bis = std::min(n, cup.anzahlLaufe());
+    std::vector<int> wertungen(static_cast<size_t>(zeilen), 0);
+    for (int r = 1; r < zeilen; ++r)
+        for (int d = 1; d <= bis; ++d)
+            if (istLeistung(t.cell(Cup::ergebnisspalte(d), r)))
+                ++wertungen[static_cast<size_t>(r)];
+
+    // Groups in list order: variation, age-group row, women's label, men's label.
+    const bool varianten = mitVarianten(cup);
+    std::vector<int> varianteZeilen;
+    if (varianten) {
+        for (int v = 1; v < cup.cv.rowCount(); ++v)
+            varianteZeilen.push_back(v);
+    } else {
+        varianteZeilen.push_back(0);
+    }
+    // Rows of each (variation name, label) in standings order.
+    QHash<std::pair<QString, QString>, std::vector<int>> mitglieder;
+    for (int r : stand.reihenfolge)
+        mitglieder[{varianten ? t.cell(7, r) : QString(), t.cell(5, r)}].push_back(r);
+
+    for (int v : varianteZeilen) {
+        const QString variante = v > 0 ? cup.cv.cell(0, v) : QString();
+        for (int a = 1; a < cup.ag.rowCount(); ++a) {
+            for (int geschlecht = 0; geschlecht < 2; ++geschlecht) {
+                Standgruppe gruppe;
+                gruppe.variante = v;
+                gruppe.label = cup.ag.cell(geschlecht, a);
+                // Walked as the list walks it: running number, the last placing given, the
+                // previous points text.
+                int laufnummer = 1;
+                int letzterPlatz = 1;
+                QString vorige;
+                bool erste = true;
+                for (int r : mitglieder.value({variante, gruppe.label})) {
+                    Standzeile z;
+                    z.zeile = r;
+                    z.teilnahmen = teilnahmen[static_cast<size_t>(r)];
+                    z.wertungen = wertungen[static_cast<size_t>(r)];
+                    z.punkte = punkte[static_cast<size_t>(r)];
+                    const QString text = QString::number(z.punkte);
+                    if (varianten && z.teilnahmen < cup.min) {
+                        z.unterMinimum = true;
+                    } else if (!erste && text == vorige) {
+                    } else {
+                        z.platzGezeigt = true;
+                        letzterPlatz = laufnummer;
+                    }
+                    ++laufnummer;
+                    z.platz = letzterPlatz;
+                    vorige = text;
+                    erste = false;
+                    gruppe.zeilen.push_back(z);
+                }
+                if (gruppe.zeilen.empty())
+                    continue;
+                const int g = static_cast<int>(stand.gruppen.size());
+                for (size_t i = 0; i < gruppe.zeilen.size(); ++i) {
+                    auto &o = stand.ort[static_cast<size_t>(gruppe.zeilen[i].zeile)];
+                    // A label listed twice (two age groups with one label) keeps its first place.
+                    if (o.first < 0)
+                        o = {g, static_cast<int>(i)};
+                }
+                stand.gruppen.push_back(std::move(gruppe));
+            }
+        }
+    }
+    return stand;
+}
+
+// ---------------------------------------------------------------- race points of one participant
+
+long long cupsumme(std::vector<int> punkte, int min, int max)
+{
+    const int m = static_cast<int>(punkte.size());
+    if (m < min)
+        return 0;
+    const int gezaehlt = std::clamp(max, 0, m);
+    std::partial_sort(punkte.begin(), punkte.begin() + gezaehlt, punkte.end(), std::greater<int>());
+    return std::accumulate(punkte.begin(), punkte.begin() + gezaehlt, 0LL);
+}
+
+std::vector<Laufanteil> laufanteile(const Cup &cup, int r, int n)
+{
+    const Laufwertungen w(cup, 1, std::max(std::min(n, cup.anzahlLaufe()), 0));
+    return laufanteile(cup, w, r, n);
+}
+
+std::vector<Laufanteil> laufanteile(const Cup &cup, const Laufwertungen &w, int r, int n)
+{
+    const int bis = std::min(n, cup.anzahlLaufe());
+    std::vector<Laufanteil> anteile;
+    std::vector<size_t> gewertete;
+    for (int d = 1; d <= bis; ++d) {
+        Laufanteil a;
+        a.lauf = d;
+        a.eintrag = cup.teil.cell(Cup::ergebnisspalte(d), r);
+        a.faktor = zelleOder(cup.laufe.cell(d, 32), 1);
+        a.summand = zelleOder(cup.laufe.cell(d, 33), 0);
+        if (a.eintrag.isEmpty()) {
+            a.wertung = Wertung::NichtTeilgenommen;
+        } else if (istCode(a.eintrag)) {
+            a.wertung = Wertung::OhnePunkte;
+        } else {
+            a.platz = w.platz(d, r);
+            a.tabellenpunkte = a.platz >= 1 && a.platz < cup.pv.rowCount() ? toInt(cup.pv.cell(1, a.platz)) : 0;
+            a.punkte = w.punkte(d, r);
+            a.wertung = Wertung::Gestrichen;
+            gewertete.push_back(anteile.size());
+        }
+        anteile.push_back(std::move(a));
+    }
+    if (static_cast<int>(gewertete.size()) < cup.min) {
+        for (size_t i : gewertete)
+            anteile[i].wertung = Wertung::OhneWertung;
+        return anteile;
+    }
+    // The best `max` points count; of equal points the earlier race.
+    std::stable_sort(gewertete.begin(), gewertete.end(),
+                     [&](size_t a, size_t b) { return anteile[a].punkte > anteile[b].punkte; });
+    const size_t zaehlen = static_cast<size_t>(std::clamp(cup.max, 0, static_cast<int>(gewertete.size())));
+    for (size_t i = 0; i < zaehlen; ++i)
+        anteile[gewertete[i]].wertung = Wertung::Gewertet;
+    return anteile;
+}
+
+QString wertungstext(Wertung w)
+{
+    switch (w) {
+    case Wertung::NichtTeilgenommen:
+        return QStringLiteral("nicht teilgenommen");
+    case Wertung::OhnePunkte:
+        return QStringLiteral("ohne Punkte");
+    case Wertung::Gewertet:
+        return QStringLiteral("gewertet");
+    case Wertung::Gestrichen:
+        return QStringLiteral("gestrichen");
+    case Wertung::OhneWertung:
+        return QStringLiteral("noch nicht gewertet");
+    }
+    return {};
+}
+
+// ---------------------------------------------------------------- who can still win
+
+Ausblick werKannGewinnen(const Cup &cup, int n, int verbleibend)
+{
+    Ausblick a;
+    a.lauf = n;
+    a.verbleibend = std::max(verbleibend, 0);
+    int best = 0;
+    for (int p = 1; p < cup.pv.rowCount(); ++p)
+        best = std::max(best, toInt(cup.pv.cell(1, p)));
+    a.hoechstpunkte = best;
+
+    const Gesamtstand stand = gesamtstand(cup, n);
+    const int bis = std::min(n, cup.anzahlLaufe());
+    const Laufwertungen w(cup, 1, std::max(bis, 0));
+    for (const Standgruppe &g : stand.gruppen) {
+        Aussichtsgruppe ag;
+        ag.variante = g.variante;
+        ag.label = g.label;
+        for (const Standzeile &z : g.zeilen) {
+            Aussicht s;
+            s.zeile = z.zeile;
+            s.punkte = z.punkte;
+            s.wertungen = z.wertungen;
+            if (z.wertungen + a.verbleibend >= cup.min) {
+                // The best case: every remaining race at the most points.
+                std::vector<int> werte;
+                for (int d = 1; d <= bis; ++d)
+                    if (istLeistung(cup.teil.cell(Cup::ergebnisspalte(d), z.zeile)))
+                        werte.push_back(w.punkte(d, z.zeile));
+                werte.insert(werte.end(), static_cast<size_t>(a.verbleibend), a.hoechstpunkte);
+                s.hoechstens = static_cast<int>(cupsumme(std::move(werte), cup.min, cup.max));
+            }
+            ag.teilnehmer.push_back(s);
+        }
+        // Leaders: the most points among those already ranked (at least `min` scored results).
+        int fuehrung = -1;
+        for (const Aussicht &s : ag.teilnehmer)
+            if (s.wertungen >= cup.min)
+                fuehrung = std::max(fuehrung, s.punkte);
+        for (Aussicht &s : ag.teilnehmer) {
+            s.fuehrt = s.wertungen >= cup.min && s.punkte == fuehrung;
+            // Others keep at least their present points (they may not start again); this runner
+            // takes the most points in every remaining race.
+            bool gewinnt = s.hoechstens >= 0;
+            bool sicher = s.wertungen >= cup.min;
+            for (const Aussicht &o : ag.teilnehmer) {
+                if (&o == &s)
+                    continue;
+                if (o.punkte > s.hoechstens)
+                    gewinnt = false;
+                if (o.hoechstens >= 0 && o.hoechstens >= s.punkte)
+                    sicher = false;
+            }
+            s.kannGewinnen = gewinnt;
+            s.sicher = sicher;
+        }
+        a.gruppen.push_back(std::move(ag));
+    }
+    return a;
+}
+
+} // namespace tlt
