@@ -65,16 +65,6 @@ void spalteSchreiben(Cup &cup, int c, const Laufdaten &d)
         cup.laufe.setCell(c, r, d[static_cast<size_t>(r)]);
 }
 
-// After the race sort the new race sits among races with the same data; the last match is the one
-// just stored, since the sort keeps equal dates in their order and the new race came last.
-int letzteGleiche(const Cup &cup, const QStringList &kennung)
-{
-    int gefunden = -1;
-    for (int c = 1; c <= cup.anzahlLaufe(); ++c)
-        if (laufkennung(cup, c) == kennung)
-            gefunden = c;
-    return gefunden;
-}
 } // namespace
 
 int laufHinzufuegen(Cup &cup, const Laufdaten &d)
@@ -87,9 +77,9 @@ int laufHinzufuegen(Cup &cup, const Laufdaten &d)
     cup.teil.setColCount(Cup::ergebnisspalte(n) + 1);
     cup.teil.setCell(Cup::ergebnisspalte(n), kKopfzeile, d[Laufzeile::Datum]);
     minMaxBegrenzen(cup);
-    const QStringList k = laufkennung(cup, c);
+    const Kennung id = cup.laufe.colId(c);
     laufesort(cup);
-    return letzteGleiche(cup, k);
+    return cup.laufe.colOf(id);
 }
 
 int laufAendern(Cup &cup, int c, const Laufdaten &d)
@@ -99,18 +89,10 @@ int laufAendern(Cup &cup, int c, const Laufdaten &d)
     spalteSchreiben(cup, c, d);
     // The result column shows the race date; keep it in step with the race.
     cup.teil.setCell(Cup::ergebnisspalte(c), kKopfzeile, d[Laufzeile::Datum]);
-    const QStringList k = laufkennung(cup, c);
-    // Count equal races in front, so the same one is found again after sorting.
-    int vorher = 0;
-    for (int i = 1; i < c; ++i)
-        if (laufkennung(cup, i) == k)
-            ++vorher;
+    const Kennung id = cup.laufe.colId(c);
     laufesort(cup);
     cup.edit(1);
-    for (int i = 1; i <= cup.anzahlLaufe(); ++i)
-        if (laufkennung(cup, i) == k && vorher-- == 0)
-            return i;
-    return -1;
+    return cup.laufe.colOf(id);
 }
 
 int ergebnisseImLauf(const Cup &cup, int c)

@@ -42,24 +42,6 @@ void zeileSchreiben(Cup &cup, int s, const Teilnehmerdaten &d)
         t.setCell(Cup::ergebnisspalte(r), s, d.ergebnisse.value(r - 1));
 }
 
-// Index of the row among rows equal to it in columns 0-7, counted from the top.
-int gleicheDavor(const Cup &cup, int s)
-{
-    const QStringList k = teilnehmerkennung(cup, s);
-    int n = 0;
-    for (int i = 1; i < s; ++i)
-        if (teilnehmerkennung(cup, i) == k)
-            ++n;
-    return n;
-}
-
-int nteGleiche(const Cup &cup, const QStringList &k, int n)
-{
-    for (int i = 1; i < cup.teil.rowCount(); ++i)
-        if (teilnehmerkennung(cup, i) == k && n-- == 0)
-            return i;
-    return -1;
-}
 } // namespace
 
 int teilnehmerHinzufuegen(Cup &cup, const Teilnehmerdaten &d)
@@ -67,11 +49,10 @@ int teilnehmerHinzufuegen(Cup &cup, const Teilnehmerdaten &d)
     const int s = cup.teil.rowCount();
     cup.teil.setRowCount(s + 1);
     zeileSchreiben(cup, s, d);
-    const QStringList k = teilnehmerkennung(cup, s);
-    const int davor = gleicheDavor(cup, s);
+    const Kennung id = cup.teil.rowId(s);
     teilsort(cup, -1, Teilspalte::Name);
     cup.edit(1);
-    return nteGleiche(cup, k, davor);
+    return cup.teil.rowOf(id);
 }
 
 int teilnehmerAendern(Cup &cup, int s, const Teilnehmerdaten &d)
@@ -79,11 +60,10 @@ int teilnehmerAendern(Cup &cup, int s, const Teilnehmerdaten &d)
     if (s < 1 || s >= cup.teil.rowCount())
         return -1;
     zeileSchreiben(cup, s, d);
-    const QStringList k = teilnehmerkennung(cup, s);
-    const int davor = gleicheDavor(cup, s);
+    const Kennung id = cup.teil.rowId(s);
     teilsort(cup, -1, Teilspalte::Name);
     cup.edit(1);
-    return nteGleiche(cup, k, davor);
+    return cup.teil.rowOf(id);
 }
 
 QString teilnehmerLoeschenFrage(const Cup &cup, int s)

@@ -1,5 +1,6 @@
 #include "ui/bea_ag_unit.h"
 
+#include "core/cupbefehle.h"
 #include "core/konvertierung.h"
 #include "core/sortierung.h"
 #include "core/spalten.h"
@@ -67,7 +68,7 @@ BeaAg::BeaAg(MainUnit &w) : QDialog(&w), m_w(w)
 void BeaAg::hinzufuegenOeffnen()
 {
     m_bearbeiten = false;
-    m_zeile = -1;
+    m_id = 0;
     setWindowTitle(QStringLiteral("Altersgruppe hinzufügen"));
     nichtModalZeigen(this);
     weib->setFocus();
@@ -77,12 +78,10 @@ void BeaAg::bearbeitenOeffnen(int r)
 {
     const Tabelle &ag = m_w.cup().ag;
     m_bearbeiten = true;
-    m_zeile = r;
-    m_altWeib = ag.cell(Agspalte::Weiblich, r);
-    m_altMann = ag.cell(Agspalte::Maennlich, r);
+    m_id = ag.rowId(r);
     setWindowTitle(QStringLiteral("Altersgruppe bearbeiten"));
-    feldFuellen(weib, m_altWeib);
-    feldFuellen(mann, m_altMann);
+    feldFuellen(weib, ag.cell(0, r));
+    feldFuellen(mann, ag.cell(1, r));
     int alter = 20;
     if (istInt(ag.cell(Agspalte::Maximalalter, r), &alter))
         alterW->setValue(alter);
@@ -90,86 +89,43 @@ void BeaAg::bearbeitenOeffnen(int r)
     weib->setFocus();
 }
 
-void BeaAg::zeileEntfernt(int r)
-{
-    if (m_zeile == r)
-        m_zeile = -1;
-    else if (m_zeile > r)
-        --m_zeile;
-}
-
-int BeaAg::zielzeile() const
-{
-    // The age group the dialog was opened for, found again by its labels if the table changed meanwhile.
-    const Tabelle &ag = m_w.cup().ag;
-    auto passt = [&](int r) {
-        return ag.cell(Agspalte::Weiblich, r) == m_altWeib && ag.cell(Agspalte::Maennlich, r) == m_altMann;
-    };
-    if (m_zeile >= 1 && m_zeile < ag.rowCount() && passt(m_zeile))
-        return m_zeile;
-    for (int r = 1; r < ag.rowCount(); ++r)
-        if (passt(r))
-            return r;
-    return -1;
-}
-
 void BeaAg::speichernClick()
 {
     if (weib->text().isEmpty() || mann->text().isEmpty() || alterW->text().isEmpty())
         return;
-    Cup &cup = m_w.cup();
-    Tabelle &ag = cup.ag;
+    CupDokument &dok = m_w.dokument();
+    const Cup &cup = dok.cup();
     const QString alter = QString::number(alterW->value());
+    const QString w = weib->text();
+    const QString m = mann->text();
+    int r = -1;
+    QString nein;
     if (!m_bearbeiten) {
-        for (int r = 1; r < ag.rowCount(); ++r) {
-            if (ag.cell(Agspalte::Weiblich, r) == weib->text() || ag.cell(Agspalte::Maennlich, r) == mann->text() ||
-                ag.cell(Agspalte::Maximalalter, r) == alter) {
-                warnung(this, QStringLiteral("Es besteht eine Dopplung mit einer anderen Altersgruppe!"));
-                return;
-            }
-        }
-        const int r = ag.rowCount();
-        ag.setRowCount(r + 1);
-        ag.setCell(Agspalte::Weiblich, r, weib->text());
-        ag.setCell(Agspalte::Maennlich, r, mann->text());
-        ag.setCell(Agspalte::Maximalalter, r, alter);
-        hide();
-        try {
-            agsort(ag);
-        } catch (const Konvertierungsfehler &f) {
-            fehler(&m_w, f.meldung());
-        }
-        cup.edit(1);
+        nein = agHinzufuegenVerweigert(cup, w, m, alter);
     } else {
-        const int r = zielzeile();
+        r = cup.ag.rowOf(m_id);
         if (r < 1) {
-            // The age group was deleted meanwhile: there is nothing left to change.
-            hide();
+            // Deleted meanwhile: nothing is written; the typed entries stay in the dialog.
+            warnung(this, QStringLiteral("Die Altersgruppe, die bearbeitet werden sollte, ist nicht mehr vorhanden."));
             return;
         }
-        const QString altW = ag.cell(Agspalte::Weiblich, r);
-        const QString altM = ag.cell(Agspalte::Maennlich, r);
-        ag.setCell(Agspalte::Weiblich, r, weib->text());
-        ag.setCell(Agspalte::Maennlich, r, mann->text());
-        ag.setCell(Agspalte::Maximalalter, r, alter);
-        hide();
-        try {
-            agsort(ag);
-        } catch (const Konvertierungsfehler &f) {
-            fehler(&m_w, f.meldung());
-        }
-        for (int i = 1; i < cup.teil.rowCount(); ++i) {
-            const QString &g = cup.teil.cell(Teilspalte::Altersgruppe, i);
-            if (g == altW)
-                cup.teil.setCell(Teilspalte::Altersgruppe, i, weib->text());
-            else if (g == altM)
-                cup.teil.setCell(Teilspalte::Altersgruppe, i, mann->text());
-        }
-        m_altWeib = weib->text();
-        m_altMann = mann->text();
-        cup.edit(1);
+        nein = agAendernVerweigert(cup, r, w, m);
     }
-    m_w.aktualisieren();
+    if (!nein.isEmpty()) {
+        warnung(this, nein);
+        return;
+    }
+    hide();
+    try {
+        if (!m_bearbeiten)
+            dok.ausfuehren(QStringLiteral("Altersgruppe %1/%2 hinzufügen").arg(w, m),
+                           [&](Cup &c) { agHinzufuegen(c, w, m, alter); });
+        else
+            dok.ausfuehren(QStringLiteral("Altersgruppe %1/%2 bearbeiten").arg(cup.ag.cell(0, r), cup.ag.cell(1, r)),
+                           [&](Cup &c) { agAendern(c, r, w, m, alter); });
+    } catch (const Konvertierungsfehler &f) {
+        fehler(&m_w, f.meldung());
+    }
 }
 
 } // namespace tlt::ui

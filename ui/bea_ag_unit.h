@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/tabelle.h"
+
 #include <QDialog>
 
 class QLineEdit;
@@ -19,7 +21,6 @@ public:
     void hinzufuegenOeffnen();
     void bearbeitenOeffnen(int r);
     bool bearbeiten() const { return m_bearbeiten; }
-    void zeileEntfernt(int r);
 
     QLineEdit *weib;
     QLineEdit *mann;
@@ -30,13 +31,9 @@ public slots:
     void speichernClick();
 
 private:
-    int zielzeile() const;
-
     MainUnit &m_w;
     bool m_bearbeiten = false;
-    int m_zeile = -1;
-    QString m_altWeib;
-    QString m_altMann;
+    Kennung m_id = 0;
 };
 
 } // namespace tlt::ui

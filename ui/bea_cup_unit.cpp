@@ -1,5 +1,6 @@
 #include "ui/bea_cup_unit.h"
 
+#include "core/cupbefehle.h"
 #include "core/konvertierung.h"
 #include "core/pruefungen.h"
 #include "core/sortierung.h"
@@ -59,7 +60,7 @@ BeaCup::BeaCup(MainUnit &w) : QDialog(&w), m_w(w)
 void BeaCup::hinzufuegenOeffnen()
 {
     m_bearbeiten = false;
-    m_zeile = -1;
+    m_id = 0;
     setWindowTitle(QStringLiteral("Cup-Variation hinzufügen"));
     nichtModalZeigen(this);
     name->setFocus();
@@ -69,8 +70,7 @@ void BeaCup::bearbeitenOeffnen(int r)
 {
     const Tabelle &cv = m_w.cup().cv;
     m_bearbeiten = true;
-    m_zeile = r;
-    m_altName = cv.cell(Cvspalte::Name, r);
+    m_id = cv.rowId(r);
     setWindowTitle(QStringLiteral("Cup-Variation bearbeiten"));
     feldFuellen(name, cv.cell(Cvspalte::Name, r));
     feldFuellen(strecke, cv.cell(Cvspalte::Strecke, r));
@@ -79,14 +79,6 @@ void BeaCup::bearbeitenOeffnen(int r)
         e->setModified(false);
     nichtModalZeigen(this);
     name->setFocus();
-}
-
-void BeaCup::zeileEntfernt(int r)
-{
-    if (m_zeile == r)
-        m_zeile = -1;
-    else if (m_zeile > r)
-        --m_zeile;
 }
 
 void BeaCup::pruefen(QLineEdit *feld)
@@ -109,63 +101,37 @@ bool BeaCup::eventFilter(QObject *o, QEvent *e)
     return QDialog::eventFilter(o, e);
 }
 
-int BeaCup::zielzeile() const
-{
-    // The row the dialog was opened for, found again by its name if the table changed meanwhile.
-    const Tabelle &cv = m_w.cup().cv;
-    if (m_zeile >= 1 && m_zeile < cv.rowCount() && cv.cell(Cvspalte::Name, m_zeile) == m_altName)
-        return m_zeile;
-    for (int r = 1; r < cv.rowCount(); ++r)
-        if (cv.cell(Cvspalte::Name, r) == m_altName)
-            return r;
-    return -1;
-}
-
 void BeaCup::speichernClick()
 {
     pruefen(strecke);
     pruefen(zeit);
     if (name->text().isEmpty() || strecke->text().isEmpty() || zeit->text().isEmpty())
         return;
-    Cup &cup = m_w.cup();
-    Tabelle &cv = cup.cv;
+    CupDokument &dok = m_w.dokument();
+    const Cup &cup = dok.cup();
     if (!m_bearbeiten) {
-        if (cv.rowCount() <= 1 && cup.anzahlLaufe() >= 1) {
-            if (!frage(this, QStringLiteral("Es sind bereits Läufe eingetragen!\n\rSollen die "
-                                            "Zeit/Distanz-Eintragungen gelöscht werden!")))
-                return;
-            for (int c = 1; c <= cup.anzahlLaufe(); ++c)
-                cup.laufe.setCell(c, Laufzeile::Zeitdistanz, QString());
-        }
-        const int r = cv.rowCount();
-        cv.setRowCount(r + 1);
-        cv.setCell(Cvspalte::Name, r, name->text());
-        cv.setCell(Cvspalte::Strecke, r, strecke->text());
-        cv.setCell(Cvspalte::Zeit, r, zeit->text());
-        hide();
-        cvsort(cv);
-        cup.edit(1);
-    } else {
-        const int r = zielzeile();
-        if (r < 1) {
-            // The variation was deleted meanwhile: there is nothing left to change.
-            hide();
+        const bool leeren = cvErsteMitLaeufen(cup);
+        if (leeren && !frage(this, cvZeitDistanzFrage()))
             return;
-        }
-        const QString alt = m_altName;
-        const QString neuerName = name->text();
-        cv.setCell(Cvspalte::Name, r, neuerName);
-        cv.setCell(Cvspalte::Strecke, r, strecke->text());
-        cv.setCell(Cvspalte::Zeit, r, zeit->text());
         hide();
-        cvsort(cv);
-        for (int i = 1; i < cup.teil.rowCount(); ++i)
-            if (cup.teil.cell(Teilspalte::Cupvariation, i) == alt)
-                cup.teil.setCell(Teilspalte::Cupvariation, i, neuerName);
-        m_altName = neuerName;
-        cup.edit(1);
+        dok.ausfuehren(QStringLiteral("Cup-Variation %1 hinzufügen").arg(name->text()),
+                       [&](Cup &c) { cvHinzufuegen(c, name->text(), strecke->text(), zeit->text(), leeren); });
+        return;
     }
-    m_w.aktualisieren();
+    const int r = cup.cv.rowOf(m_id);
+    if (r < 1) {
+        // Deleted meanwhile: nothing is written; the typed entries stay in the dialog.
+        warnung(this, QStringLiteral("Die Cup-Variation, die bearbeitet werden sollte, ist nicht mehr vorhanden."));
+        return;
+    }
+    const QString nein = cvAendernVerweigert(cup, r, name->text());
+    if (!nein.isEmpty()) {
+        warnung(this, nein);
+        return;
+    }
+    hide();
+    dok.ausfuehren(QStringLiteral("Cup-Variation %1 bearbeiten").arg(cup.cv.cell(0, r)),
+                   [&](Cup &c) { cvAendern(c, r, name->text(), strecke->text(), zeit->text()); });
 }
 
 } // namespace tlt::ui

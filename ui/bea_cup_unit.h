@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/tabelle.h"
+
 #include <QDialog>
 
 class QLineEdit;
@@ -17,11 +19,9 @@ public:
 
     // "Cup-Variation hinzufügen": the fields keep their last contents.
     void hinzufuegenOeffnen();
-    // "Cup-Variation bearbeiten" for row r of cv.
+    // "Cup-Variation bearbeiten" for row r of cv; the save writes to that variation wherever it moved.
     void bearbeitenOeffnen(int r);
     bool bearbeiten() const { return m_bearbeiten; }
-    // Row r of cv was removed: the remembered row follows.
-    void zeileEntfernt(int r);
 
     QLineEdit *name;
     QLineEdit *strecke;
@@ -36,12 +36,9 @@ protected:
 
 private:
     void pruefen(QLineEdit *feld);
-    int zielzeile() const;
-
     MainUnit &m_w;
     bool m_bearbeiten = false;
-    int m_zeile = -1;
-    QString m_altName;
+    Kennung m_id = 0;
 };
 
 } // namespace tlt::ui

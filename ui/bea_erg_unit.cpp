@@ -1,6 +1,7 @@
 #include "ui/bea_erg_unit.h"
 
 #include "core/cup.h"
+#include "core/cupdokument.h"
 #include "core/laufbefehle.h"
 #include "core/pruefungen.h"
 #include "core/teilnehmerbefehle.h"
@@ -36,7 +37,7 @@ bool weiterTaste(QEvent *e)
 const QPoint kEntwurfsposition(1028, 765);
 } // namespace
 
-BeaErg::BeaErg(Cup &cup, QWidget *parent) : QDialog(parent), m_cup(cup)
+BeaErg::BeaErg(CupDokument &dok, QWidget *parent) : QDialog(parent), m_dok(dok), m_cup(dok.cup())
 {
     setObjectName(QStringLiteral("bea_erg"));
     setWindowTitle(QStringLiteral("Schnelle Ergebniseingabe"));
@@ -76,6 +77,38 @@ BeaErg::BeaErg(Cup &cup, QWidget *parent) : QDialog(parent), m_cup(cup)
     setTabOrder(m_sn, m_erg);
     m_sn->installEventFilter(this);
     m_erg->installEventFilter(this);
+    // Races added, deleted or re-dated elsewhere change this race's number: the label follows.
+    connect(&m_dok, &CupDokument::tabelleGeaendert, this, [this](Tabellenteil t, bool) {
+        if (t == Tabellenteil::Laufe && m_lauf != 0)
+            beschriften();
+    });
+    connect(&m_dok, &CupDokument::ersetzt, this, [this] {
+        if (m_lauf != 0)
+            beschriften();
+    });
+}
+
+int BeaErg::lauf() const
+{
+    const int c = m_cup.laufe.colOf(m_lauf);
+    return c >= 1 ? c : -1;
+}
+
+void BeaErg::beschriften()
+{
+    const int r = lauf();
+    if (r < 1)
+        m_ergT->setText(QStringLiteral("Ergebnis in diesem Lauf (gelöscht):"));
+    else
+        m_ergT->setText(QStringLiteral("Ergebnis in Lauf %1 - ").arg(r) + m_cup.lauftyp(r));
+}
+
+bool BeaErg::laufWeg()
+{
+    if (lauf() >= 1)
+        return false;
+    warnung(this, QStringLiteral("Der Lauf, für den die Ergebniseingabe geöffnet wurde, ist nicht mehr vorhanden."));
+    return true;
 }
 
 QPoint BeaErg::sichtbarePosition(QPoint wunsch, QSize groesse, const QRect &frei)
@@ -105,10 +138,8 @@ void BeaErg::oeffnen(int r)
 {
     if (r < 1 || r > m_cup.anzahlLaufe())
         return;
-    m_lauf = r;
-    m_laufkennung = laufkennung(m_cup, r);
-    m_laufform = m_cup.laufe.shapeRevision();
-    m_ergT->setText(QStringLiteral("Ergebnis in Lauf %1 - ").arg(r) + m_cup.lauftyp(r));
+    m_lauf = m_cup.laufe.colId(r);
+    beschriften();
     positionieren();
     show();
     raise();
@@ -117,30 +148,9 @@ void BeaErg::oeffnen(int r)
     snEnter();
 }
 
-void BeaErg::laufBearbeitet(const QStringList &bisher, int c)
-{
-    if (m_lauf < 1 || bisher != m_laufkennung || c < 1 || c > m_cup.anzahlLaufe())
-        return;
-    m_lauf = c;
-    m_laufkennung = laufkennung(m_cup, c);
-    m_laufform = m_cup.laufe.shapeRevision();
-    m_ergT->setText(QStringLiteral("Ergebnis in Lauf %1 - ").arg(c) + m_cup.lauftyp(c));
-}
-
-int BeaErg::aktuellerLauf() const
-{
-    const int anzahl = m_cup.laufe.shapeRevision() == m_laufform ? m_cup.anzahlLaufe() : -1;
-    return laufFinden(m_cup, m_laufkennung, m_lauf, anzahl);
-}
-
 int BeaErg::gefundeneZeile() const
 {
-    if (m_gefunden.isEmpty())
-        return -1;
-    if (m_cup.teil.cell(Teilspalte::Startnummer, m_zeile) == m_gefunden)
-        return m_zeile;
-    // The table was re-sorted meanwhile: start numbers are unique, look it up again.
-    return startnummerSuchen(m_cup, m_gefunden);
+    return m_teilnehmer != 0 ? m_cup.teil.rowOf(m_teilnehmer) : -1;
 }
 
 void BeaErg::fokus(QWidget *w)
@@ -156,7 +166,7 @@ void BeaErg::snEnter()
     m_name->clear();
     m_name->setToolTip(QString());
     m_erg->clear();
-    m_zeile = -1;
+    m_teilnehmer = 0;
     m_gefunden.clear();
 }
 
@@ -168,13 +178,10 @@ BeaErg::Weiter BeaErg::snExit()
     const int s = startnummerSuchen(m_cup, sn);
     if (s < 0)
         return Weiter::Bleiben;
-    const int r = aktuellerLauf();
-    if (r < 0) {
-        warnung(this,
-                QStringLiteral("Der Lauf, für den die Ergebniseingabe geöffnet wurde, ist nicht mehr vorhanden."));
+    if (laufWeg())
         return Weiter::Ende;
-    }
-    m_zeile = s;
+    const int r = lauf();
+    m_teilnehmer = m_cup.teil.rowId(s);
     m_gefunden = sn;
     m_sn->setText(sn);
     const QString name =
@@ -194,18 +201,28 @@ void BeaErg::ergEnter()
 
 void BeaErg::ergExit()
 {
-    const int r = aktuellerLauf();
+    const int r = lauf();
     const QString typ = r > 0 ? m_cup.lauftyp(r) : QString();
     const QString neu = ergebnisNormalisieren(m_erg->text(), typ);
     m_erg->setText(neu);
-    if (m_sn->text().isEmpty())
+    if (m_sn->text().isEmpty() || m_teilnehmer == 0)
         return;
-    const int s = gefundeneZeile();
-    if (s < 0 || r < 0)
+    // The race or the participant may have gone while the result was typed: then nothing is written.
+    if (laufWeg())
         return;
+    if (gefundeneZeile() < 0) {
+        warnung(this, QStringLiteral("Der Teilnehmer mit der Startnummer %1 ist nicht mehr vorhanden.").arg(m_gefunden));
+        return;
+    }
     if (neu != m_alt && !m_alt.isEmpty() && !frage(this, ueberschreibenFrage(m_alt, neu)))
         return;
-    ergebnisEintragen(m_cup, s, r, neu);
+    // Found again after the question: the table may have changed while it was open.
+    const int s = gefundeneZeile();
+    const int c = lauf();
+    if (s < 0 || c < 1)
+        return;
+    m_dok.ausfuehren(QStringLiteral("Ergebnis %1 in Lauf %2").arg(m_gefunden).arg(c),
+                     [&](Cup &cup) { ergebnisEintragen(cup, s, c, neu); });
     if (nachAenderung)
         nachAenderung(s);
 }

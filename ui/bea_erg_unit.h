@@ -7,8 +7,11 @@
 class QLabel;
 class QLineEdit;
 
+#include "core/tabelle.h"
+
 namespace tlt {
 class Cup;
+class CupDokument;
 }
 
 namespace tlt::ui {
@@ -17,14 +20,13 @@ namespace tlt::ui {
 class BeaErg : public QDialog {
     Q_OBJECT
 public:
-    explicit BeaErg(Cup &cup, QWidget *parent = nullptr);
+    explicit BeaErg(CupDokument &dok, QWidget *parent = nullptr);
 
-    // Opens the entry for race r (from either context menu).
+    // Opens the entry for race r (from either context menu). The entry keeps that race wherever it
+    // moves; its label follows the race's number and type.
     void oeffnen(int r);
-    int lauf() const { return m_lauf; }
-    // Race column c was edited and had the identity bisher before (see laufkennung): if it is this
-    // entry's race, the entry follows it to its new column, date and type.
-    void laufBearbeitet(const QStringList &bisher, int c);
+    // The race's column now, or -1 when it was deleted.
+    int lauf() const;
 
     // Called when the start number lookup found row s (the main window selects it).
     std::function<void(int zeile)> beiTreffer;
@@ -46,15 +48,15 @@ private:
     void ergExit();
     void fokus(QWidget *w);
     void positionieren();
-    int aktuellerLauf() const;
     int gefundeneZeile() const;
+    void beschriften();
+    bool laufWeg();
 
+    CupDokument &m_dok;
     Cup &m_cup;
-    int m_lauf = 0;
-    QStringList m_laufkennung;
-    quint64 m_laufform = 0;
-    int m_zeile = -1;
-    QString m_gefunden; // padded start number of the participant the lookup found
+    Kennung m_lauf = 0;
+    Kennung m_teilnehmer = 0; // the participant the lookup found
+    QString m_gefunden;       // its padded start number
     QString m_alt;
     bool m_intern = false;
     bool m_positioniert = false;

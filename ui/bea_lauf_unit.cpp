@@ -1,6 +1,7 @@
 #include "ui/bea_lauf_unit.h"
 
 #include "core/cup.h"
+#include "core/cupdokument.h"
 #include "core/konvertierung.h"
 #include "core/pruefungen.h"
 #include "ui/fensterhilfe.h"
@@ -68,7 +69,7 @@ QSpinBox *BeaLauf::zahlfeld(const char *name, int von, int bis, int start)
     return s;
 }
 
-BeaLauf::BeaLauf(Cup &cup, QWidget *parent) : QDialog(parent), m_cup(cup)
+BeaLauf::BeaLauf(CupDokument &dok, QWidget *parent) : QDialog(parent), m_dok(dok), m_cup(dok.cup())
 {
     setObjectName(QStringLiteral("bea_lauf"));
     setWindowTitle(QStringLiteral("Lauf hinzufügen"));
@@ -297,8 +298,7 @@ void BeaLauf::zeigen()
 void BeaLauf::hinzufuegen()
 {
     m_bearbeiten = false;
-    m_spalte = -1;
-    m_kennung.clear();
+    m_id = 0;
     setWindowTitle(QStringLiteral("Lauf hinzufügen"));
     m_datum->setText(kKeinDatum);
     if (hatCupVariationen(m_cup)) {
@@ -317,8 +317,7 @@ void BeaLauf::bearbeiten(int c)
     if (c < 1 || c > m_cup.anzahlLaufe())
         return;
     m_bearbeiten = true;
-    m_spalte = c;
-    m_kennung = laufkennung(m_cup, c);
+    m_id = m_cup.laufe.colId(c);
     setWindowTitle(QStringLiteral("Lauf bearbeiten"));
     const Tabelle &l = m_cup.laufe;
     {
@@ -381,37 +380,39 @@ void BeaLauf::speichernClick()
         zeitdistanzExit();
     if (!laufSpeicherbar(m_cup, m_lauftyp->currentIndex(), m_datum->text(), m_zeitdistanz->text()))
         return;
+    const Laufdaten d = felder();
     if (!m_bearbeiten) {
-        const int c = laufHinzufuegen(m_cup, felder());
+        int c = -1;
+        m_dok.ausfuehren(QStringLiteral("Lauf vom %1 hinzufügen").arg(d[2]),
+                         [&](Cup &cup) { c = laufHinzufuegen(cup, d); });
         m_lauftyp->setFocus(Qt::OtherFocusReason);
         m_datum->setText(kKeinDatum);
         if (nachAenderung)
             nachAenderung(c);
         return;
     }
-    const int c = laufFinden(m_cup, m_kennung, m_spalte, -1);
-    if (c < 0) {
+    // The race the dialog was opened for, wherever sorting, adding or deleting moved it.
+    const int c = m_cup.laufe.colOf(m_id);
+    if (c < 1) {
         warnung(this, QStringLiteral("Der Lauf, der bearbeitet werden sollte, ist nicht mehr vorhanden."));
         hide();
         return;
     }
-    const QStringList bisher = laufkennung(m_cup, c);
-    const int neu = laufAendern(m_cup, c, felder());
+    int neu = -1;
+    m_dok.ausfuehren(QStringLiteral("Lauf %1 bearbeiten").arg(c), [&](Cup &cup) { neu = laufAendern(cup, c, d); });
     m_lauftyp->setFocus(Qt::OtherFocusReason);
     hide();
-    if (nachBearbeitung && neu > 0)
-        nachBearbeitung(bisher, neu);
     if (nachAenderung)
         nachAenderung(neu);
 }
 
-bool laufLoeschenFragen(QWidget *parent, Cup &cup, int c)
+bool laufLoeschenFragen(QWidget *parent, CupDokument &dok, int c)
 {
-    if (c < 1 || c > cup.anzahlLaufe())
+    if (c < 1 || c > dok.cup().anzahlLaufe())
         return false;
-    if (!frage(parent, laufLoeschenFrage(cup, c)))
+    if (!frage(parent, laufLoeschenFrage(dok.cup(), c)))
         return false;
-    laufLoeschen(cup, c);
+    dok.ausfuehren(QStringLiteral("Lauf %1 löschen").arg(c), [c](Cup &cup) { laufLoeschen(cup, c); });
     return true;
 }
 

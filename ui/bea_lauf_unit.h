@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/laufbefehle.h"
+#include "core/tabelle.h"
 
 #include <QDialog>
 #include <QStringList>
@@ -14,6 +15,7 @@ class QSpinBox;
 
 namespace tlt {
 class Cup;
+class CupDokument;
 }
 
 namespace tlt::ui {
@@ -22,7 +24,7 @@ namespace tlt::ui {
 class BeaLauf : public QDialog {
     Q_OBJECT
 public:
-    explicit BeaLauf(Cup &cup, QWidget *parent = nullptr);
+    explicit BeaLauf(CupDokument &dok, QWidget *parent = nullptr);
 
     // "Lauf hinzufügen": keeps the event data of the last use, resets date and time/distance.
     void hinzufuegen();
@@ -32,9 +34,6 @@ public:
 
     // Called after every change of the cup, with the race's column (for selecting it), or -1.
     std::function<void(int spalte)> nachAenderung;
-    // Called after an edit-mode save with the race's identity before the edit (see laufkennung) and
-    // its column afterwards, so that other open dialogs keep following that race.
-    std::function<void(const QStringList &bisher, int spalte)> nachBearbeitung;
 
 public slots:
     void speichernClick();
@@ -51,10 +50,10 @@ private:
     QLineEdit *textfeld(const char *name, int laenge);
     QSpinBox *zahlfeld(const char *name, int von, int bis, int start);
 
+    CupDokument &m_dok;
     Cup &m_cup;
     bool m_bearbeiten = false;
-    int m_spalte = -1;
-    QStringList m_kennung;
+    Kennung m_id = 0;
 
     QComboBox *m_lauftyp;
     QLineEdit *m_datum, *m_zeitdistanz, *m_vereinsname, *m_anschrift[3], *m_fon, *m_fax, *m_ort, *m_kreis, *m_bezirk,
@@ -80,6 +79,6 @@ private:
 
 // "Lauf löschen" for race column c: asks (counting the entries that would be lost), then removes the
 // race and its result column. Returns true when the race was deleted.
-bool laufLoeschenFragen(QWidget *parent, Cup &cup, int c);
+bool laufLoeschenFragen(QWidget *parent, CupDokument &dok, int c);
 
 } // namespace tlt::ui

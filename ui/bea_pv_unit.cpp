@@ -1,5 +1,6 @@
 #include "ui/bea_pv_unit.h"
 
+#include "core/cupbefehle.h"
 #include "core/konvertierung.h"
 #include "core/sortierung.h"
 #include "core/spalten.h"
@@ -54,28 +55,13 @@ void BeaPv::zeigen()
 
 void BeaPv::hinzufugenClick()
 {
-    Cup &cup = m_w.cup();
-    Tabelle &pv = cup.pv;
     const int p = pzW->value();
-    bool vorhanden = false;
-    for (int r = 1; r < pv.rowCount() && !vorhanden; ++r) {
-        int wert = 0;
-        vorhanden = istInt(pv.cell(Pvspalte::Punkte, r), &wert) && wert == p;
-    }
-    if (!vorhanden) {
-        const int r = pv.rowCount();
-        pv.setRowCount(r + 1);
-        pv.setCell(Pvspalte::Platz, r, QString::number(r));
-        pv.setCell(Pvspalte::Punkte, r, QString::number(p));
-    }
     try {
-        pvsort(pv);
+        m_w.dokument().ausfuehren(QStringLiteral("Punktezahl %1 hinzufügen").arg(p),
+                                  [p](Cup &c) { pvHinzufuegen(c, p); });
     } catch (const Konvertierungsfehler &f) {
         fehler(&m_w, f.meldung());
     }
-    if (!vorhanden)
-        cup.edit(1);
-    m_w.aktualisieren();
 }
 
 } // namespace tlt::ui

@@ -1,6 +1,7 @@
 #include "ui/bea_teil_unit.h"
 
 #include "core/cup.h"
+#include "core/cupdokument.h"
 #include "core/laufbefehle.h"
 #include "core/pruefungen.h"
 #include "core/teilnehmerbefehle.h"
@@ -10,6 +11,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -24,6 +26,13 @@ namespace {
 const QString kWeiblich = QStringLiteral("weiblich");
 const QString kMaennlich = QStringLiteral("männlich");
 constexpr int kTypRolle = Qt::UserRole + 1;
+// Column 0 of the results table: the race's identity; column 1: the entry as it was shown first,
+// so that a save writes only what the user changed.
+constexpr int kLaufRolle = Qt::UserRole + 2;
+constexpr int kAnfangRolle = Qt::UserRole + 3;
+// The items of the age-group and cup-variation lists: the row's identity (and 0/1 for the label).
+constexpr int kIdRolle = Qt::UserRole + 4;
+constexpr int kLabelRolle = Qt::UserRole + 5;
 
 bool echterWechsel(QEvent *e)
 {
@@ -130,7 +139,7 @@ void Ergebnistabelle::focusInEvent(QFocusEvent *e)
     QTableWidget::focusInEvent(e);
 }
 
-BeaTeil::BeaTeil(Cup &cup, QWidget *parent) : QDialog(parent), m_cup(cup)
+BeaTeil::BeaTeil(CupDokument &dok, QWidget *parent) : QDialog(parent), m_dok(dok), m_cup(dok.cup())
 {
     setObjectName(QStringLiteral("bea_teil"));
     setWindowTitle(QStringLiteral("Teilnehmer hinzufügen"));
@@ -228,6 +237,17 @@ BeaTeil::BeaTeil(Cup &cup, QWidget *parent) : QDialog(parent), m_cup(cup)
     });
     connect(m_speichern, &QPushButton::clicked, this, &BeaTeil::speichernClick);
     ergebnisseAufbauen({});
+    // While the dialog is open its lists and results follow what changes elsewhere.
+    connect(&m_dok, &CupDokument::tabelleGeaendert, this, [this](Tabellenteil t, bool) {
+        if (!isVisible())
+            return;
+        if (t == Tabellenteil::Ag || t == Tabellenteil::Cv)
+            listenFuellen();
+        else if (t == Tabellenteil::Laufe)
+            ergebnisseNachfuehren();
+        else if (t == Tabellenteil::Teil)
+            ergebnisseAbgleichen();
+    });
 }
 
 bool BeaTeil::eventFilter(QObject *o, QEvent *e)
@@ -250,7 +270,7 @@ bool BeaTeil::eventFilter(QObject *o, QEvent *e)
 
 int BeaTeil::eigeneZeile() const
 {
-    return m_bearbeiten ? teilnehmerFinden(m_cup, m_kennung, m_zeile) : -1;
+    return m_bearbeiten ? m_cup.teil.rowOf(m_id) : -1;
 }
 
 void BeaTeil::gebExit()
@@ -311,26 +331,47 @@ void BeaTeil::vereinSEnter()
 
 void BeaTeil::listenFuellen()
 {
+    // A chosen age group or variation stays chosen by its identity, under its new name if renamed.
+    auto gewaehlt = [](QComboBox *c) {
+        return c->currentIndex() >= 0 ? std::make_pair(c->currentData(kIdRolle).toULongLong(),
+                                                       c->currentData(kLabelRolle).toInt())
+                                      : std::make_pair(qulonglong(0), 0);
+    };
+    auto waehlen = [](QComboBox *c, std::pair<qulonglong, int> w) {
+        int i = -1;
+        for (int k = 0; k < c->count() && w.first != 0 && i < 0; ++k)
+            if (c->itemData(k, kIdRolle).toULongLong() == w.first && c->itemData(k, kLabelRolle).toInt() == w.second)
+                i = k;
+        c->setCurrentIndex(i);
+    };
+    const auto alt = gewaehlt(m_alt);
+    const auto cup = gewaehlt(m_cupW);
     if (m_cup.ag.rowCount() > 1) {
         m_alt->clear();
         for (int r = 1; r < m_cup.ag.rowCount(); ++r)
-            m_alt->addItems({m_cup.ag.cell(Agspalte::Weiblich, r), m_cup.ag.cell(Agspalte::Maennlich, r)});
+            for (int l = 0; l < 2; ++l) {
+                m_alt->addItem(m_cup.ag.cell(l, r));
+                m_alt->setItemData(m_alt->count() - 1, qulonglong(m_cup.ag.rowId(r)), kIdRolle);
+                m_alt->setItemData(m_alt->count() - 1, l, kLabelRolle);
+            }
+        waehlen(m_alt, alt);
     }
     m_cupW->clear();
     if (!hatCupVariationen(m_cup)) {
         m_cupW->setEnabled(false);
     } else {
         m_cupW->setEnabled(true);
-        for (int r = 1; r < m_cup.cv.rowCount(); ++r)
-            m_cupW->addItem(m_cup.cv.cell(Cvspalte::Name, r));
+        for (int r = 1; r < m_cup.cv.rowCount(); ++r) {
+            m_cupW->addItem(m_cup.cv.cell(0, r));
+            m_cupW->setItemData(m_cupW->count() - 1, qulonglong(m_cup.cv.rowId(r)), kIdRolle);
+        }
+        waehlen(m_cupW, cup);
     }
 }
 
 void BeaTeil::ergebnisseAufbauen(const QStringList &werte)
 {
     const int n = m_cup.anzahlLaufe();
-    m_laufkennungen.clear();
-    m_laufform = m_cup.laufe.shapeRevision();
     m_erg->setRowCount(0);
     if (n == 0) {
         m_erg->setEnabled(false);
@@ -343,29 +384,75 @@ void BeaTeil::ergebnisseAufbauen(const QStringList &werte)
     m_erg->setEnabled(true);
     m_erg->setRowCount(n);
     for (int r = 1; r <= n; ++r) {
-        m_laufkennungen << laufkennung(m_cup, r);
         auto *kopf = new QTableWidgetItem(laufbezeichnung(m_cup, r));
         kopf->setFlags(Qt::ItemIsEnabled);
         kopf->setData(kTypRolle, m_cup.lauftyp(r));
+        kopf->setData(kLaufRolle, qulonglong(m_cup.laufe.colId(r)));
         kopf->setBackground(palette().button());
         m_erg->setItem(r - 1, 0, kopf);
-        m_erg->setItem(r - 1, 1, new QTableWidgetItem(werte.value(r - 1)));
+        auto *wert = new QTableWidgetItem(werte.value(r - 1));
+        wert->setData(kAnfangRolle, werte.value(r - 1));
+        m_erg->setItem(r - 1, 1, wert);
     }
     m_erg->setCurrentCell(0, 1);
 }
 
-void BeaTeil::laufBearbeitet(const QStringList &bisher, int c)
+void BeaTeil::ergebnisseNachfuehren()
 {
-    if (!m_erg->isEnabled() || c < 1 || c > m_cup.anzahlLaufe())
+    // Races were added, deleted, re-dated or re-typed: one row per race as the races are now, each
+    // keeping what was typed for it; a new race shows the participant's stored entry.
+    m_erg->checkentry();
+    QHash<qulonglong, std::pair<QString, QString>> bisher;
+    qulonglong aktuell = 0;
+    if (m_erg->isEnabled())
+        for (int i = 0; i < m_erg->rowCount(); ++i) {
+            const QTableWidgetItem *k = m_erg->item(i, 0);
+            const QTableWidgetItem *w = m_erg->item(i, 1);
+            if (!k || !w)
+                continue;
+            bisher.insert(k->data(kLaufRolle).toULongLong(), {w->text(), w->data(kAnfangRolle).toString()});
+            if (i == m_erg->currentRow())
+                aktuell = k->data(kLaufRolle).toULongLong();
+        }
+    const int s = eigeneZeile();
+    ergebnisseAufbauen({});
+    if (!m_erg->isEnabled())
         return;
-    const int i = m_laufkennungen.indexOf(bisher);
-    if (i < 0)
+    for (int i = 0; i < m_erg->rowCount(); ++i) {
+        const qulonglong id = m_erg->item(i, 0)->data(kLaufRolle).toULongLong();
+        QTableWidgetItem *w = m_erg->item(i, 1);
+        if (bisher.contains(id)) {
+            w->setText(bisher[id].first);
+            w->setData(kAnfangRolle, bisher[id].second);
+        } else {
+            const QString gespeichert = s >= 1 ? m_cup.teil.cell(Cup::ergebnisspalte(i + 1), s) : QString();
+            w->setText(gespeichert);
+            w->setData(kAnfangRolle, gespeichert);
+        }
+        if (id == aktuell)
+            m_erg->setCurrentCell(i, 1);
+    }
+}
+
+void BeaTeil::ergebnisseAbgleichen()
+{
+    // A result stored elsewhere (quick entry) shows up in a row the user has not touched.
+    const int s = eigeneZeile();
+    if (s < 1 || !m_erg->isEnabled())
         return;
-    m_laufkennungen[i] = laufkennung(m_cup, c);
-    // The row shows the race as it is now; an entry is checked by the race's type from here on.
-    if (QTableWidgetItem *kopf = m_erg->item(i, 0)) {
-        kopf->setText(laufbezeichnung(m_cup, c));
-        kopf->setData(kTypRolle, m_cup.lauftyp(c));
+    for (int i = 0; i < m_erg->rowCount(); ++i) {
+        QTableWidgetItem *k = m_erg->item(i, 0);
+        QTableWidgetItem *w = m_erg->item(i, 1);
+        if (!k || !w || w->text() != w->data(kAnfangRolle).toString())
+            continue;
+        const int c = m_cup.laufe.colOf(k->data(kLaufRolle).toULongLong());
+        if (c < 1)
+            continue;
+        const QString gespeichert = m_cup.teil.cell(Cup::ergebnisspalte(c), s);
+        if (gespeichert != w->text() && !(m_erg->bearbeitetGerade() && m_erg->currentItem() == w)) {
+            w->setText(gespeichert);
+            w->setData(kAnfangRolle, gespeichert);
+        }
     }
 }
 
@@ -395,8 +482,7 @@ void BeaTeil::zeigen()
 void BeaTeil::hinzufuegen()
 {
     m_bearbeiten = false;
-    m_zeile = -1;
-    m_kennung.clear();
+    m_id = 0;
     zeigen();
     leeren();
     setWindowTitle(QStringLiteral("Teilnehmer hinzufügen"));
@@ -413,8 +499,7 @@ void BeaTeil::bearbeiten(int s)
     if (s < 1 || s >= m_cup.teil.rowCount())
         return;
     m_bearbeiten = true;
-    m_zeile = s;
-    m_kennung = teilnehmerkennung(m_cup, s);
+    m_id = m_cup.teil.rowId(s);
     zeigen();
     setWindowTitle(QStringLiteral("Teilnehmer bearbeiten"));
     listenFuellen();
@@ -469,16 +554,29 @@ void BeaTeil::speichernClick()
     if (!teilnehmerVollstaendig(m_cup, d))
         return;
 
-    // The table lists the races as they were at opening; move each entry to its race as it is now.
-    QStringList eingaben;
+    // Only the entries the user changed are written; every other result stays as stored now (the
+    // quick entry may have stored one meanwhile). Each entry goes to its race wherever it moved.
+    const int n = m_cup.anzahlLaufe();
+    for (int r = 1; r <= n; ++r)
+        d.ergebnisse << (s >= 1 ? m_cup.teil.cell(Cup::ergebnisspalte(r), s) : QString());
     if (m_erg->isEnabled())
-        for (int i = 0; i < m_erg->rowCount(); ++i)
-            eingaben << (m_erg->item(i, 1) ? m_erg->item(i, 1)->text() : QString());
-    const QStringList bisher = m_bearbeiten ? teilnehmerLesen(m_cup, s).ergebnisse : QStringList();
-    d.ergebnisse =
-        ergebnisseZuordnen(m_cup, m_laufkennungen, eingaben, bisher, m_cup.laufe.shapeRevision() == m_laufform);
+        for (int i = 0; i < m_erg->rowCount(); ++i) {
+            const QTableWidgetItem *k = m_erg->item(i, 0);
+            const QTableWidgetItem *w = m_erg->item(i, 1);
+            if (!k || !w || w->text() == w->data(kAnfangRolle).toString())
+                continue;
+            const int c = m_cup.laufe.colOf(k->data(kLaufRolle).toULongLong());
+            if (c >= 1)
+                d.ergebnisse[c - 1] = w->text();
+        }
 
-    const int zeile = m_bearbeiten ? teilnehmerAendern(m_cup, s, d) : teilnehmerHinzufuegen(m_cup, d);
+    const QString text = QStringLiteral("Teilnehmer %1, %2 %3")
+                             .arg(d.name, d.vorname,
+                                  m_bearbeiten ? QStringLiteral("bearbeiten") : QStringLiteral("hinzufügen"));
+    int zeile = -1;
+    m_dok.ausfuehren(text, [&](Cup &cup) {
+        zeile = m_bearbeiten ? teilnehmerAendern(cup, s, d) : teilnehmerHinzufuegen(cup, d);
+    });
     leeren();
     ergebnisseAufbauen({});
     m_name->setFocus(Qt::OtherFocusReason);
@@ -488,13 +586,15 @@ void BeaTeil::speichernClick()
         nachAenderung(zeile);
 }
 
-bool teilnehmerLoeschenFragen(QWidget *parent, Cup &cup, int s)
+bool teilnehmerLoeschenFragen(QWidget *parent, CupDokument &dok, int s)
 {
+    const Cup &cup = dok.cup();
     if (s < 1 || s >= cup.teil.rowCount())
         return false;
     if (!frage(parent, teilnehmerLoeschenFrage(cup, s)))
         return false;
-    teilnehmerLoeschen(cup, s);
+    dok.ausfuehren(QStringLiteral("Teilnehmer %1, %2 löschen").arg(cup.teil.cell(0, s), cup.teil.cell(1, s)),
+                   [s](Cup &c) { teilnehmerLoeschen(c, s); });
     return true;
 }
 

@@ -10,8 +10,11 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
+#include "core/tabelle.h"
+
 namespace tlt {
 class Cup;
+class CupDokument;
 }
 
 namespace tlt::ui {
@@ -24,6 +27,8 @@ public:
     explicit Ergebnistabelle(QWidget *parent = nullptr);
     // Stores an open entry and normalises the current cell (checkentry).
     void checkentry();
+    // A cell's editor is open.
+    bool bearbeitetGerade() const { return state() == QAbstractItemView::EditingState; }
 
 protected:
     void keyPressEvent(QKeyEvent *e) override;
@@ -36,16 +41,14 @@ protected:
 class BeaTeil : public QDialog {
     Q_OBJECT
 public:
-    explicit BeaTeil(Cup &cup, QWidget *parent = nullptr);
+    explicit BeaTeil(CupDokument &dok, QWidget *parent = nullptr);
 
     // "Teilnehmer hinzufügen".
     void hinzufuegen();
-    // "Teilnehmer bearbeiten" for row s; the save writes to that participant even if the table moves.
+    // "Teilnehmer bearbeiten" for row s; the save writes to that participant even if the table moves,
+    // and only the results changed in the dialog.
     void bearbeiten(int s);
     bool bearbeitungsmodus() const { return m_bearbeiten; }
-    // Race column c was edited and had the identity bisher before (see laufkennung): its row in the
-    // results table keeps belonging to it, wherever its new date puts it.
-    void laufBearbeitet(const QStringList &bisher, int c);
 
     // Called after every change of the cup with the participant's row afterwards.
     std::function<void(int zeile)> nachAenderung;
@@ -59,6 +62,8 @@ protected:
 private:
     void listenFuellen();
     void ergebnisseAufbauen(const QStringList &werte);
+    void ergebnisseNachfuehren();
+    void ergebnisseAbgleichen();
     void leeren();
     void zeigen();
     int eigeneZeile() const;
@@ -68,12 +73,10 @@ private:
     void altEnter();
     void vereinSEnter();
 
+    CupDokument &m_dok;
     Cup &m_cup;
     bool m_bearbeiten = false;
-    int m_zeile = -1;
-    QStringList m_kennung;
-    QList<QStringList> m_laufkennungen;
-    quint64 m_laufform = 0;
+    Kennung m_id = 0;
 
     QLineEdit *m_name, *m_vorname, *m_geb, *m_verein, *m_sn;
     QComboBox *m_ges, *m_vereinS, *m_alt, *m_cupW;
@@ -82,6 +85,6 @@ private:
 };
 
 // "Teilnehmer löschen" for row s after the question. Returns true when the row was removed.
-bool teilnehmerLoeschenFragen(QWidget *parent, Cup &cup, int s);
+bool teilnehmerLoeschenFragen(QWidget *parent, CupDokument &dok, int s);
 
 } // namespace tlt::ui

@@ -34,17 +34,12 @@ void zeileWaehlen(MainUnit &w, int s)
 
 void eingabeAnschliessen(MainUnit &w)
 {
-    auto *lauf = new BeaLauf(w.cup(), &w);
-    auto *teil = new BeaTeil(w.cup(), &w);
-    auto *erg = new BeaErg(w.cup(), &w);
+    auto *lauf = new BeaLauf(w.dokument(), &w);
+    auto *teil = new BeaTeil(w.dokument(), &w);
+    auto *erg = new BeaErg(w.dokument(), &w);
     MainUnit *wp = &w;
 
     lauf->nachAenderung = [wp](int c) { laufWaehlen(*wp, c); };
-    // An edited race may move (new date): the open entry dialogs follow it.
-    lauf->nachBearbeitung = [erg, teil](const QStringList &bisher, int c) {
-        erg->laufBearbeitet(bisher, c);
-        teil->laufBearbeitet(bisher, c);
-    };
     teil->nachAenderung = [wp](int s) { zeileWaehlen(*wp, s); };
     erg->beiTreffer = [wp](int s) { wp->teilGitter()->setAktuelleZelle(wp->teilGitter()->aktSpalte(), s); };
     erg->nachAenderung = [wp](int) { wp->aktualisieren(); };
@@ -53,7 +48,7 @@ void eingabeAnschliessen(MainUnit &w)
     anschliessen(w, "laufe_pop_b", lauf, [lauf, wp] { lauf->bearbeiten(wp->gewaehlterLauf()); });
     anschliessen(w, "laufe_pop_l", lauf, [wp] {
         const int c = wp->gewaehlterLauf();
-        if (laufLoeschenFragen(wp, wp->cup(), c))
+        if (laufLoeschenFragen(wp, wp->dokument(), c))
             laufWaehlen(*wp, std::min(c, wp->cup().anzahlLaufe()));
     });
     anschliessen(w, "laufe_pop_e", erg, [erg, wp] { erg->oeffnen(wp->gewaehlterLauf()); });
@@ -61,7 +56,7 @@ void eingabeAnschliessen(MainUnit &w)
     anschliessen(w, "teil_pop_b", teil, [teil, wp] { teil->bearbeiten(wp->gewaehlteZeile()); });
     anschliessen(w, "teil_pop_l", teil, [wp] {
         const int s = wp->gewaehlteZeile();
-        if (teilnehmerLoeschenFragen(wp, wp->cup(), s))
+        if (teilnehmerLoeschenFragen(wp, wp->dokument(), s))
             zeileWaehlen(*wp, std::min(s, wp->cup().anzahlTeilnehmer()));
     });
     anschliessen(w, "teil_pop_e", erg, [erg, wp] { erg->oeffnen(wp->gewaehlterLaufTeil()); });

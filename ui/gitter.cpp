@@ -4,6 +4,7 @@
 #include "ui/tabellenmodell.h"
 
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QScrollBar>
@@ -120,6 +121,17 @@ void Gitter::auswahlZeigen()
         selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
     }
     m_setzt = false;
+}
+
+void Gitter::focusInEvent(QFocusEvent *e)
+{
+    // A view without a current body cell makes its first cell current when it gets the focus back
+    // (after a popup menu closed, also by Escape); a heading cell that is current stays current.
+    m_setzt = true;
+    QTableView::focusInEvent(e);
+    m_setzt = false;
+    if (m_zeile == 0)
+        auswahlZeigen();
 }
 
 void Gitter::currentChanged(const QModelIndex &aktuell, const QModelIndex &vorher)

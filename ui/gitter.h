@@ -65,6 +65,7 @@ protected:
     void updateGeometries() override;
     void currentChanged(const QModelIndex &aktuell, const QModelIndex &vorher) override;
     void contextMenuEvent(QContextMenuEvent *e) override;
+    void focusInEvent(QFocusEvent *e) override;
 
 private:
     void breitenAnwenden();

@@ -1,6 +1,7 @@
 #include "ui/main_unit.h"
 #include "ui/autosicherung.h"
 
+#include "core/cupbefehle.h"
 #include "core/cupdatei.h"
 #include "core/konvertierung.h"
 #include "core/sortierung.h"
@@ -8,6 +9,7 @@
 #include "ui/ausgabe_ansicht.h"
 #include "ui/austauschbefehle.h"
 #include "ui/bea_ag_unit.h"
+#include "ui/bearbeitung.h"
 #include "ui/berichtsbefehle.h"
 #include "ui/listenbefehle.h"
 #include "ui/bea_cup_unit.h"
@@ -62,12 +64,20 @@ MainUnit::MainUnit(QWidget *parent) : QMainWindow(parent), m_drucker(QPrinter::H
 {
     setObjectName(QStringLiteral("w"));
     m_drucker.setDocName(QStringLiteral("Tempolauftabellator"));
+    m_bearbeitung = new Bearbeitung(m_dok, this);
+    // Direct calls of Cup::edit (older callers) still show in the status bar; every change of the
+    // flag reaches the autosave, and so does every change of content (undo and redo included).
     m_cup.beiAenderung = [this] {
         statusAnzeigen();
-        aktualisieren();
         if (m_autosicherung)
             m_autosicherung->geaendert();
     };
+    auto autosichern = [this] {
+        if (m_autosicherung)
+            m_autosicherung->geaendert();
+    };
+    connect(&m_dok, &CupDokument::tabelleGeaendert, this, autosichern);
+    connect(&m_dok, &CupDokument::einstellungenGeaendert, this, autosichern);
 
     seitenBauen();
     menueBauen();
@@ -95,6 +105,18 @@ MainUnit::MainUnit(QWidget *parent) : QMainWindow(parent), m_drucker(QPrinter::H
     m_uber = new UberTlt(this);
     setWindowIcon(UberTlt::programmsymbol());
 
+    // The views follow the document: a changed table, changed settings, file name and flag, a new cup.
+    connect(&m_dok, &CupDokument::tabelleGeaendert, this, [this](Tabellenteil t, bool) {
+        gitter(t)->aktualisieren();
+        if (t == Tabellenteil::Ag || t == Tabellenteil::Cv)
+            teilBreitenAnpassen(false);
+        if (t == Tabellenteil::Laufe)
+            felderAnzeigen();
+    });
+    connect(&m_dok, &CupDokument::einstellungenGeaendert, this, &MainUnit::felderAnzeigen);
+    connect(&m_dok, &CupDokument::zustandGeaendert, this, &MainUnit::statusAnzeigen);
+    connect(&m_dok, &CupDokument::ersetzt, this, &MainUnit::neuAnzeigen);
+
     // FormCreate: a new cup, then the caption from the design caption and the version field.
     neu();
     m_autosicherung = new Autosicherung(*this);
@@ -110,7 +132,11 @@ MainUnit::MainUnit(QWidget *parent) : QMainWindow(parent), m_drucker(QPrinter::H
 
 MainUnit::~MainUnit()
 {
+    m_dok.disconnect(this);
     m_cup.beiAenderung = nullptr;
+    // The undo stack and the dialogs refer to the document, which goes before the window's children.
+    delete m_bearbeitung;
+    m_bearbeitung = nullptr;
     m_ausgabe.beiAenderung = nullptr;
     // The grids, the pane view and the dialogs read the cup: they go before it does.
     delete m_beaCup;
@@ -255,23 +281,24 @@ QWidget *MainUnit::cupSeiteBauen()
                         2);
     haupt->addLayout(tabellen, 1);
 
+    // Typing into a field is one step per field (the keystrokes merge).
     connect(m_name, &QLineEdit::textChanged, this, [this](const QString &t) {
-        if (m_sperre)
-            return;
-        m_cup.name = t;
-        m_cup.edit(1);
+        einstellungAendern(QStringLiteral("Bezeichnung des Läufercups"), 1, [t](Cup &c) {
+            c.name = t;
+            c.edit(1);
+        });
     });
     connect(m_veranstalter, &QLineEdit::textChanged, this, [this](const QString &t) {
-        if (m_sperre)
-            return;
-        m_cup.veranstalter = t;
-        m_cup.edit(1);
+        einstellungAendern(QStringLiteral("Veranstalter des Läufercups"), 2, [t](Cup &c) {
+            c.veranstalter = t;
+            c.edit(1);
+        });
     });
     connect(m_kategorie, &QComboBox::currentIndexChanged, this, [this](int i) {
-        if (m_sperre)
-            return;
-        m_cup.kategorie = i;
-        m_cup.edit(1);
+        einstellungAendern(QStringLiteral("Kategorie"), 0, [i](Cup &c) {
+            c.kategorie = i;
+            c.edit(1);
+        });
     });
     connect(m_minW, &QSpinBox::valueChanged, this, &MainUnit::minChange);
     connect(m_maxW, &QSpinBox::valueChanged, this, &MainUnit::maxChange);
@@ -354,6 +381,16 @@ void MainUnit::menueBauen()
     neueAktion(datei, QStringLiteral("m_d_w"), QStringLiteral("Ergebnisseiten er&zeugen …"));
     trenner(datei, QStringLiteral("m_d_1"));
     neueAktion(datei, QStringLiteral("m_d_x"), QStringLiteral("E&xit"));
+
+    auto *bearb = m->addMenu(QStringLiteral("&Bearbeiten"));
+    bearb->setObjectName(QStringLiteral("m_b"));
+    m_menues.insert(QStringLiteral("m_b"), bearb);
+    for (QAction *a : {m_bearbeitung->rueckgaengigAktion(), m_bearbeitung->wiederherstellenAktion()}) {
+        bearb->addAction(a);
+        // The shortcuts work wherever the focus is in the window.
+        addAction(a);
+        m_aktionen.insert(a->objectName(), a);
+    }
 
     auto *einst = m->addMenu(QStringLiteral("&Einstellungen"));
     einst->setObjectName(QStringLiteral("m_e"));
@@ -660,8 +697,34 @@ void MainUnit::teilBreitenAnpassen(bool immer)
     m_cvNamen = cv;
 }
 
+Gitter *MainUnit::gitter(Tabellenteil t) const
+{
+    switch (t) {
+    case Tabellenteil::Cv:
+        return m_cvG;
+    case Tabellenteil::Ag:
+        return m_agG;
+    case Tabellenteil::Pv:
+        return m_pvG;
+    case Tabellenteil::Laufe:
+        return m_laufeG;
+    case Tabellenteil::Teil:
+        break;
+    }
+    return m_teilG;
+}
+
+void MainUnit::einstellungAendern(const QString &text, int schluessel, const std::function<void(Cup &)> &befehl)
+{
+    if (m_sperre)
+        return;
+    m_dok.ausfuehren(text, befehl, CupDokument::Art::Inhalt, schluessel);
+}
+
 void MainUnit::neuAnzeigen()
 {
+    if (m_bearbeitung)
+        m_bearbeitung->leeren();
     for (Gitter *g : {m_cvG, m_agG, m_pvG, m_laufeG, m_teilG})
         g->zuruecksetzen();
     teilBreitenAnpassen(true);
@@ -693,7 +756,7 @@ void MainUnit::neu()
     m_ausgabe.clear();
     dialogeSchliessen();
     m_cup.neu();
-    neuAnzeigen();
+    m_dok.ersetztMelden();
     m_ausgabeAnsicht->aktualisieren();
 }
 
@@ -720,7 +783,7 @@ bool MainUnit::ladeDatei(const QString &pfad)
     // Minimum and maximum stay as the file has them: the cup is shown as stored, and only the
     // user's own change of a spinner brings them back within the number of races.
     dialogeSchliessen();
-    neuAnzeigen();
+    m_dok.ersetztMelden();
     if (!hinweis.isEmpty())
         warnung(this, hinweis);
     return true;
@@ -748,8 +811,11 @@ bool MainUnit::speichereDatei(const QString &pfad)
         aktualisieren();
         return false;
     }
-    m_cup.dateiname = QFileInfo(pfad).absoluteFilePath();
-    m_cup.edit(0);
+    // Saving sorted the participants by surname.
+    aktualisieren();
+    m_bearbeitung->gespeichert();
+    m_dok.setDateiname(QFileInfo(pfad).absoluteFilePath());
+    m_dok.setGeaendert(false);
     if (!nurOhneSicherung.isEmpty())
         warnung(this, nurOhneSicherung);
     return true;
@@ -822,15 +888,22 @@ void MainUnit::m_h_bClick()
 void MainUnit::sortieren(int richtung)
 {
     const int c = m_teilG->aktSpalte();
+    const QString text = QStringLiteral("Sortieren nach %1 (%2)")
+                             .arg(m_cup.teil.cell(c, kKopfzeile), richtung < 0 ? QStringLiteral("aufsteigend")
+                                                                      : QStringLiteral("absteigend"));
     try {
         // Sorting by surname first keeps equal values of column c in surname order (the sort is stable).
-        teilsort(m_cup, richtung, Teilspalte::Name);
-        if (c != Teilspalte::Name)
-            teilsort(m_cup, richtung, c);
+        m_dok.ausfuehren(
+            text,
+            [&](Cup &cup) {
+                teilsort(cup, richtung, Teilspalte::Name);
+                if (c != Teilspalte::Name)
+                    teilsort(cup, richtung, c);
+            },
+            CupDokument::Art::Ordnung);
     } catch (const Konvertierungsfehler &f) {
         fehler(this, f.meldung());
     }
-    aktualisieren();
 }
 
 void MainUnit::teil_pop_p_sClick()
@@ -862,26 +935,15 @@ void MainUnit::cv_pop_lClick()
     const int r = m_cvG->aktZeile();
     if (r < 1 || r >= m_cup.cv.rowCount())
         return;
-    const QString n = m_cup.cv.cell(Cvspalte::Name, r);
-    if (m_cup.anzahlLaufe() >= 1 && m_cup.cv.rowCount() - 1 < 3) {
-        warnung(this, QStringLiteral("Es sind bereits Cup-Läufe eingetragen!\r\nSie müssen wenigstens zwei "
-                                     "Cup-Variationen beibehalten oder die Läufe löschen!"));
+    const QString nein = cvLoeschenVerweigert(m_cup, r);
+    if (!nein.isEmpty()) {
+        warnung(this, nein);
         return;
     }
-    for (int i = 1; i < m_cup.teil.rowCount(); ++i) {
-        if (m_cup.teil.cell(Teilspalte::Cupvariation, i) == n) {
-            warnung(this, QStringLiteral("Es sind noch Teilnehmer in der Cup-Variation (") + n
-                              + QStringLiteral(")!\r\nSie müssen diese erst löschen bevor Sie Cup-Variationen "
-                                               "löschen können!"));
-            return;
-        }
-    }
-    if (!frage(this, QStringLiteral("Sind Sie sicher, dass Sie die Cup-Variation (") + n
-                         + QStringLiteral(") löschen wollen?")))
+    if (!frage(this, cvLoeschenFrage(m_cup, r)))
         return;
-    m_beaCup->zeileEntfernt(r);
-    deleterow(m_cup.cv, r);
-    m_cup.edit(1);
+    m_dok.ausfuehren(QStringLiteral("Cup-Variation %1 löschen").arg(m_cup.cv.cell(Cvspalte::Name, r)),
+                     [r](Cup &c) { cvLoeschen(c, r); });
 }
 
 void MainUnit::ag_pop_hClick()
@@ -901,25 +963,15 @@ void MainUnit::ag_pop_lClick()
     const int r = m_agG->aktZeile();
     if (r < 1 || r >= m_cup.ag.rowCount())
         return;
-    if (m_cup.ag.rowCount() < 3) {
-        warnung(this, QStringLiteral("Sie müssen wenigstens eine Altersgruppe eingetragen lassen!"));
+    const QString nein = agLoeschenVerweigert(m_cup, r);
+    if (!nein.isEmpty()) {
+        warnung(this, nein);
         return;
     }
-    const QString f = m_cup.ag.cell(Agspalte::Weiblich, r);
-    const QString m = m_cup.ag.cell(Agspalte::Maennlich, r);
-    for (int i = 1; i < m_cup.teil.rowCount(); ++i) {
-        const QString &g = m_cup.teil.cell(Teilspalte::Altersgruppe, i);
-        if (g == f || g == m) {
-            warnung(this, QStringLiteral("Es sind noch Teilnehmer in der Altersgruppe!\r\nSie müssen diese erst "
-                                         "löschen bevor Sie Altersgruppen löschen können!"));
-            return;
-        }
-    }
-    if (!frage(this, QStringLiteral("Sind Sie sicher, dass Sie diese Altersgruppe löschen wollen?")))
+    if (!frage(this, agLoeschenFrage()))
         return;
-    m_beaAg->zeileEntfernt(r);
-    deleterow(m_cup.ag, r);
-    m_cup.edit(1);
+    m_dok.ausfuehren(QStringLiteral("Altersgruppe %1/%2 löschen").arg(m_cup.ag.cell(Agspalte::Weiblich, r), m_cup.ag.cell(Agspalte::Maennlich, r)),
+                     [r](Cup &c) { agLoeschen(c, r); });
 }
 
 void MainUnit::pv_pop_hClick()
@@ -932,56 +984,37 @@ void MainUnit::pv_pop_lClick()
     const int r = m_pvG->aktZeile();
     if (r < 1 || r >= m_cup.pv.rowCount())
         return;
-    if (m_cup.pv.rowCount() <= 2) {
-        warnung(this, QStringLiteral("Sind müssen wenigstens eine Punktezahl vergeben?"));
+    const QString nein = pvLoeschenVerweigert(m_cup, r);
+    if (!nein.isEmpty()) {
+        warnung(this, nein);
         return;
     }
-    const QString q = m_cup.pv.cell(Pvspalte::Punkte, r);
-    if (!frage(this, QStringLiteral("Sind Sie sicher, dass Sie diese Punktezahl (") + q
-                         + QStringLiteral(") löschen wollen?")))
+    if (!frage(this, pvLoeschenFrage(m_cup, r)))
         return;
-    deleterow(m_cup.pv, r);
     try {
-        pvsort(m_cup.pv);
+        m_dok.ausfuehren(QStringLiteral("Punktezahl %1 löschen").arg(m_cup.pv.cell(Pvspalte::Punkte, r)),
+                         [r](Cup &c) { pvLoeschen(c, r); });
     } catch (const Konvertierungsfehler &f) {
         fehler(this, f.meldung());
     }
-    m_cup.edit(1);
 }
 
 // ---------------------------------------------------------------- minimum and maximum
 
 void MainUnit::minChange()
 {
-    const int n = m_cup.anzahlLaufe();
-    {
-        const QSignalBlocker b1(m_minW);
-        const QSignalBlocker b2(m_maxW);
-        // Without races the spinners stay at their lowest position, 1.
-        if (m_minW->value() > n)
-            m_minW->setValue(n);
-        if (m_minW->value() > m_maxW->value())
-            m_maxW->setValue(m_minW->value());
-    }
-    m_cup.min = m_minW->value();
-    m_cup.max = m_maxW->value();
-    m_cup.edit(1);
+    const int wert = m_minW->value();
+    einstellungAendern(QStringLiteral("Mindestteilnahmen"), 3, [wert](Cup &c) { minSetzen(c, wert); });
+    // The spinners show what the rule left (also when nothing changed).
+    felderAnzeigen();
 }
 
 void MainUnit::maxChange()
 {
-    const int n = m_cup.anzahlLaufe();
-    {
-        const QSignalBlocker b1(m_minW);
-        const QSignalBlocker b2(m_maxW);
-        if (m_maxW->value() > n)
-            m_maxW->setValue(n);
-        if (m_maxW->value() < m_minW->value())
-            m_minW->setValue(m_maxW->value());
-    }
-    m_cup.min = m_minW->value();
-    m_cup.max = m_maxW->value();
-    m_cup.edit(1);
+    const int wert = m_maxW->value();
+    einstellungAendern(QStringLiteral("maximale Anzahl gewerteter Teilnahmen"), 4,
+                       [wert](Cup &c) { maxSetzen(c, wert); });
+    felderAnzeigen();
 }
 
 } // namespace tlt::ui

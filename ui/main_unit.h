@@ -4,11 +4,13 @@
 #include <utility>
 
 #include "core/cup.h"
+#include "core/cupdokument.h"
 #include "reports/ausgabe.h"
 
 #include <QHash>
 #include <QMainWindow>
 #include <QPrinter>
+#include <functional>
 
 class QAction;
 class QComboBox;
@@ -22,6 +24,7 @@ namespace tlt::ui {
 
 class AusgabeAnsicht;
 class Autosicherung;
+class Bearbeitung;
 class BeaAg;
 class BeaCup;
 class BeaPv;
@@ -43,6 +46,12 @@ public:
     ~MainUnit() override;
 
     Cup &cup() { return m_cup; }
+    // Every change of the cup goes through the document; the views listen to its signals.
+    CupDokument &dokument() { return m_dok; }
+    // Undo and redo ("&Bearbeiten").
+    Bearbeitung *bearbeitung() const { return m_bearbeitung; }
+    // The grid that shows one of the five tables.
+    Gitter *gitter(Tabellenteil t) const;
     Ausgabe &ausgabe() { return m_ausgabe; }
     // The printer that "&Druckereinstellungen" sets up and every print uses.
     QPrinter &drucker() { return m_drucker; }
@@ -97,7 +106,8 @@ public:
 
     // Brings grids, setting controls and status bar in line with the cup.
     void aktualisieren();
-    // After the whole cup was replaced (e.g. by Cup::uebernehmen): shows it from scratch.
+    // After the whole cup was replaced (e.g. by Cup::uebernehmen): shows it from scratch; what was
+    // done before can no longer be taken back.
     void neuAnzeigen();
     // A new cup with the window parts that go with it (no question).
     void neu();
@@ -154,10 +164,13 @@ private:
     void statusAnzeigen();
     void dialogeSchliessen();
     void sortieren(int richtung);
+    void einstellungAendern(const QString &text, int schluessel, const std::function<void(Cup &)> &befehl);
     void teilBreitenAnpassen(bool immer);
     QString startordner() const;
 
-    Cup m_cup;
+    CupDokument m_dok;
+    Cup &m_cup = m_dok.cup();
+    Bearbeitung *m_bearbeitung = nullptr;
     Ausgabe m_ausgabe;
     QPrinter m_drucker;
     QString m_version;

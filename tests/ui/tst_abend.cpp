@@ -396,8 +396,11 @@ private slots:
         QCOMPARE(w->cup().teil.cell(9, 1), QStringLiteral("0:35'50,00\""));
         QCOMPARE(w->cup().teil.cell(8, 1), QString());
 
-        // The participant's entry typed for the old race 1 goes to that race, now race 2.
-        QCOMPARE(tabelle->item(0, 0)->text(), QStringLiteral("2) 01.07.2026 (ZL)"));
+        // The participant's entry typed for the old race 1 goes to that race, now race 2: the table
+        // lists the races in their new order, the entry in the row of its race.
+        QCOMPARE(tabelle->item(1, 0)->text(), QStringLiteral("2) 01.07.2026 (ZL)"));
+        QCOMPARE(tabelle->item(1, 1)->text(), QStringLiteral("0:40'00,00\""));
+        QCOMPARE(tabelle->item(0, 1)->text(), QString());
         for (const auto &[name, text] :
              {std::pair{"name", "Berg"}, std::pair{"vorname", "Ina"}, std::pair{"geb", "01.02.1981"},
               std::pair{"verein", "LG"}, std::pair{"sn", "002"}})

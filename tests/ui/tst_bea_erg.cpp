@@ -1,4 +1,5 @@
 #include "core/cup.h"
+#include "core/cupdokument.h"
 #include "core/laufbefehle.h"
 #include "core/teilnehmerbefehle.h"
 #include "ui/bea_erg_unit.h"
@@ -81,7 +82,8 @@ private slots:
     void labelNamesRaceAndType()
     {
         Cup cup = kleinerCup();
-        BeaErg d(cup);
+        CupDokument dok(cup);
+        BeaErg d(dok);
         QCOMPARE(d.findChild<QLabel *>(QStringLiteral("ergT"))->text(), QStringLiteral("Ergebnis in diesem Lauf:"));
         oeffnen(d, 2);
         QCOMPARE(d.windowTitle(), QStringLiteral("Schnelle Ergebniseingabe"));
@@ -92,7 +94,8 @@ private slots:
     void typing7Finds007AndStoresWithoutQuestion()
     {
         Cup cup = kleinerCup();
-        BeaErg d(cup);
+        CupDokument dok(cup);
+        BeaErg d(dok);
         int getroffen = -1;
         d.beiTreffer = [&](int s) { getroffen = s; };
         oeffnen(d, 2);
@@ -132,7 +135,8 @@ private slots:
         Cup cup = kleinerCup();
         cup.teil.setCell(9, 2, QStringLiteral("4000m"));
         cup.edit(0);
-        BeaErg d(cup);
+        CupDokument dok(cup);
+        BeaErg d(dok);
         oeffnen(d, 2);
         tippen(QStringLiteral("12"));
         taste(Qt::Key_Tab);
@@ -175,7 +179,8 @@ private slots:
     {
         QFETCH(QString, eingabe);
         Cup cup = kleinerCup();
-        BeaErg d(cup);
+        CupDokument dok(cup);
+        BeaErg d(dok);
         oeffnen(d, 1);
         tippen(eingabe);
         taste(Qt::Key_Tab);
@@ -189,7 +194,8 @@ private slots:
     void emptyStartNumberClosesTheDialog()
     {
         Cup cup = kleinerCup();
-        BeaErg d(cup);
+        CupDokument dok(cup);
+        BeaErg d(dok);
         oeffnen(d, 1);
         tippen(QStringLiteral("7"));
         taste(Qt::Key_Tab);
@@ -202,7 +208,8 @@ private slots:
     void resultGoesToTheParticipantFoundEvenAfterResort()
     {
         Cup cup = kleinerCup();
-        BeaErg d(cup);
+        CupDokument dok(cup);
+        BeaErg d(dok);
         oeffnen(d, 1);
         tippen(QStringLiteral("12"));
         taste(Qt::Key_Tab);
@@ -232,7 +239,8 @@ private slots:
     void deletedRaceEndsTheEntry()
     {
         Cup cup = kleinerCup();
-        BeaErg d(cup);
+        CupDokument dok(cup);
+        BeaErg d(dok);
         oeffnen(d, 2);
         laufLoeschen(cup, 2);
         setNextAnswer(Antwort::Ok);
@@ -265,7 +273,8 @@ private slots:
     void openedDialogLiesOnTheScreen()
     {
         Cup cup = kleinerCup();
-        BeaErg d(cup);
+        CupDokument dok(cup);
+        BeaErg d(dok);
         oeffnen(d, 1);
         const QRect frei = d.screen()->availableGeometry();
         QVERIFY2(frei.contains(d.geometry()), "window outside the screen");

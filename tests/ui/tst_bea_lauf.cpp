@@ -1,4 +1,5 @@
 #include "core/cup.h"
+#include "core/cupdokument.h"
 #include "core/laufbefehle.h"
 #include "ui/bea_lauf_unit.h"
 #include "ui/meldung.h"
@@ -88,7 +89,8 @@ private slots:
     void tabOrderFollowsTheStoredFields()
     {
         Cup cup;
-        BeaLauf d(cup);
+        CupDokument dok(cup);
+        BeaLauf d(dok);
         d.hinzufuegen();
         QVERIFY(QTest::qWaitForWindowActive(&d));
         const char *reihe[] = {"lauftyp",         "datum",           "zeitdistanz",  "vereinsname", "anschrift1",
@@ -119,7 +121,8 @@ private slots:
     void addingRaceBeforeAllRenumbersAndMovesResultColumns()
     {
         Cup cup = ohneVariationen();
-        BeaLauf d(cup);
+        CupDokument dok(cup);
+        BeaLauf d(dok);
         d.hinzufuegen();
         lauftippen(d, 1, QStringLiteral("01052005"), QStringLiteral("5000"), QStringLiteral("Adorf"));
         lauftippen(d, 0, QStringLiteral("03.06.2005"), QStringLiteral("300000"), QStringLiteral("Bdorf"));
@@ -152,7 +155,8 @@ private slots:
     void raceWithCupVariationsStoresJa()
     {
         Cup cup;
-        BeaLauf d(cup);
+        CupDokument dok(cup);
+        BeaLauf d(dok);
         d.hinzufuegen();
         QCOMPARE(feld<QLineEdit>(d, "zeitdistanz")->text(), QStringLiteral("ja"));
         QVERIFY(!feld<QLineEdit>(d, "zeitdistanz")->isEnabled());
@@ -168,7 +172,8 @@ private slots:
     void switchingRaceTypeReformatsEntry()
     {
         Cup cup = ohneVariationen();
-        BeaLauf d(cup);
+        CupDokument dok(cup);
+        BeaLauf d(dok);
         d.hinzufuegen();
         QVERIFY(QTest::qWaitForWindowActive(&d));
         auto *zd = feld<QLineEdit>(d, "zeitdistanz");
@@ -189,7 +194,8 @@ private slots:
     void missingRequiredFieldSavesNothing()
     {
         Cup cup = ohneVariationen();
-        BeaLauf d(cup);
+        CupDokument dok(cup);
+        BeaLauf d(dok);
         d.hinzufuegen();
         // Date and type, but no time/distance.
         lauftippen(d, 1, QStringLiteral("01.05.2005"), {}, QStringLiteral("Adorf"));
@@ -202,7 +208,8 @@ private slots:
         QCOMPARE(cup.anzahlLaufe(), 0);
         // No type chosen.
         Cup mitCup;
-        BeaLauf d2(mitCup);
+        CupDokument dok2(mitCup);
+        BeaLauf d2(dok2);
         d2.hinzufuegen();
         lauftippen(d2, -1, QStringLiteral("01.05.2005"), {}, QStringLiteral("Adorf"));
         QCOMPARE(mitCup.anzahlLaufe(), 0);
@@ -217,7 +224,8 @@ private slots:
         a[3] = QStringLiteral("5000m");
         a[10] = QStringLiteral("Adorf");
         laufHinzufuegen(cup, a);
-        BeaLauf d(cup);
+        CupDokument dok(cup);
+        BeaLauf d(dok);
         d.bearbeiten(1);
         QCOMPARE(d.windowTitle(), QStringLiteral("Lauf bearbeiten"));
         QCOMPARE(feld<QComboBox>(d, "lauftyp")->currentIndex(), 1);
@@ -252,7 +260,8 @@ private slots:
         a[12] = QStringLiteral("Bezirk Südniedersachsen");         // 23 characters, field takes 21
         a[18] = QStringLiteral("Strecke vermessen am 02.03.2026"); // 31 characters, field takes 29
         laufHinzufuegen(cup, a);
-        BeaLauf d(cup);
+        CupDokument dok(cup);
+        BeaLauf d(dok);
         d.bearbeiten(1);
         QVERIFY(QTest::qWaitForWindowActive(&d));
         auto *bezirk = feld<QLineEdit>(d, "bezirk");
@@ -281,7 +290,8 @@ private slots:
         a[2] = QStringLiteral("01.05.2005");
         a[3] = QStringLiteral("5000m");
         laufHinzufuegen(cup, a);
-        BeaLauf d(cup);
+        CupDokument dok(cup);
+        BeaLauf d(dok);
         d.bearbeiten(1);
         laufLoeschen(cup, 1);
         setNextAnswer(Antwort::Ok);
@@ -304,7 +314,8 @@ private slots:
         cup.laufe.setCell(1, 3, QString());
         cup.cv.setRowCount(2);
         cup.cv.setCell(0, 1, QStringLiteral("A-Cup"));
-        BeaLauf d(cup);
+        CupDokument dok(cup);
+        BeaLauf d(dok);
         d.bearbeiten(1);
         QCOMPARE(feld<QLineEdit>(d, "zeitdistanz")->text(), QStringLiteral("ja"));
         QVERIFY(!feld<QLineEdit>(d, "zeitdistanz")->isEnabled());
@@ -321,7 +332,8 @@ private slots:
     void variationsChangedWhileOpen()
     {
         Cup cup;
-        BeaLauf d(cup);
+        CupDokument dok(cup);
+        BeaLauf d(dok);
         d.hinzufuegen();
         QVERIFY(QTest::qWaitForWindowActive(&d));
         auto *zd = feld<QLineEdit>(d, "zeitdistanz");
@@ -357,14 +369,15 @@ private slots:
             cup.teil.setCell(8, s, QStringLiteral("d."));
             cup.teil.setCell(9, s, QStringLiteral("v."));
         }
+        CupDokument dok(cup);
         setNextAnswer(Antwort::Nein);
-        QVERIFY(!laufLoeschenFragen(nullptr, cup, 2));
+        QVERIFY(!laufLoeschenFragen(nullptr, dok, 2));
         QCOMPARE(cup.anzahlLaufe(), 2);
         QCOMPARE(protokoll().last().text,
                  QStringLiteral("Es sind bereits 3 Ergebnisse in diesem Lauf eingetragen.\n\r"
                                 "Sind Sie sicher, dass Sie Lauf2 (01.06.2005) löschen wollen?"));
         setNextAnswer(Antwort::Ja);
-        QVERIFY(laufLoeschenFragen(nullptr, cup, 2));
+        QVERIFY(laufLoeschenFragen(nullptr, dok, 2));
         QCOMPARE(cup.anzahlLaufe(), 1);
         QCOMPARE(cup.teil.colCount(), 9);
         QCOMPARE(cup.teil.cell(8, 3), QStringLiteral("d."));

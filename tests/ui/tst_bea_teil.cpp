@@ -1,4 +1,5 @@
 #include "core/cup.h"
+#include "core/cupdokument.h"
 #include "core/laufbefehle.h"
 #include "core/teilnehmerbefehle.h"
 #include "ui/bea_teil_unit.h"
@@ -116,7 +117,8 @@ private slots:
         Cup cup = zweiLaeufe();
         teilnehmerHinzufuegen(cup, person(QStringLiteral("Zander"), QStringLiteral("041")));
         cup.edit(0);
-        BeaTeil d(cup);
+        CupDokument dok(cup);
+        BeaTeil d(dok);
         d.hinzufuegen();
         QVERIFY(QTest::qWaitForWindowActive(&d));
         QCOMPARE(d.windowTitle(), QStringLiteral("Teilnehmer hinzufügen"));
@@ -169,7 +171,8 @@ private slots:
     void enterAndCursorUpValidateTheCellOfTheirRace()
     {
         Cup cup = zweiLaeufe();
-        BeaTeil d(cup);
+        CupDokument dok(cup);
+        BeaTeil d(dok);
         d.hinzufuegen();
         QVERIFY(QTest::qWaitForWindowActive(&d));
         auto *erg = feld<Ergebnistabelle>(d, "erg");
@@ -193,7 +196,8 @@ private slots:
     void savingWithMissingRequiredFieldDoesNothing()
     {
         Cup cup = zweiLaeufe();
-        BeaTeil d(cup);
+        CupDokument dok(cup);
+        BeaTeil d(dok);
         d.hinzufuegen();
         QVERIFY(QTest::qWaitForWindowActive(&d));
         personTippen(d, QStringLiteral("Adler"), QStringLiteral("01.01.1990"), QStringLiteral("LG"));
@@ -218,7 +222,8 @@ private slots:
     {
         Cup cup;
         cup.cv.setRowCount(1);
-        BeaTeil d(cup);
+        CupDokument dok(cup);
+        BeaTeil d(dok);
         d.hinzufuegen();
         QVERIFY(QTest::qWaitForWindowActive(&d));
         QVERIFY(!feld<QComboBox>(d, "cup")->isEnabled());
@@ -238,7 +243,8 @@ private slots:
         Cup cup = zweiLaeufe();
         teilnehmerHinzufuegen(cup, person(QStringLiteral("Berg"), QStringLiteral("007")));
         teilnehmerHinzufuegen(cup, person(QStringLiteral("Adler"), QStringLiteral("003")));
-        BeaTeil d(cup);
+        CupDokument dok(cup);
+        BeaTeil d(dok);
         d.hinzufuegen();
         QVERIFY(QTest::qWaitForWindowActive(&d));
         auto *sn = feld<QLineEdit>(d, "sn");
@@ -267,7 +273,8 @@ private slots:
         Cup cup = zweiLaeufe();
         teilnehmerHinzufuegen(cup, person(QStringLiteral("Berg"), QStringLiteral("002")));
         cup.teil.setCell(9, 1, QStringLiteral("4000m"));
-        BeaTeil d(cup);
+        CupDokument dok(cup);
+        BeaTeil d(dok);
         d.bearbeiten(1);
         QCOMPARE(d.windowTitle(), QStringLiteral("Teilnehmer bearbeiten"));
         QCOMPARE(feld<QComboBox>(d, "alt")->currentText(), QStringLiteral("F"));
@@ -302,7 +309,8 @@ private slots:
         teilnehmerHinzufuegen(cup, person(QStringLiteral("Berg"), QStringLiteral("002")));
         cup.teil.setCell(8, 1, QStringLiteral("ol"));
         cup.teil.setCell(9, 1, QStringLiteral("4.000"));
-        BeaTeil d(cup);
+        CupDokument dok(cup);
+        BeaTeil d(dok);
         d.bearbeiten(1);
         QVERIFY(QTest::qWaitForWindowActive(&d));
         auto *erg = feld<Ergebnistabelle>(d, "erg");
@@ -326,7 +334,8 @@ private slots:
     {
         Cup cup = zweiLaeufe();
         teilnehmerHinzufuegen(cup, person(QStringLiteral("Berg"), QStringLiteral("002")));
-        BeaTeil d(cup);
+        CupDokument dok(cup);
+        BeaTeil d(dok);
         d.bearbeiten(1);
         teilnehmerLoeschen(cup, 1);
         teilnehmerHinzufuegen(cup, person(QStringLiteral("Adler"), QStringLiteral("001")));
@@ -346,7 +355,8 @@ private slots:
         p.alt = QStringLiteral("W99");
         teilnehmerHinzufuegen(cup, p);
         cup.edit(0);
-        BeaTeil d(cup);
+        CupDokument dok(cup);
+        BeaTeil d(dok);
         d.bearbeiten(1);
         QCOMPARE(feld<QComboBox>(d, "alt")->currentIndex(), -1);
         d.speichernClick();
@@ -365,7 +375,8 @@ private slots:
         Teilnehmerdaten p = person(QStringLiteral("Adler"), QStringLiteral("003"));
         p.verein = QStringLiteral("ASV");
         teilnehmerHinzufuegen(cup, p);
-        BeaTeil d(cup);
+        CupDokument dok(cup);
+        BeaTeil d(dok);
         d.hinzufuegen();
         QVERIFY(QTest::qWaitForWindowActive(&d));
         auto *vereinS = feld<QComboBox>(d, "vereinS");
@@ -384,13 +395,14 @@ private slots:
     {
         Cup cup = zweiLaeufe();
         teilnehmerHinzufuegen(cup, person(QStringLiteral("Berg"), QStringLiteral("002")));
+        CupDokument dok(cup);
         setNextAnswer(Antwort::Nein);
-        QVERIFY(!teilnehmerLoeschenFragen(nullptr, cup, 1));
+        QVERIFY(!teilnehmerLoeschenFragen(nullptr, dok, 1));
         QCOMPARE(cup.teil.rowCount(), 2);
         QCOMPARE(protokoll().last().text,
                  QStringLiteral("Sind Sie sicher, dass Sie den Teilnehmer (Berg, Eva) löschen wollen?"));
         setNextAnswer(Antwort::Ja);
-        QVERIFY(teilnehmerLoeschenFragen(nullptr, cup, 1));
+        QVERIFY(teilnehmerLoeschenFragen(nullptr, dok, 1));
         QCOMPARE(cup.teil.rowCount(), 1);
     }
 };

@@ -245,16 +245,19 @@ private slots:
         d->speichernClick();
         QCOMPARE(spalte(cup().cv, 0), QStringList({"B-Cup", "C-Cup"}));
         QCOMPARE(spalte(cup().cv, 1), QStringList({"5000m", "4000m"}));
-        // If its own row is gone, saving changes nothing.
+        // If its own row is gone, saving says so, changes nothing and keeps what was typed.
         w->cv_pop_bClick();
         QCOMPARE(d->name->text(), QStringLiteral("B-Cup"));
         setNextAnswer(Antwort::Ja);
         w->cv_pop_lClick();
         tippen(d->strecke, QStringLiteral("1"));
+        setNextAnswer(Antwort::Ok);
         d->speichernClick();
         QCOMPARE(spalte(cup().cv, 0), QStringList({"C-Cup"}));
         QCOMPARE(spalte(cup().cv, 1), QStringList({"4000m"}));
-        QVERIFY(!d->isVisible());
+        QCOMPARE(protokoll().last().text,
+                 QStringLiteral("Die Cup-Variation, die bearbeitet werden sollte, ist nicht mehr vorhanden."));
+        QVERIFY(d->isVisible());
     }
 
     void variationLoeschen()
