@@ -10,7 +10,7 @@ PAKETE=(
   xvfb xauth
   clang-14 libclang-rt-14-dev
   cups cups-client printer-driver-cups-pdf
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev shared-mime-info libxml2-utils
 )
 fehlend=()
 for p in "${PAKETE[@]}"; do
