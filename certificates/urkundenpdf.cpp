@@ -41,6 +41,11 @@ int urkundenAlsPdf(const QString &pfad, const std::function<int(Leinwand &)> &be
             *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht geschrieben werden.").arg(pfad);
         return -1;
     }
+    // Nothing was drawn: no file rather than an empty one (an existing file stays as it was).
+    if (anzahl == 0) {
+        datei.cancelWriting();
+        return 0;
+    }
     if (!datei.commit()) {
         if (fehler)
             *fehler = QStringLiteral("Die PDF-Datei \"%1\" konnte nicht gespeichert werden: %2")
