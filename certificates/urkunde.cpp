@@ -24,13 +24,15 @@ namespace {
 constexpr qsizetype kMaxZeichenJeZeile = 10000;
 } // namespace
 
-void urkundenzeile(Leinwand &l, const QString &ganzerText, double x1, double y, double x2)
+void urkundenzeile(Leinwand &l, const QString &ganzerText, double x1, double y, double x2, int hoechstens)
 {
     const QString text =
         ganzerText.size() > kMaxZeichenJeZeile ? ganzerText.left(kMaxZeichenJeZeile) : ganzerText;
     const double b = x2 - x1;
     // The line's size follows its box: a fifth of the box width, smaller only when the text needs it.
     int hoehe = std::max(1, rundeGerade(b * 0.2));
+    if (hoechstens > 0)
+        hoehe = std::min(hoehe, hoechstens);
     l.setZellhoehe(hoehe);
     int breite = l.textbreite(text);
     if (breite > b && hoehe > 1) {
@@ -55,16 +57,26 @@ void urkundenzeile(Leinwand &l, const QString &ganzerText, double x1, double y, 
     l.text(rundeGerade(x), rundeGerade(y), text);
 }
 
+bool zeichnetLaufurkunden(int stil)
+{
+    return stil >= 0 && stil <= 2;
+}
+
+bool zeichnetGesamturkunden(int stil)
+{
+    return stil == 0 || stil == 1;
+}
+
 Urkundendruck::Urkundendruck(Leinwand &leinwand, const Cup &cup, const Unterschriften &unterschriften)
     : m_l(leinwand), m_cup(cup), m_unterschriften(unterschriften)
 {
 }
 
-bool Urkundendruck::beginne()
+void Urkundendruck::beginne()
 {
     m_urkundenseite = 1;
-    m_aktiv = m_l.beginDokument(kUrkundendokument);
-    return m_aktiv;
+    m_aktiv = false;
+    m_fehler = false;
 }
 
 void Urkundendruck::beende()
@@ -74,11 +86,20 @@ void Urkundendruck::beende()
     m_aktiv = false;
 }
 
-void Urkundendruck::seitenschritt()
+bool Urkundendruck::seitenschritt()
 {
-    if (m_urkundenseite > 1)
+    if (m_fehler)
+        return false;
+    if (!m_aktiv) {
+        m_aktiv = m_l.beginDokument(kUrkundendokument);
+        m_fehler = !m_aktiv;
+        if (m_fehler)
+            return false;
+    } else {
         m_l.neueSeite();
+    }
     ++m_urkundenseite;
+    return true;
 }
 
 double Urkundendruck::spalteLinks(int einzug) const
@@ -102,7 +123,8 @@ void Urkundendruck::rahmenOben(int stil)
     const int u = w / 20;
     m_l.bild(QRect(u, h / 3, w / 4, h / 2), stil == 0 ? Bild::Laufer : Bild::LauferLeer);
     m_l.setSchrift(kUrkundenschrift, Qt::black);
-    urkundenzeile(m_l, m_cup.name, u, u, w - u);
+    // The name's cell ends where "Urkunde" begins, so a short name keeps its lower half.
+    urkundenzeile(m_l, m_cup.name, u, u, w - u, 2 * u);
     urkundenzeile(m_l, QStringLiteral("Urkunde"), u, 3 * u, w - u);
 }
 
@@ -120,7 +142,7 @@ void Urkundendruck::rahmenUnten(int stil)
 }
 
 void Urkundendruck::koerper(int stil, const QString &zeile1, const QString &zeile2, const QString &zeile3,
-                            const Laufurkundendaten *lauf, const Gesamturkundendaten *gesamt)
+                            const Laufurkundendaten *lauf, const Gesamturkundendaten *gesamt, const QString &belegte)
 {
     const int w = m_l.breite();
     const int u = w / 20;
@@ -142,7 +164,7 @@ void Urkundendruck::koerper(int stil, const QString &zeile1, const QString &zeil
         {zeile3, 10, 11, w / 8},
         {QStringLiteral("der Altersgruppe"), 12, 13, w / 6},
         {variation.isEmpty() ? gruppe : gruppe + QStringLiteral(" - ") + variation, 14, 15, w / 7},
-        {QStringLiteral("belegte"), 16, 17, w / 5},
+        {belegte, 16, 17, w / 5},
         {person, 18, 19, w / 9},
         {QStringLiteral("(") + verein + QStringLiteral(")"), 20, 0, w / 5},
         {QStringLiteral("mit"), 21, 0, w / 5},
@@ -158,8 +180,9 @@ void Urkundendruck::koerper(int stil, const QString &zeile1, const QString &zeil
 
 void Urkundendruck::laufurkunde(const Laufurkundendaten &d)
 {
-    seitenschritt();
     const int stil = m_cup.urkundenstil;
+    if (!zeichnetLaufurkunden(stil) || !seitenschritt())
+        return;
     if (stil == 0 || stil == 1) {
         rahmenOben(stil);
         koerper(stil, QStringLiteral("den ") + d.platz + QStringLiteral(". Platz"), QStringLiteral("im"),
@@ -197,7 +220,9 @@ void Urkundendruck::laufurkundeStil2(const Laufurkundendaten &d)
     zeile(QStringLiteral("belegte"), 11.5, 8);
     zeile(d.person, 12.5, 5);
     zeile(QStringLiteral("(") + d.verein + QStringLiteral(")"), 14, 7);
-    zeile(QStringLiteral("in der Zeit von"), 15, 8);
+    // A distance race's result is a distance, not a time.
+    const bool distanz = m_cup.lauftyp(d.lauf.toInt()) == kDistanzlauf;
+    zeile(distanz ? QStringLiteral("mit einer Strecke von") : QStringLiteral("in der Zeit von"), 15, 8);
     zeile(d.ergebnis, 16, 8);
 
     m_l.bild(rechteck(0, 17, 1, 1.47), Bild::Sponsor1);
@@ -218,17 +243,19 @@ void Urkundendruck::laufurkundeStil2(const Laufurkundendaten &d)
 
 void Urkundendruck::gesamturkunde(const Gesamturkundendaten &d)
 {
-    seitenschritt();
+    // Style 2 has no overall layout: like an unknown style it draws nothing, not even a page.
     const int stil = m_cup.urkundenstil;
-    // Style 2 has no overall layout: like any unknown style the page stays empty.
-    if (stil != 0 && stil != 1)
+    if (!zeichnetGesamturkunden(stil) || !seitenschritt())
         return;
-    // A participant the standings did not place has no place to name.
-    const QString zeile1 = d.platz == QLatin1String("0") || d.platz.isEmpty()
-                               ? QStringLiteral("ohne Platzierung")
-                               : QStringLiteral("den ") + d.platz + QStringLiteral(". Platz");
     rahmenOben(stil);
-    koerper(stil, zeile1, QStringLiteral("in der"), QStringLiteral("Gesamtwertung"), nullptr, &d);
+    // A participant the standings did not place has no place to name: the page thanks for taking
+    // part, on the lines and in the sizes of the placed page ("belegte" has no place in that sentence).
+    if (d.platz == QLatin1String("0") || d.platz.isEmpty())
+        koerper(stil, QStringLiteral("für die Teilnahme"), QStringLiteral("an der"), QStringLiteral("Gesamtwertung"),
+                nullptr, &d, QString());
+    else
+        koerper(stil, QStringLiteral("den ") + d.platz + QStringLiteral(". Platz"), QStringLiteral("in der"),
+                QStringLiteral("Gesamtwertung"), nullptr, &d);
     rahmenUnten(stil);
 }
 

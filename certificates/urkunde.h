@@ -11,6 +11,11 @@ class Cup;
 
 inline const QString kUrkundenschrift = QStringLiteral("Times New Roman");
 inline const QString kUrkundendokument = QStringLiteral("TLT Ausdruck");
+// What the window and tlt say when a certificate command would draw nothing; %1 is the style's name.
+inline const QString kKeineUrkunde = QStringLiteral("Es gibt keine Urkunde zu drucken.");
+inline const QString kKeineGesamturkunde =
+    QStringLiteral("Der Urkundenstil \"%1\" hat keine Urkunde für die Gesamtwertung.\r\n"
+                   "Es gibt keine Urkunde zu drucken.");
 
 // The item texts of the style choice, index 0-2.
 const QStringList &urkundenstile();
@@ -45,18 +50,27 @@ struct Gesamturkundendaten {
 };
 
 // Draws text as one line centred in [x1, x2] with its top at y. The cell height starts at a fifth
-// of the box width and shrinks to the largest height at which the text fits (it stops at 1 pixel).
-// A text of more than 10,000 characters, unreadable at any height, is drawn only up to there.
-void urkundenzeile(Leinwand &l, const QString &text, double x1, double y, double x2);
+// of the box width (at most hoechstens pixels, when given) and shrinks to the largest height at
+// which the text fits (it stops at 1 pixel). A text of more than 10,000 characters, unreadable at
+// any height, is drawn only up to there.
+void urkundenzeile(Leinwand &l, const QString &text, double x1, double y, double x2, int hoechstens = 0);
+
+// Whether a style draws race certificates (0, 1, 2) and overall certificates (0, 1); any other
+// style draws nothing, and no page is started for it.
+bool zeichnetLaufurkunden(int stil);
+bool zeichnetGesamturkunden(int stil);
 
 // One print job of certificates: one document "TLT Ausdruck", one certificate per page.
 class Urkundendruck {
 public:
     Urkundendruck(Leinwand &leinwand, const Cup &cup, const Unterschriften &unterschriften);
 
-    // Starts the document and sets the page counter to 1; false when the device could not be opened.
-    bool beginne();
+    // Sets the page counter to 1. The document itself starts with the first certificate that is
+    // drawn: a job that would draw nothing never reaches the printer.
+    void beginne();
     void beende();
+    // The device could not be opened when the first certificate was to be drawn.
+    bool fehlgeschlagen() const { return m_fehler; }
 
     // Each draws one certificate, on the job's first page or a new one, in the cup's certificate style.
     // laufurkunde also reads the place of race `lauf` ("Ort:") for style 2.
@@ -65,15 +79,17 @@ public:
 
     // Number of the next certificate within the job.
     int urkundenseite() const { return m_urkundenseite; }
-    // Certificates drawn in this job (pages, empty pages of an unknown style included).
+    // Certificates drawn in this job (one page each).
     int anzahl() const { return m_urkundenseite - 1; }
 
 private:
-    void seitenschritt();
+    // Starts the document or a new page; false when the device could not be opened.
+    bool seitenschritt();
     void rahmenOben(int stil);
     void rahmenUnten(int stil);
     void koerper(int stil, const QString &zeile1, const QString &zeile2, const QString &zeile3,
-                 const Laufurkundendaten *lauf, const Gesamturkundendaten *gesamt);
+                 const Laufurkundendaten *lauf, const Gesamturkundendaten *gesamt,
+                 const QString &belegte = QStringLiteral("belegte"));
     void laufurkundeStil2(const Laufurkundendaten &d);
     // Left and right edge of the text column of styles 0 and 1, moved in by `einzug`.
     double spalteLinks(int einzug) const;
@@ -84,6 +100,7 @@ private:
     const Unterschriften &m_unterschriften;
     int m_urkundenseite = 1;
     bool m_aktiv = false;
+    bool m_fehler = false;
 };
 
 } // namespace tlt

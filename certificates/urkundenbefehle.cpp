@@ -72,8 +72,7 @@ int laufurkunden(Cup &cup, int k, const QString *startnummer, Leinwand &l, const
         teilsort(cup, -1, Cup::ergebnisspalte(k));
     }
     Urkundendruck druck(l, cup, u);
-    if (!druck.beginne())
-        return -1;
+    druck.beginne();
     if (gueltig) {
         if (hatVariationen(cup)) {
             for (int v = 1; v < cup.cv.rowCount(); ++v) {
@@ -86,7 +85,7 @@ int laufurkunden(Cup &cup, int k, const QString *startnummer, Leinwand &l, const
         }
     }
     druck.beende();
-    return druck.anzahl();
+    return druck.fehlgeschlagen() ? -1 : druck.anzahl();
 }
 
 Gesamturkundendaten gesamtdaten(const Cup &cup, int r)
@@ -100,16 +99,6 @@ Gesamturkundendaten gesamtdaten(const Cup &cup, int r)
     d.verein = t.cell(Teilspalte::Verein, r);
     d.punkte = t.cell(gesamtPunkteSpalte(cup), r);
     return d;
-}
-
-// No race to count up to (the choice dialog may outlive the selection): a job without pages.
-int leererAuftrag(Leinwand &l, const Cup &cup, const Unterschriften &u)
-{
-    Urkundendruck druck(l, cup, u);
-    if (!druck.beginne())
-        return -1;
-    druck.beende();
-    return 0;
 }
 
 } // namespace
@@ -127,7 +116,7 @@ int teilnehmerurkunde(Cup &cup, int k, const QString &s, Leinwand &l, const Unte
 int gesamtsiegerurkunde(Cup &cup, Ausgabe &a, int n, Leinwand &l, const Unterschriften &u)
 {
     if (n < 1 || n > cup.anzahlLaufe())
-        return leererAuftrag(l, cup, u);
+        return 0; // no race to count up to (the choice dialog may outlive the selection)
     GesamtScope gesamt(cup, n);
     gesamt_vorschau(cup, a, n);
     // Stable sorts from the least to the most significant key: variation, age group, placing, surname.
@@ -137,8 +126,7 @@ int gesamtsiegerurkunde(Cup &cup, Ausgabe &a, int n, Leinwand &l, const Untersch
     teilsort(cup, -1, Teilspalte::Cupvariation);
 
     Urkundendruck druck(l, cup, u);
-    if (!druck.beginne())
-        return -1;
+    druck.beginne();
     const Tabelle &t = cup.teil;
     for (int r = 1; r < t.rowCount(); ++r) {
         int platz = 0;
@@ -149,25 +137,24 @@ int gesamtsiegerurkunde(Cup &cup, Ausgabe &a, int n, Leinwand &l, const Untersch
             druck.gesamturkunde(gesamtdaten(cup, r));
     }
     druck.beende();
-    return druck.anzahl();
+    return druck.fehlgeschlagen() ? -1 : druck.anzahl();
 }
 
 int gesamtteilnehmerurkunde(Cup &cup, Ausgabe &a, int n, const QString &s, Leinwand &l, const Unterschriften &u)
 {
     if (n < 1 || n > cup.anzahlLaufe())
-        return leererAuftrag(l, cup, u);
+        return 0; // no race to count up to (the choice dialog may outlive the selection)
     GesamtScope gesamt(cup, n);
     gesamt_vorschau(cup, a, n);
 
     Urkundendruck druck(l, cup, u);
-    if (!druck.beginne())
-        return -1;
+    druck.beginne();
     const Tabelle &t = cup.teil;
     for (int r = 1; r < t.rowCount(); ++r)
         if (t.cell(Teilspalte::Startnummer, r) == s)
             druck.gesamturkunde(gesamtdaten(cup, r));
     druck.beende();
-    return druck.anzahl();
+    return druck.fehlgeschlagen() ? -1 : druck.anzahl();
 }
 
 } // namespace tlt

@@ -14,8 +14,9 @@ class Cup;
 using Variationsfrage = std::function<bool(const QString &frage)>;
 
 // Each command runs one print job on the canvas ("TLT Ausdruck", one certificate per page) and
-// returns the number of certificates drawn, or -1 when the device could not be opened.
-// A race or participant that does not exist gives a job without pages.
+// returns the number of certificates drawn, or -1 when the device could not be opened. When nothing
+// would be drawn (no such race or participant, no valid result, "&Nein" to every variation, a style
+// without this kind of certificate) no job is started and the result is 0.
 
 // Winners' certificates of race k: the first three valid results of every age-group label,
 // per cup variation. Leaves teil sorted by race k's entries.

@@ -29,9 +29,12 @@ int urkundenAlsPdf(const QString &pfad, const std::function<int(Leinwand &)> &be
             leinwand.endDokument();
             if (anzahl < 0 && grund)
                 *grund = QStringLiteral("Die Urkunden konnten nicht gezeichnet werden.");
-            return anzahl >= 0;
+            // Nothing drawn: no file rather than an empty one (an existing file stays as it was).
+            return anzahl > 0;
         },
         fehler, eingabe);
+    if (anzahl == 0)
+        return 0;
     return ok ? anzahl : -1;
 }
 

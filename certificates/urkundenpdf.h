@@ -11,7 +11,8 @@ namespace tlt {
 // printer's) and saves the file through the safe writer only when the command completed: an
 // existing file stays byte-identical when it fails or throws. Returns the command's result
 // (certificates drawn), or -1 with a German message in *fehler when the file could not be written.
-// Exceptions of the command pass through. eingabe (the cup file) is never overwritten.
+// When no certificate was drawn (0) no file is written. Exceptions of the command pass through.
+// eingabe (the cup file) is never overwritten.
 int urkundenAlsPdf(const QString &pfad, const std::function<int(Leinwand &)> &befehl, QString *fehler,
                    const QString &eingabe = {});
 

@@ -1,5 +1,6 @@
 #include "cli/befehl.h"
 #include "core/uebersetzung.h"
+#include "core/version.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,6 +24,7 @@ void nutzung(QTextStream &s)
     s << "Aufruf: tlt BEFEHL [ARGUMENTE]\n\nBefehle:\n";
     for (const auto &b : befehle())
         s << "  " << b.aufruf << "\n      " << b.beschreibung << "\n";
+    s << "  tlt --version\n      Versionsnummer von tlt\n";
 }
 } // namespace
 
@@ -108,6 +110,10 @@ int main(int argc, char **argv)
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         tlt::cli::nutzung(args.isEmpty() ? err : out);
         return ausgabeAbschliessen(out, err, args.isEmpty() ? tlt::cli::Aufruffehler : tlt::cli::Ok);
+    }
+    if (args.first() == QLatin1String("--version")) {
+        out << "tlt " << tlt::kVersion << "\n";
+        return tlt::cli::Ok;
     }
     const QString name = args.takeFirst();
     for (const auto &b : tlt::cli::befehle()) {

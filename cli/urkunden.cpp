@@ -175,11 +175,15 @@ int ausfuehren(const QString &name, Art art, QStringList args, Umgebung &u)
         u.err << fehler << '\n';
         return Fehler;
     }
-    if (anzahl == 0)
-        u.err << QStringLiteral("Hinweis: Es gab keine Urkunde zu drucken; die PDF-Datei hat eine leere Seite.")
-              << '\n';
-    else if (e.stil == 2 && (art == Art::Gesamtsieger || art == Art::Gesamtteilnehmer))
-        u.err << QStringLiteral("Hinweis: Stil 2 hat keine Gesamtcup-Urkunde; die Seiten bleiben leer.") << '\n';
+    if (anzahl == 0) {
+        // As in the window: no blank sheets, and a word why.
+        if (!zeichnetGesamturkunden(e.stil) && (art == Art::Gesamtsieger || art == Art::Gesamtteilnehmer))
+            u.err << QString(kKeineGesamturkunde.arg(urkundenstile().value(e.stil))).replace(QStringLiteral("\r\n"), QStringLiteral("\n")) << '\n';
+        else
+            u.err << kKeineUrkunde << '\n';
+        u.err << QStringLiteral("Es wurde keine PDF-Datei geschrieben.") << '\n';
+        return Ok;
+    }
     u.out << (anzahl == 1 ? QStringLiteral("1 Urkunde") : QStringLiteral("%1 Urkunden").arg(anzahl))
           << QStringLiteral(" geschrieben: ") << e.pdf << '\n';
     return Ok;

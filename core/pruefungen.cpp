@@ -4,6 +4,8 @@
 #include "core/konvertierung.h"
 #include "core/tabelle.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <limits>
 
@@ -59,6 +61,11 @@ QString checkdate(const QString &text)
     // Eight digits typed without separators.
     if (t.size() == 8 && nurZiffern(t))
         t = t.mid(0, 2) + QLatin1Char('.') + t.mid(2, 2) + QLatin1Char('.') + t.mid(4, 4);
+    // Day and month typed with one digit ("1.5.1990") get their leading zero.
+    static const QRegularExpression kurz(QStringLiteral("^([0-9]{1,2})\\.([0-9]{1,2})\\.([0-9]{4})$"));
+    if (const auto m = kurz.match(t); m.hasMatch())
+        t = m.captured(1).rightJustified(2, QLatin1Char('0')) + QLatin1Char('.') +
+            m.captured(2).rightJustified(2, QLatin1Char('0')) + QLatin1Char('.') + m.captured(3);
 
     // The stored form is strictly two digits, two digits, four digits; signs or blanks that an
     // integer reading would accept are not part of it.
@@ -77,10 +84,74 @@ QString checkdate(const QString &text)
     return t;
 }
 
+namespace {
+
+// A time typed with separators, read by its groups from the right: seconds (with hundredths after
+// "," or "."), minutes, hours. "30:00" is half an hour, "1:02:03" one hour, two minutes, three seconds.
+QString zeitNachGruppen(const QString &text)
+{
+    QString t = text.trimmed();
+    if (t.endsWith(QLatin1Char('"')))
+        t.chop(1);
+    static const QRegularExpression trenner(QStringLiteral("[:']"));
+    const QStringList teile = t.split(trenner);
+    if (teile.size() > 3)
+        return QString();
+    static const QRegularExpression sekundenMuster(QStringLiteral("^([0-9]{1,2})(?:[,.]([0-9]{1,2}))?$"));
+    const auto sek = sekundenMuster.match(teile.last().trimmed());
+    if (!sek.hasMatch())
+        return QString();
+    qint64 wert[3] = {0, 0, 0}; // hours, minutes, seconds
+    for (qsizetype i = 0; i + 1 < teile.size(); ++i) {
+        const QString g = teile[i].trimmed();
+        if (!nurZiffern(g) || !ziffernwert(g, &wert[3 - teile.size() + i]))
+            return QString();
+    }
+    wert[2] = sek.captured(1).toInt();
+    const int hundertstel = sek.captured(2).leftJustified(2, QLatin1Char('0')).toInt();
+    if (wert[1] >= 60 || wert[2] >= 60)
+        return QString();
+    // The stored form compares as the integer HMMSSFF; it must stay within 32 bits.
+    const qint64 gesamt = ((wert[0] * 100 + wert[1]) * 100 + wert[2]) * 100 + hundertstel;
+    if (wert[0] > std::numeric_limits<int>::max() / 1000000 || gesamt > std::numeric_limits<int>::max())
+        return QString();
+    return QString::number(wert[0]) + QLatin1Char(':') + QStringLiteral("%1").arg(wert[1], 2, 10, QLatin1Char('0')) +
+           QLatin1Char('\'') + QStringLiteral("%1").arg(wert[2], 2, 10, QLatin1Char('0')) + QLatin1Char(',') +
+           QStringLiteral("%1").arg(hundertstel, 2, 10, QLatin1Char('0')) + QLatin1Char('"');
+}
+
+// "6,25 km" or "10 km": kilometres with a decimal comma or point, as whole metres (a fourth
+// decimal rounds: "21,0975 km" is 21098m). False when the text does not end in "km".
+bool kilometer(const QString &text, QString *ergebnis)
+{
+    static const QRegularExpression endung(QStringLiteral("^(.*)km\\s*$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression zahl(QStringLiteral("^([0-9]+)(?:[,.]([0-9]+))?$"));
+    const auto e = endung.match(text);
+    if (!e.hasMatch())
+        return false;
+    ergebnis->clear();
+    const auto m = zahl.match(e.captured(1).trimmed());
+    qint64 km = 0;
+    if (!m.hasMatch() || !ziffernwert(m.captured(1), &km))
+        return true;
+    const QString nachkomma = m.captured(2);
+    qint64 meter = km * 1000 + nachkomma.left(3).leftJustified(3, QLatin1Char('0')).toInt();
+    if (nachkomma.size() > 3 && nachkomma[3] >= QLatin1Char('5'))
+        ++meter;
+    if (meter <= std::numeric_limits<int>::max())
+        *ergebnis = QString::number(meter) + QLatin1Char('m');
+    return true;
+}
+
+} // namespace
+
 QString checktime(const QString &text)
 {
     if (text.isEmpty())
         return QString();
+    if (text.contains(QLatin1Char(':')) || text.contains(QLatin1Char('\'')))
+        return zeitNachGruppen(text);
+    // Digits only: the user types hundredths, and the digits fill the stored form from the right.
     const QString d = ziffern(text);
     qint64 wert = 0;
     if (d.isEmpty() || !ziffernwert(d, &wert))
@@ -101,6 +172,9 @@ QString checkdist(const QString &text)
 {
     if (text.isEmpty())
         return QString();
+    QString km;
+    if (kilometer(text, &km))
+        return km;
     const QString d = ziffern(text);
     qint64 wert = 0;
     if (d.isEmpty() || !ziffernwert(d, &wert))

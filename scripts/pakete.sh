@@ -11,7 +11,7 @@ PAKETE=(
   xvfb xauth
   clang-14 libclang-rt-14-dev
   cups cups-client printer-driver-cups-pdf
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev shared-mime-info libxml2-utils
   chromium chromium-driver python3-selenium default-jre-headless
 )
 # Node.js and npm for the checks of the results site; a Node.js from elsewhere brings its own npm.

@@ -33,18 +33,31 @@ else
 fi
 if command -v xmllint >/dev/null; then
   pruefe xmllint --noout "$ordner/$id.xml" "$ordner/$id.svg"
+else
+  echo "xmllint fehlt (Debian-Paket libxml2-utils): nicht geprüft"
 fi
 
-# With the MIME file installed into a private data folder, a cup file is recognised by its name.
-if command -v update-mime-database >/dev/null && command -v xdg-mime >/dev/null; then
+# With the MIME file installed into a private data folder, shared-mime-info (read through Qt's MIME
+# database, as the file manager's toolkit does) recognises a cup file by its name; a file that is
+# no cup stays what it is.
+mimetyp=${TLT_MIMETYP:-}
+if ! command -v update-mime-database >/dev/null; then
+  echo "update-mime-database fehlt (Debian-Paket shared-mime-info): MIME-Typ nicht geprüft"
+elif [ -z "$mimetyp" ] || [ ! -x "$mimetyp" ]; then
+  echo "FEHLER: das Prüfprogramm tlt_mimetyp fehlt (TLT_MIMETYP=\"$mimetyp\")"
+  fehler=1
+else
   daten=$(mktemp -d)
   trap 'rm -rf "$daten"' EXIT
   mkdir -p "$daten/mime/packages"
   cp "$ordner/$id.xml" "$daten/mime/packages/"
-  update-mime-database "$daten/mime" >/dev/null
+  pruefe env XDG_DATA_HOME="$daten" XDG_DATA_DIRS="$daten:/usr/share" update-mime-database "$daten/mime"
   cp "$quelle/examples/beispielcup.tl3" "$daten/cup.tl3"
-  typ=$(XDG_DATA_HOME="$daten" XDG_DATA_DIRS="$daten:/usr/share" xdg-mime query filetype "$daten/cup.tl3")
-  pruefe test "$typ" = application/x-tempolauftabellator
+  cp "$quelle/examples/beispielcup.tl3" "$daten/CUP2.TL3"
+  printf 'kein Cup\n' >"$daten/notiz.txt"
+  typen=$(XDG_DATA_HOME="$daten" XDG_DATA_DIRS="$daten:/usr/share" "$mimetyp" "$daten/cup.tl3" "$daten/CUP2.TL3" \
+          "$daten/notiz.txt" | tr '\n' ' ')
+  pruefe test "$typen" = "application/x-tempolauftabellator application/x-tempolauftabellator text/plain "
 fi
 
 exit $fehler

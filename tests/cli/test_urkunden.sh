@@ -44,6 +44,11 @@ enthaelt "$TMP/s0.txt" "Anna Vorsitz" "stil 0"
 enthaelt "$TMP/s0.txt" "mit" "stil 0"
 enthaelt_nicht "$TMP/s1.txt" "mit" "stil 1"
 enthaelt "$TMP/s2.txt" "in der Zeit von" "stil 2"
+# Race 5 of the sample cup is a distance race: its result is a distance.
+tlt_de siegerurkunden "$CUP" 5 --pdf "$TMP/d2.pdf" --stil 2
+pdftotext -f 1 -l 1 "$TMP/d2.pdf" "$TMP/d2.txt"
+enthaelt "$TMP/d2.txt" "mit einer Strecke von" "stil 2 Distanzlauf"
+enthaelt_nicht "$TMP/d2.txt" "in der Zeit von" "stil 2 Distanzlauf"
 enthaelt "$TMP/s2.txt" "Rolf BeispielmannAnna Vorsitz" "stil 2"
 enthaelt "$TMP/s2.txt" "Leiter Abt. LeichtathletikKassenwart" "stil 2"
 enthaelt_nicht "$TMP/s2.txt" "Mühlbacher Volkslauf-Cup 2026" "stil 2"
@@ -59,11 +64,15 @@ enthaelt "$TMP/t.txt" "0:33'49,65\"" "teilnahmeurkunde"
 # "81" finds start number "081".
 tlt_de teilnahmeurkunde "$CUP" 1 81 --pdf "$TMP/t81.pdf"
 erwarte_rc 0 "teilnahmeurkunde 81"
-# No valid result in race 1: an empty job, with a note.
+# No valid result in race 1: nothing to print, said so, and no PDF file (not even a blank page).
 tlt_de teilnahmeurkunde "$CUP" 1 110 --pdf "$TMP/t110.pdf"
 erwarte_rc 0 "teilnahmeurkunde ohne Ergebnis"
-enthaelt "$TMP/err" "keine Urkunde" "teilnahmeurkunde ohne Ergebnis"
-[ "$(seiten "$TMP/t110.pdf")" = 1 ] || nicht "teilnahmeurkunde ohne Ergebnis: Seiten"
+enthaelt "$TMP/err" "Es gibt keine Urkunde zu drucken." "teilnahmeurkunde ohne Ergebnis"
+[ ! -e "$TMP/t110.pdf" ] || nicht "teilnahmeurkunde ohne Ergebnis: PDF-Datei geschrieben"
+# An existing file of that name stays as it was.
+echo "alt" >"$TMP/t110.pdf"
+tlt_de teilnahmeurkunde "$CUP" 1 110 --pdf "$TMP/t110.pdf"
+[ "$(cat "$TMP/t110.pdf")" = "alt" ] || nicht "teilnahmeurkunde ohne Ergebnis: alte Datei verändert"
 
 # --- Overall certificates ------------------------------------------------------------------------
 tlt_de gesamtsiegerurkunden "$CUP" --pdf "$TMP/g.pdf"
@@ -73,11 +82,14 @@ n=$(anzahl)
 pdftotext -f 1 -l 1 "$TMP/g.pdf" "$TMP/g.txt"
 enthaelt "$TMP/g.txt" "Gesamtwertung" "gesamtsiegerurkunden"
 enthaelt "$TMP/g.txt" "Punkten" "gesamtsiegerurkunden"
-# Style 2 has no overall certificate: the same number of pages, all empty.
+# Style 2 has no overall certificate: no blank pages, and a word why.
 tlt_de gesamtsiegerurkunden "$CUP" 6 --pdf "$TMP/g2.pdf" --stil 2
 erwarte_rc 0 "gesamtsiegerurkunden stil 2"
-[ "$(seiten "$TMP/g2.pdf")" = "$n" ] || nicht "gesamtsiegerurkunden stil 2: Seiten"
-[ -z "$(pdftotext "$TMP/g2.pdf" - | tr -d '[:space:]')" ] || nicht "gesamtsiegerurkunden stil 2: Seiten nicht leer"
+enthaelt "$TMP/err" "hat keine Urkunde für die Gesamtwertung" "gesamtsiegerurkunden stil 2"
+[ ! -e "$TMP/g2.pdf" ] || nicht "gesamtsiegerurkunden stil 2: PDF-Datei mit leeren Seiten"
+tlt_de gesamtteilnehmerurkunde "$CUP" 081 --pdf "$TMP/gt2.pdf" --stil 2
+enthaelt "$TMP/err" "hat keine Urkunde für die Gesamtwertung" "gesamtteilnehmerurkunde stil 2"
+[ ! -e "$TMP/gt2.pdf" ] || nicht "gesamtteilnehmerurkunde stil 2: PDF-Datei mit leerer Seite"
 tlt_de gesamtteilnehmerurkunde "$CUP" 081 --pdf "$TMP/gt.pdf"
 erwarte_rc 0 "gesamtteilnehmerurkunde"
 [ "$(seiten "$TMP/gt.pdf")" = 1 ] || nicht "gesamtteilnehmerurkunde: Seiten"

@@ -39,7 +39,17 @@ private slots:
                                      << "01.05.2005";
         QTest::newRow("eight digits") << "01052005"
                                       << "01.05.2005";
-        QTest::newRow("short form") << "1.5.2005" << kein;
+        // Day and month may be typed with one digit; the year always has four.
+        QTest::newRow("short form") << "1.5.2005"
+                                    << "01.05.2005";
+        QTest::newRow("one-digit day") << "1.05.1990"
+                                       << "01.05.1990";
+        QTest::newRow("one-digit month") << "17.5.1990"
+                                         << "17.05.1990";
+        QTest::newRow("short form, month 13") << "1.13.1990" << kein;
+        QTest::newRow("short form, day 0") << "0.5.1990" << kein;
+        QTest::newRow("short form, two-digit year") << "1.5.90" << kein;
+        QTest::newRow("three-digit day") << "101.5.1990" << kein;
         QTest::newRow("year 1900") << "01.05.1900" << kein;
         QTest::newRow("year 1901") << "01.05.1901"
                                    << "01.05.1901";
@@ -104,6 +114,35 @@ private slots:
         QTest::newRow("empty") << ""
                                << "";
         QTest::newRow("other digit scripts ignored") << QString::fromUtf8("\u0663\u0664") << "";
+        // With ":" or "'" the entry is read by its groups from the right.
+        QTest::newRow("minutes:seconds") << "30:00"
+                                         << "0:30'00,00\"";
+        QTest::newRow("h:mm:ss") << "1:02:03"
+                                 << "1:02'03,00\"";
+        QTest::newRow("tenths after comma") << "21:05,3"
+                                            << "0:21'05,30\"";
+        QTest::newRow("hundredths after point") << "21:05.34"
+                                                << "0:21'05,34\"";
+        QTest::newRow("apostrophe") << "35'12"
+                                    << "0:35'12,00\"";
+        QTest::newRow("one-digit groups") << "1:2:3"
+                                          << "1:02'03,00\"";
+        QTest::newRow("blanks around groups") << " 1 : 02 : 03 "
+                                              << "1:02'03,00\"";
+        QTest::newRow("60 seconds in groups") << "30:60"
+                                              << "";
+        QTest::newRow("60 minutes in groups") << "60:00"
+                                              << "";
+        QTest::newRow("four groups") << "1:02:03:04"
+                                     << "";
+        QTest::newRow("empty group") << ":30"
+                                     << "";
+        QTest::newRow("three decimals") << "30:00,123"
+                                        << "";
+        QTest::newRow("letters in a group") << "3a:00"
+                                            << "";
+        QTest::newRow("hours beyond 32 bits") << "2148:00'00"
+                                              << "";
     }
 
     void times()
@@ -131,6 +170,23 @@ private slots:
                                         << "";
         QTest::newRow("letters only") << "m"
                                       << "";
+        // Kilometres with a decimal comma or point.
+        QTest::newRow("km with comma") << "6,25 km"
+                                       << "6250m";
+        QTest::newRow("km whole") << "10 km"
+                                  << "10000m";
+        QTest::newRow("km rounded to metres") << "21.0975km"
+                                              << "21098m";
+        QTest::newRow("km with letters") << "zehn km"
+                                         << "";
+        QTest::newRow("km with point") << "10.5KM"
+                                       << "10500m";
+        QTest::newRow("km three decimals") << "1,609 km"
+                                           << "1609m";
+        QTest::newRow("km beyond 32 bits") << "2147484 km"
+                                           << "";
+        QTest::newRow("thousands point without km") << "10.250"
+                                                    << "10250m";
         QTest::newRow("empty") << ""
                                << "";
     }
