@@ -1,6 +1,7 @@
 #include "austausch/ausfuhr.h"
 
 #include "core/cup.h"
+#include "core/sicheresschreiben.h"
 #include "core/spalten.h"
 #include "core/pruefungen.h"
 #include "core/sortierung.h"
@@ -11,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <xlsxwriter.h>
@@ -259,33 +259,6 @@ QString csvText(const Ausfuhrzelle &z)
         return zeittext(z.wert);
     }
     return {};
-}
-
-// Until the program has one writer for every file: all bytes through QSaveFile, unbuffered, each
-// write checked, so that a full disk cancels the save instead of leaving a cut-off file.
-bool sicherSchreiben(const QString &pfad, const QByteArray &daten, QString *fehler)
-{
-    QSaveFile datei(pfad);
-    if (!datei.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *fehler = QStringLiteral("Die Datei \"%1\" konnte nicht angelegt werden: %2").arg(pfad, datei.errorString());
-        return false;
-    }
-    qint64 geschrieben = 0;
-    while (geschrieben < daten.size()) {
-        const qint64 n = datei.write(daten.constData() + geschrieben, daten.size() - geschrieben);
-        if (n <= 0) {
-            *fehler =
-                QStringLiteral("Die Datei \"%1\" konnte nicht geschrieben werden: %2").arg(pfad, datei.errorString());
-            datei.cancelWriting();
-            return false;
-        }
-        geschrieben += n;
-    }
-    if (!datei.commit()) {
-        *fehler = QStringLiteral("Die Datei \"%1\" konnte nicht gespeichert werden: %2").arg(pfad, datei.errorString());
-        return false;
-    }
-    return true;
 }
 
 // A sheet name as spreadsheets allow it: at most 31 characters, none of []:*?/\.

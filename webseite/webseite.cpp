@@ -1,42 +1,22 @@
 #include "webseite/webseite.h"
 
 #include "core/konvertierung.h"
+#include "core/sicheresschreiben.h"
 #include "core/uhr.h"
 #include "webseite/webdaten.h"
 
 #include <QDir>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSet>
 
 namespace tlt {
 
 namespace {
 
+// Every page goes through the program's safe writer: a failure leaves that file as it was.
 bool dateiSchreiben(const QString &pfad, const QByteArray &inhalt, QString *fehler)
 {
-    QSaveFile f(pfad);
-    // Unbuffered: a short write shows at once instead of disappearing in Qt's buffer.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *fehler = QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(QDir::toNativeSeparators(pfad), f.errorString());
-        return false;
-    }
-    qsizetype geschrieben = 0;
-    while (geschrieben < inhalt.size()) {
-        const qint64 n = f.write(inhalt.constData() + geschrieben, inhalt.size() - geschrieben);
-        if (n <= 0) {
-            *fehler = QStringLiteral("Die Datei %1 konnte nicht vollständig geschrieben werden: %2")
-                          .arg(QDir::toNativeSeparators(pfad), f.errorString());
-            f.cancelWriting();
-            return false;
-        }
-        geschrieben += n;
-    }
-    if (!f.commit()) {
-        *fehler = QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2").arg(QDir::toNativeSeparators(pfad), f.errorString());
-        return false;
-    }
-    return true;
+    return sicherSchreiben(pfad, inhalt, fehler);
 }
 
 } // namespace
