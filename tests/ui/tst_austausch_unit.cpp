@@ -116,8 +116,8 @@ private slots:
         for (QAction *a : datei->actions())
             if (!a->isSeparator())
                 texte << a->text();
-        QCOMPARE(texte, (QStringList{"&Neu", "&Laden", "&Speichern", "Speichern &unter", "Teilnehmer &importieren …",
-                                     "&Ergebnisse importieren", "Ex&portieren", "E&xit"}));
+        QCOMPARE(texte, (QStringList{"&Neu", "&Laden", "&Speichern", "Speichern &unter", "Ergebnisseiten er&zeugen …",
+                                     "Teilnehmer &importieren …", "&Ergebnisse importieren", "Ex&portieren", "E&xit"}));
     }
 
     void registrationsWithMappingPreviewAndSummary()
