@@ -203,7 +203,7 @@ private slots:
         QVERIFY(!cup.geaendert);
         // Type and time/distance, but a date the check rejects.
         feld<QComboBox>(d, "lauftyp")->setFocus();
-        lauftippen(d, 0, QStringLiteral("1.5.2005"), QStringLiteral("5000"), QStringLiteral("Adorf"));
+        lauftippen(d, 0, QStringLiteral("32.5.2005"), QStringLiteral("5000"), QStringLiteral("Adorf"));
         QCOMPARE(feld<QLineEdit>(d, "datum")->text(), kKeinDatum);
         QCOMPARE(cup.anzahlLaufe(), 0);
         // No type chosen.

@@ -209,7 +209,7 @@ private slots:
         QCOMPARE(feld<QLineEdit>(d, "name")->text(), QStringLiteral("Adler"));
         // A birth date the check rejects.
         feld<QComboBox>(d, "cup")->setCurrentIndex(0);
-        feld<QLineEdit>(d, "geb")->setText(QStringLiteral("1.1.1990"));
+        feld<QLineEdit>(d, "geb")->setText(QStringLiteral("1.13.1990"));
         d.speichernClick();
         QCOMPARE(feld<QLineEdit>(d, "geb")->text(), kKeinDatum);
         QCOMPARE(cup.teil.rowCount(), 1);
