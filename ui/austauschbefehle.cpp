@@ -65,7 +65,7 @@ ImportUnit *oeffnen(MainUnit &w, ImportUnit::Art art, int lauf)
     const QString pfad = dateiOeffnen(&w, importdatei(w.cup()));
     if (pfad.isEmpty())
         return nullptr;
-    auto *dlg = new ImportUnit(w.cup(), art, lauf, pfad, &w);
+    auto *dlg = new ImportUnit(w.dokument(), art, lauf, pfad, &w);
     dlg->setAttribute(Qt::WA_DeleteOnClose);
     if (!dlg->geladen()) {
         dlg->deleteLater();

@@ -1,5 +1,7 @@
 #include "ui/import_unit.h"
 
+#include "core/cupdokument.h"
+
 #include "core/cup.h"
 #include "core/spalten.h"
 #include "core/teilnehmerbefehle.h"
@@ -21,6 +23,8 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace tlt::ui {
 
@@ -44,8 +48,8 @@ void zelle(QTableWidget *t, int r, int c, const QString &text)
 }
 } // namespace
 
-ImportUnit::ImportUnit(Cup &cup, Art art, int lauf, const QString &pfad, QWidget *parent)
-    : QDialog(parent), m_cup(cup), m_art(art), m_lauf(lauf), m_pfad(pfad)
+ImportUnit::ImportUnit(CupDokument &dok, Art art, int lauf, const QString &pfad, QWidget *parent)
+    : QDialog(parent), m_dok(dok), m_cup(dok.cup()), m_art(art), m_lauf(lauf), m_pfad(pfad)
 {
     setObjectName(QStringLiteral("import"));
     setWindowTitle(art == Art::Teilnehmer ? QStringLiteral("Teilnehmer importieren")
@@ -292,14 +296,35 @@ void ImportUnit::vorschauAnzeigen()
     m_vorschau->resizeColumnsToContents();
 }
 
-void ImportUnit::importierenClick()
+namespace {
+// Thrown inside a document step to take back what it did so far.
+struct Abgelehnt {};
+} // namespace
+
+bool ImportUnit::anwenden(const QString &text, const std::function<bool(Cup &, QString *)> &schritt)
 {
     QString fehlertext;
+    try {
+        m_dok.ausfuehren(text, [&](Cup &cup) {
+            if (!schritt(cup, &fehlertext))
+                throw Abgelehnt{};
+        });
+    } catch (const Abgelehnt &) {
+        fehler(this, fehlertext);
+        return false;
+    }
+    return true;
+}
+
+void ImportUnit::importierenClick()
+{
     if (m_art == Art::Teilnehmer) {
-        if (!teilnehmerImportAnwenden(m_cup, m_teilnehmerplan, &fehlertext)) {
-            fehler(this, fehlertext);
+        const Teilnehmerimport &plan = m_teilnehmerplan;
+        if (!anwenden(QStringLiteral("Teilnehmer importieren (%1 neu, %2 geändert)")
+                          .arg(plan.neu.size())
+                          .arg(plan.geaendert.size()),
+                      [&plan](Cup &cup, QString *f) { return teilnehmerImportAnwenden(cup, plan, f); }))
             return;
-        }
         accept();
         emit importiert();
         return;
@@ -315,33 +340,36 @@ void ImportUnit::importierenClick()
                                  ueberschreibenFrage(k.bisher, k.ergebnis));
         ueberschreiben.insert(k.dateizeile, ja);
     }
-    Ergebnisimport plan = m_ergebnisplan;
+    std::optional<Teilnehmerimport> neue;
     if (m_anlegen->isVisible() && m_anlegen->isChecked()) {
-        const Teilnehmerimport neue =
-            teilnehmerImportPlanen(m_cup, m_tabelle, m_zuordnung, m_ergebnisplan.unbekannteZeilen());
-        if (!neue.probleme.isEmpty()) {
+        neue = teilnehmerImportPlanen(m_cup, m_tabelle, m_zuordnung, m_ergebnisplan.unbekannteZeilen());
+        if (!neue->probleme.isEmpty()) {
             QStringList texte;
-            for (const auto &p : neue.probleme)
+            for (const auto &p : neue->probleme)
                 texte << p.text();
             if (!frage(this, QStringLiteral("Diese Läufer können nicht als Teilnehmer angelegt werden:\r\n") +
                                  texte.join(QStringLiteral("\r\n")) +
                                  QStringLiteral("\r\nWollen Sie die übrigen trotzdem importieren?")))
                 return;
         }
-        if (!teilnehmerImportAnwenden(m_cup, neue, &fehlertext)) {
-            fehler(this, fehlertext);
-            return;
-        }
-        // The participants are sorted anew: the rows are found again from the file.
-        plan = ergebnisImportPlanen(m_cup, m_lauf, m_tabelle, m_zuordnung);
     }
-    QList<bool> flags;
-    for (const auto &k : plan.konflikte)
-        flags << ueberschreiben.value(k.dateizeile, false);
-    if (!ergebnisImportAnwenden(m_cup, plan, flags, &fehlertext)) {
-        fehler(this, fehlertext);
+    // New participants and the results are one step: undoing it takes both back.
+    const bool ok = anwenden(QStringLiteral("Ergebnisse von Lauf %1 importieren").arg(m_lauf),
+                             [&](Cup &cup, QString *f) {
+                                 Ergebnisimport plan = m_ergebnisplan;
+                                 if (neue) {
+                                     if (!teilnehmerImportAnwenden(cup, *neue, f))
+                                         return false;
+                                     // The participants are sorted anew: the rows are found again from the file.
+                                     plan = ergebnisImportPlanen(cup, m_lauf, m_tabelle, m_zuordnung);
+                                 }
+                                 QList<bool> flags;
+                                 for (const auto &k : plan.konflikte)
+                                     flags << ueberschreiben.value(k.dateizeile, false);
+                                 return ergebnisImportAnwenden(cup, plan, flags, f);
+                             });
+    if (!ok)
         return;
-    }
     accept();
     emit importiert();
 }

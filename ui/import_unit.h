@@ -6,6 +6,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -16,6 +18,7 @@ class QTableWidget;
 
 namespace tlt {
 class Cup;
+class CupDokument;
 }
 
 namespace tlt::ui {
@@ -30,8 +33,9 @@ class ImportUnit : public QDialog {
     Q_OBJECT
 public:
     enum class Art { Teilnehmer, Ergebnisse };
-    // lauf: the race for results (1-based), ignored for participants.
-    ImportUnit(Cup &cup, Art art, int lauf, const QString &pfad, QWidget *parent = nullptr);
+    // lauf: the race for results (1-based), ignored for participants. The import changes the cup
+    // through the document, as one step that can be undone.
+    ImportUnit(CupDokument &dok, Art art, int lauf, const QString &pfad, QWidget *parent = nullptr);
 
     // False when the file could not be read (the message was shown); the dialog is then useless.
     bool geladen() const { return m_geladen; }
@@ -47,8 +51,11 @@ private:
     void planen();
     void vorschauAnzeigen();
     void importierenClick();
+    // Runs the import as one step named text; a refusal (false and a message) changes nothing.
+    bool anwenden(const QString &text, const std::function<bool(Cup &, QString *)> &schritt);
 
-    Cup &m_cup;
+    CupDokument &m_dok;
+    const Cup &m_cup;
     Art m_art;
     int m_lauf;
     QString m_pfad;

@@ -157,6 +157,16 @@ private slots:
         QCOMPARE(w->statusText(1), QStringLiteral("geändert"));
         // The grid shows them.
         QCOMPARE(w->teilGitter()->model()->rowCount(), 3);
+
+        // The whole import is one step: one undo takes every imported participant back.
+        QAction *rueck = w->aktion(QStringLiteral("m_b_r"));
+        QCOMPARE(rueck->text(), QStringLiteral("&Rückgängig: Teilnehmer importieren (3 neu, 0 geändert)"));
+        rueck->trigger();
+        QCOMPARE(w->cup().anzahlTeilnehmer(), 0);
+        QCOMPARE(w->teilGitter()->model()->rowCount(), 0);
+        QVERIFY(!rueck->isEnabled());
+        w->aktion(QStringLiteral("m_b_w"))->trigger();
+        QCOMPARE(w->cup().anzahlTeilnehmer(), 3);
     }
 
     void aChosenSheet()
@@ -225,6 +235,14 @@ private slots:
         QCOMPARE(c.teil.cell(8, 1), QStringLiteral("0:21'05,30\""));
         QCOMPARE(c.teil.cell(8, 4), QStringLiteral("1:05'00,00\""));
         QVERIFY(c.geaendert);
+
+        // Results are one step too.
+        QAction *rueck = w->aktion(QStringLiteral("m_b_r"));
+        QCOMPARE(rueck->text(), QStringLiteral("&Rückgängig: Ergebnisse von Lauf 1 importieren"));
+        rueck->trigger();
+        QCOMPARE(c.teil.cell(8, 1), QString());
+        QCOMPARE(c.teil.cell(8, 4), QStringLiteral("1:05'00,00\""));
+        QVERIFY(!c.geaendert);
     }
 
     void exportStandingsAsXlsx()

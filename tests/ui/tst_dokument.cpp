@@ -408,17 +408,30 @@ private slots:
         QCOMPARE(rueck->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
         QCOMPARE(wieder->shortcuts(), QList<QKeySequence>({QKeySequence(Qt::CTRL | Qt::Key_Y),
                                                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
-        auto waehle = [&](Qt::Key taste) { (taste == Qt::Key_R ? rueck : wieder)->trigger(); };
-        waehle(Qt::Key_R);
+        // By keyboard, with the focus in the participants grid, as on a race evening.
+        auto tasten = [&](const QKeySequence &k) {
+            w->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(w));
+            QTRY_VERIFY(QApplication::activeWindow() == w);
+            w->seiten()->setCurrentIndex(2);
+            w->teilGitter()->setFocus();
+            QVERIFY(w->teilGitter()->hasFocus());
+            QTest::keySequence(w->teilGitter(), k);
+        };
+        tasten(QKeySequence(Qt::CTRL | Qt::Key_Z));
         QCOMPARE(ergebnis(QStringLiteral("Adler"), 3), QString());
         QVERIFY(!w->cup().geaendert);
         QCOMPARE(w->statusText(1), QString());
         QCOMPARE(wieder->text(), QStringLiteral("&Wiederherstellen: Ergebnis 001 in Lauf 3"));
         // The grid shows the undone cell.
         QCOMPARE(w->teilGitter()->model()->index(zeile(QStringLiteral("Adler")) - 1, 10).data().toString(), QString());
-        waehle(Qt::Key_W);
+        tasten(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
         QCOMPARE(ergebnis(QStringLiteral("Adler"), 3), QStringLiteral("0:45'00,00\""));
         QVERIFY(w->cup().geaendert);
+        tasten(QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(ergebnis(QStringLiteral("Adler"), 3), QString());
+        tasten(QKeySequence(Qt::CTRL | Qt::Key_Y));
+        QCOMPARE(ergebnis(QStringLiteral("Adler"), 3), QStringLiteral("0:45'00,00\""));
 
         // Deleting a race and undoing it brings back the race with its results.
         laufLoeschen(2);
