@@ -43,7 +43,7 @@ bool listeSchreiben(const Listenziel &ziel, const std::function<Ausfuhrtabelle()
             return true;
         }
     } catch (const Konvertierungsfehler &e) {
-        u.err << e.meldung() << '\n';
+        u.err << e.text() << '\n';
         *rc = Fehler;
         return true;
     }

@@ -150,7 +150,7 @@ int ausfuehren(const QString &name, const Bericht &bericht, QStringList args, Um
         try {
             text = bericht.csv(cup, rest);
         } catch (const Konvertierungsfehler &e) {
-            u.err << e.meldung() << '\n';
+            u.err << e.text() << '\n';
             return Fehler;
         }
         if (!dateiSchreiben(csvDatei(text), ziel.csv, QStringLiteral("CSV-Datei"), &fehler, cup.dateiname)) {
@@ -166,7 +166,7 @@ int ausfuehren(const QString &name, const Bericht &bericht, QStringList args, Um
     } catch (const Konvertierungsfehler &e) {
         // The report stops; what it wrote so far is still worth seeing.
         zeilenAusgeben(aus, u.out);
-        u.err << e.meldung() << '\n';
+        u.err << e.text() << '\n';
         return Fehler;
     }
 

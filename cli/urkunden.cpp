@@ -168,7 +168,7 @@ int ausfuehren(const QString &name, Art art, QStringList args, Umgebung &u)
             },
             &fehler, cup.dateiname);
     } catch (const Konvertierungsfehler &ex) {
-        u.err << ex.meldung() << '\n';
+        u.err << ex.text() << '\n';
         return Fehler;
     }
     if (anzahl < 0) {

@@ -1,5 +1,6 @@
 #include "core/cup.h"
 
+#include "core/konvertierung.h"
 #include "core/sortierung.h"
 
 namespace tlt {
@@ -125,6 +126,45 @@ void Cup::uebernehmen(Cup &&anderer)
     auto hook = std::move(beiAenderung);
     *this = std::move(anderer);
     beiAenderung = std::move(hook);
+}
+
+QString Cup::ortLauf(int c) const
+{
+    return QStringLiteral("Lauf %1").arg(c);
+}
+
+QString Cup::ortTeilnehmer(int r) const
+{
+    return QStringLiteral("Startnummer %1 (%2, %3)")
+        .arg(teil.cell(Teilspalte::Startnummer, r), teil.cell(Teilspalte::Name, r), teil.cell(Teilspalte::Vorname, r));
+}
+
+QString Cup::ortErgebnis(int c, int r) const
+{
+    return ortLauf(c) + QStringLiteral(", ") + ortTeilnehmer(r);
+}
+
+namespace {
+QString altersgruppe(const Tabelle &ag, int r)
+{
+    return QStringLiteral("Altersgruppe %1/%2").arg(ag.cell(Agspalte::Weiblich, r), ag.cell(Agspalte::Maennlich, r));
+}
+} // namespace
+
+QString Cup::ortAltersgruppe(int r) const
+{
+    return altersgruppe(ag, r);
+}
+
+int maximalalter(const Tabelle &ag, int r)
+{
+    return amOrt([&] { return toInt(ag.cell(Agspalte::Maximalalter, r)); },
+                 [&] { return altersgruppe(ag, r) + QStringLiteral(", Maximalalter"); });
+}
+
+QString Cup::ortPunkte(int platz) const
+{
+    return QStringLiteral("Punktevergabe, Platz %1").arg(platz);
 }
 
 } // namespace tlt

@@ -63,6 +63,17 @@ public:
 
     // Replaces the cup's data (not its notification hook) by another cup's.
     void uebernehmen(Cup &&anderer);
+
+    // Where a value stands, for messages about a value that cannot be read: "Lauf 3",
+    // "Startnummer 007 (Muster, Erika)", "Altersgruppe F30/M30", "Punktevergabe, Platz 4".
+    QString ortLauf(int c) const;
+    QString ortTeilnehmer(int r) const;
+    QString ortErgebnis(int c, int r) const; // "Lauf 3, Startnummer 007 (Muster, Erika)"
+    QString ortAltersgruppe(int r) const;
+    QString ortPunkte(int platz) const;
 };
+
+// The maximum age of age group r; a cell that is no integer throws Konvertierungsfehler naming the group.
+int maximalalter(const Tabelle &ag, int r);
 
 } // namespace tlt

@@ -12,6 +12,11 @@ Konvertierungsfehler::Konvertierungsfehler(EigeneMeldung, const QString &meldung
 {
 }
 
+QString Konvertierungsfehler::text() const
+{
+    return m_ort.isEmpty() ? m_meldung : m_meldung + QStringLiteral(" – bei ") + m_ort;
+}
+
 bool istInt(const QString &text, int *wert)
 {
     int i = 0;

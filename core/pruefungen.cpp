@@ -249,7 +249,7 @@ QString checkaltgr(const Cup &cup, const QString &geburtsdatum, int geschlecht)
     const qint64 alter = static_cast<qint64>(jahrLauf) - jahrGeb;
     QString kandidat;
     for (int r = cup.ag.rowCount() - 1; r >= 1; --r)
-        if (toInt(cup.ag.cell(Agspalte::Maximalalter, r)) >= alter)
+        if (maximalalter(cup.ag, r) >= alter)
             kandidat = cup.ag.cell(geschlecht == 0 ? Agspalte::Weiblich : Agspalte::Maennlich, r);
     return kandidat;
 }

@@ -84,7 +84,7 @@ void agsort(Tabelle &ag)
         // All ages are read before anything moves, so a bad cell leaves the table as it was.
         std::vector<int> alter(static_cast<size_t>(m + 1));
         for (int r = 1; r <= m; ++r)
-            alter[static_cast<size_t>(r)] = toInt(ag.cell(Agspalte::Maximalalter, r));
+            alter[static_cast<size_t>(r)] = maximalalter(ag, r);
         sortiereZeilen(ag, [&](int x, int y) { return alter[static_cast<size_t>(x)] < alter[static_cast<size_t>(y)]; });
     }
     setzeFix(ag, m >= 1, -1);

@@ -126,7 +126,7 @@ int altersgruppenBloecke(Ausgabe &aus, const Tabelle &ag, const QString &spalten
         if (zeilen == 0)
             aus.d(-2);
         gesamt += zeilen;
-        vorher = toInt(ag.cell(Agspalte::Maximalalter, i));
+        vorher = maximalalter(ag, i);
     }
     return gesamt;
 }

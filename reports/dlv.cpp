@@ -100,8 +100,12 @@ Zahlen zaehlen(const Cup &cup, int lauf)
     }
 
     const Tabelle &laufe = cup.laufe;
-    z.mitarbeiter = qint64(toInt(laufe.cell(lauf, Laufzeile::Kampfrichter))) +
-                    toInt(laufe.cell(lauf, Laufzeile::Helfer)) + toInt(laufe.cell(lauf, Laufzeile::Mitarbeiter));
+    z.mitarbeiter = amOrt(
+        [&] {
+            return qint64(toInt(laufe.cell(lauf, Laufzeile::Kampfrichter))) + toInt(laufe.cell(lauf, Laufzeile::Helfer)) +
+                   toInt(laufe.cell(lauf, Laufzeile::Mitarbeiter));
+        },
+        [&] { return cup.ortLauf(lauf) + QStringLiteral(", Kampfrichter, Helfer und Mitarbeiter"); });
     return z;
 }
 
@@ -264,7 +268,7 @@ void ausgabe_dlv(const Cup &cup, Ausgabe &a, int lauf)
         QString ew = leer3, sw = leer3, pw = leer3, em = leer3, sm = leer3, pm = leer3;
         if (i < ag.rowCount()) {
             // The band starts one above the previous group's maximum age.
-            const qint64 untergrenze = i == 1 ? 0 : qint64(toInt(ag.cell(Agspalte::Maximalalter, i - 1))) + 1;
+            const qint64 untergrenze = i == 1 ? 0 : qint64(maximalalter(ag, i - 1)) + 1;
             const QString spanne =
                 RB(QString::number(untergrenze) + QLatin1Char('-') + ag.cell(Agspalte::Maximalalter, i), 7);
             feldW = LB(ag.cell(Agspalte::Weiblich, i), 9) + spanne;

@@ -84,8 +84,11 @@ void teilnehmerblock(const Cup &cup, Ausgabe &aus, int r, bool kurz, Platzierung
         } else {
             // Plain table points of the placing: the race bonus is not part of this statistic.
             const int n = plaetze.platz(k, r);
-            const int punkte = n < cup.pv.rowCount() ? toInt(cup.pv.cell(Pvspalte::Punkte, n)) : 0;
-            const QString tempo = BerechneMps(label, eintrag);
+            const int punkte = n < cup.pv.rowCount() ? amOrt([&] { return toInt(cup.pv.cell(Pvspalte::Punkte, n)); },
+                                                             [&] { return cup.ortPunkte(n); })
+                                                     : 0;
+            const QString tempo =
+                amOrt([&] { return BerechneMps(label, eintrag); }, [&] { return cup.ortErgebnis(k, r); });
             aus.p(0, Normal, 9,
                   anfang + QStringLiteral(": ") + rechtsbuendig(eintrag, 11) + QStringLiteral(" (") +
                       rechtsbuendig(tempo, 8) + QStringLiteral(") = ") + rechtsbuendig(QString::number(n), 3) +

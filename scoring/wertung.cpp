@@ -71,7 +71,10 @@ int platzierung(const Cup &cup, int k, int r)
         if (i == r || !gleicheGruppe(cup, r, i))
             continue;
         const QString &anderer = t.cell(spalte, i);
-        if (istLeistung(anderer) && besser(cup, k, eigen, anderer))
+        // A value that cannot be read is named: the row's own, else the neighbour's.
+        if (istLeistung(anderer) &&
+            amOrt([&] { return besser(cup, k, eigen, anderer); },
+                  [&] { return cup.ortErgebnis(k, istInt(ziffern(eigen)) ? i : r); }))
             ++platz;
     }
     return platz;
@@ -79,9 +82,14 @@ int platzierung(const Cup &cup, int k, int r)
 
 int punkteFuerPlatz(const Cup &cup, int k, int platz)
 {
-    const int tabelle = platz >= 1 && platz < cup.pv.rowCount() ? toInt(cup.pv.cell(Pvspalte::Punkte, platz)) : 0;
-    const int faktor = zelleOder(cup.laufe.cell(k, Laufzeile::Bonusfaktor), 1);
-    const int summand = zelleOder(cup.laufe.cell(k, Laufzeile::Bonussummand), 0);
+    const int tabelle = platz >= 1 && platz < cup.pv.rowCount()
+                            ? amOrt([&] { return toInt(cup.pv.cell(Pvspalte::Punkte, platz)); },
+                                    [&] { return cup.ortPunkte(platz); })
+                            : 0;
+    const int faktor = amOrt([&] { return zelleOder(cup.laufe.cell(k, Laufzeile::Bonusfaktor), 1); },
+                             [&] { return cup.ortLauf(k) + QStringLiteral(", Bonusfaktor"); });
+    const int summand = amOrt([&] { return zelleOder(cup.laufe.cell(k, Laufzeile::Bonussummand), 0); },
+                              [&] { return cup.ortLauf(k) + QStringLiteral(", Bonussummand"); });
     // Unsigned arithmetic wraps instead of overflowing; real tables stay far below the limit.
     return static_cast<int>(static_cast<unsigned>(tabelle) * static_cast<unsigned>(faktor) +
                             static_cast<unsigned>(summand));
@@ -244,7 +252,8 @@ void Laufwertungen::platzieren(int k, const std::vector<int> &schluessel)
                 // The message as the integer reading gives it, kept for when the placing is asked for.
                 try {
                     toInt(ziffern(text(r)));
-                } catch (const Konvertierungsfehler &f) {
+                } catch (Konvertierungsfehler &f) {
+                    f.setOrt(m_cup.ortErgebnis(k, r));
                     m_fehler.emplace(index(k, r), f);
                 }
             }

@@ -53,7 +53,7 @@ bool schreiben(MainUnit &w, const QString &titel, const QString &name, const std
     try {
         ok = tabelleSchreiben(liste(), pfad, &text);
     } catch (const Konvertierungsfehler &f) {
-        text = f.meldung();
+        text = f.text();
     }
     if (!ok)
         fehler(&w, text);

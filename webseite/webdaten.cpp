@@ -49,7 +49,7 @@ template <class Gruppe> std::vector<Webgruppe> altersgruppen(const Tabelle &ag, 
             if (!g.zeilen.empty())
                 ergebnis.push_back(std::move(g));
         }
-        vorher = toInt(ag.cell(Agspalte::Maximalalter, i));
+        vorher = maximalalter(ag, i);
     }
     return ergebnis;
 }

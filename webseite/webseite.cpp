@@ -66,7 +66,7 @@ bool webseiteErzeugen(const Cup &cup, const QString &ordner, int nachLauf, QStri
         const int n = nachLauf < 0 ? letzterLaufMitErgebnissen(cup) : nachLauf;
         dateien = webseiten(webdaten(cup, n), jetzt());
     } catch (const Konvertierungsfehler &e) {
-        *fehler = e.meldung();
+        *fehler = e.text();
         return false;
     }
     return webseiteSchreiben(dateien, ordner, fehler);

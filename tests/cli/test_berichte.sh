@@ -166,7 +166,7 @@ tlt_de teilnehmer "$TMP/kaputt.tl3" 7
 erwarte_rc 1 "Umwandlungsfehler"
 enthaelt "$TMP/out" "Ergebnisse:" "Umwandlungsfehler: Zeilen bis dahin"
 enthaelt_nicht "$TMP/out" "Statistik erstellt" "Umwandlungsfehler: kein Fuß"
-enthaelt "$TMP/err" "ist kein gültiger Integerwert" "Umwandlungsfehler: Meldung"
+enthaelt "$TMP/err" "ist kein gültiger Integerwert – bei Lauf 3, Startnummer 007 (Eßer, Jan)" "Umwandlungsfehler: Meldung mit Lauf und Teilnehmer"
 rm -f "$TMP/k.htm"
 tlt_de teilnehmer "$TMP/kaputt.tl3" 7 --html "$TMP/k.htm"
 erwarte_rc 1 "Umwandlungsfehler mit --html"

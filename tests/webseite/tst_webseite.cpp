@@ -276,11 +276,11 @@ private slots:
         datei.close();
         QVERIFY(!webseiteErzeugen(test::berichtsCup(), tmp.filePath(QStringLiteral("datei/unter")), -1, &fehler));
         QVERIFY2(fehler.contains(QLatin1String("kann nicht angelegt werden")), qPrintable(fehler));
-        // A cell that is no integer: the message of the lists, and nothing written.
+        // A cell that is no integer: the message of the lists with where the cell is, and nothing written.
         Cup kaputt = test::berichtsCup();
         kaputt.ag.setCell(Agspalte::Maximalalter, 1, QStringLiteral("sieben"));
         QVERIFY(!webseiteErzeugen(kaputt, tmp.filePath(QStringLiteral("kaputt")), -1, &fehler));
-        QCOMPARE(fehler, QStringLiteral("'sieben' ist kein gültiger Integerwert"));
+        QCOMPARE(fehler, QStringLiteral("'sieben' ist kein gültiger Integerwert – bei Altersgruppe WK U8/MK U8, Maximalalter"));
         QVERIFY(!QDir(tmp.filePath(QStringLiteral("kaputt"))).exists());
     }
 };
