@@ -96,28 +96,6 @@ void csvZeile(QString &csv, const QStringList &felder)
     csv += f.join(QLatin1Char(';')) + QStringLiteral("\r\n");
 }
 
-// The text of one race column of the detailed standings.
-QString anteilText(const Laufanteil &a)
-{
-    switch (a.wertung) {
-    case Wertung::NichtTeilgenommen:
-        return QStringLiteral("-");
-    case Wertung::OhnePunkte:
-        return a.eintrag;
-    case Wertung::Gewertet:
-        return QString::number(a.punkte);
-    case Wertung::Gestrichen:
-    case Wertung::OhneWertung:
-        return QLatin1Char('(') + QString::number(a.punkte) + QLatin1Char(')');
-    }
-    return {};
-}
-
-QString punkteText(const Standzeile &z)
-{
-    return z.unterMinimum ? QStringLiteral("---") : QString::number(z.punkte);
-}
-
 QString variantenname(const Cup &cup, int v)
 {
     return v > 0 ? cup.cv.cell(Cvspalte::Name, v) : QString();
@@ -253,8 +231,8 @@ void ausgabe_gesamt_ausfuehrlich(const Cup &cup, Ausgabe &aus, int n)
                                 linksbuendig(namensfeld(teil, z.zeile), 25) + QLatin1Char(' ') +
                                 linksbuendig(teil.cell(Teilspalte::Verein, z.zeile), 14);
                 for (const Laufanteil &a : anteile(z.zeile))
-                    zeile += rechtsbuendig(anteilText(a), 6);
-                zeile += rechtsbuendig(QString::number(z.teilnahmen), 6) + rechtsbuendig(punkteText(z), 7);
+                    zeile += rechtsbuendig(anteiltext(a), 6);
+                zeile += rechtsbuendig(QString::number(z.teilnahmen), 6) + rechtsbuendig(punktetext(z), 7);
                 aus.p(0, Normal, 9, zeile);
             }
             return static_cast<int>(g->zeilen.size());
@@ -296,8 +274,8 @@ QString gesamtAusfuehrlichCsv(const Cup &cup, int n)
                           jahrgang(teil, z.zeile),
                           teil.cell(Teilspalte::Verein, z.zeile)};
             for (const Laufanteil &a : anteile(z.zeile))
-                f << anteilText(a);
-            f << QString::number(z.teilnahmen) << punkteText(z);
+                f << anteiltext(a);
+            f << QString::number(z.teilnahmen) << punktetext(z);
             csvZeile(csv, f);
         }
     }
@@ -389,7 +367,7 @@ void ausgabe_auskunft(const Cup &cup, Ausgabe &aus, int r, int n)
         QString gruppe = g.label;
         if (g.variante > 0)
             gruppe += QStringLiteral(", ") + cup.cv.cell(Cvspalte::Name, g.variante);
-        aus.p(0, Normal, 9, QStringLiteral("Gesamtpunkte       : ") + punkteText(*z));
+        aus.p(0, Normal, 9, QStringLiteral("Gesamtpunkte       : ") + punktetext(*z));
         if (z->unterMinimum)
             aus.p(0, Normal, 9, QStringLiteral("Gesamtplatzierung  : ohne Platzierung (") + gruppe + QLatin1Char(')'));
         else

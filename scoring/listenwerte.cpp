@@ -322,6 +322,27 @@ std::vector<Laufanteil> Laufanteilrechner::operator()(int r) const
     return anteile;
 }
 
+QString anteiltext(const Laufanteil &a)
+{
+    switch (a.wertung) {
+    case Wertung::NichtTeilgenommen:
+        return QStringLiteral("-");
+    case Wertung::OhnePunkte:
+        return a.eintrag;
+    case Wertung::Gewertet:
+        return QString::number(a.punkte);
+    case Wertung::Gestrichen:
+    case Wertung::OhneWertung:
+        return QLatin1Char('(') + QString::number(a.punkte) + QLatin1Char(')');
+    }
+    return {};
+}
+
+QString punktetext(const Standzeile &z)
+{
+    return z.unterMinimum ? QStringLiteral("---") : QString::number(z.punkte);
+}
+
 QString wertungstext(Wertung w)
 {
     switch (w) {

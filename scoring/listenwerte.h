@@ -115,6 +115,12 @@ private:
     std::vector<std::optional<int>> m_tabelle; // points per placing (index 0 unused)
 };
 
+// The text of one race column of the detailed standings: the points, "(points)" when they do not
+// count, "-" for a race not run, the code itself for a result code.
+QString anteiltext(const Laufanteil &a);
+// The overall points as the standings list shows them: "---" below the minimum.
+QString punktetext(const Standzeile &z);
+
 // The word of the statement: "gewertet", "gestrichen", "nicht teilgenommen", "ohne Punkte",
 // "noch nicht gewertet".
 QString wertungstext(Wertung w);

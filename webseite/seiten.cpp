@@ -71,13 +71,42 @@ QString rahmen(const Webdaten &d, const QString &titel, const QString &inhalt, c
     return s;
 }
 
+// The four kinds of list: each has its own columns after "Pos.", name and club, and its own class
+// for the style sheet (the phone layout differs).
+enum class Listenart { Lauf, Gesamt, Einlauf, Einzeln };
+
+QString listenklasse(Listenart art)
+{
+    switch (art) {
+    case Listenart::Lauf:
+        return QStringLiteral("liste lauf");
+    case Listenart::Gesamt:
+        return QStringLiteral("liste gesamt");
+    case Listenart::Einlauf:
+        return QStringLiteral("liste einlauf");
+    case Listenart::Einzeln:
+        break;
+    }
+    return QStringLiteral("liste einzeln");
+}
+
 // A list cut into pages of at most about `budget` bytes. A group that does not fit goes on on the
 // next page under its title with "(Fortsetzung)".
 class Listenseiten {
 public:
-    Listenseiten(const Webdaten &d, const Webliste &liste, bool gesamt, qsizetype budget)
-        : m_d(d), m_gesamt(gesamt), m_budget(budget)
+    Listenseiten(const Webdaten &d, const Webliste &liste, Listenart art, qsizetype budget)
+        : m_d(d), m_art(art), m_budget(budget)
     {
+        switch (art) {
+        case Listenart::Lauf:
+            m_kopf = {QStringLiteral("Ergebnis")};
+            break;
+        case Listenart::Gesamt:
+            m_kopf = {QStringLiteral("Läufe"), QStringLiteral("Punkte")};
+            break;
+        default:
+            m_kopf = liste.kopf;
+        }
         for (const Webblock &b : liste.bloecke) {
             m_block = &b;
             blockKopf(false);
@@ -124,15 +153,14 @@ private:
     {
         if (m_aktuellerAnfang.isEmpty())
             m_aktuellerAnfang = m_gruppe->titel;
-        anhaengen(m_gesamt ? QStringLiteral("<table class=\"liste gesamt\">\n<caption>")
-                              : QStringLiteral("<table class=\"liste lauf\">\n<caption>"));
+        anhaengen(QStringLiteral("<table class=\"") + listenklasse(m_art) + QStringLiteral("\">\n<caption>"));
         anhaengen(htmlText(m_gruppe->titel));
         if (fortsetzung)
             anhaengen(QStringLiteral(" (Fortsetzung)"));
         anhaengen(QStringLiteral("</caption>\n<thead><tr><th scope=\"col\">Pos.</th><th scope=\"col\">Name, Vorname</th>"
                                     "<th scope=\"col\">Verein</th>"));
-        anhaengen(m_gesamt ? QStringLiteral("<th scope=\"col\">Läufe</th><th scope=\"col\">Punkte</th>")
-                              : QStringLiteral("<th scope=\"col\">Ergebnis</th>"));
+        for (const QString &k : m_kopf)
+            anhaengen(QStringLiteral("<th scope=\"col\">") + htmlText(k) + QStringLiteral("</th>"));
         anhaengen(QStringLiteral("</tr></thead>\n<tbody>\n"));
     }
     void tabelleZu() { anhaengen(QStringLiteral("</tbody>\n</table>\n")); }
@@ -144,9 +172,23 @@ private:
         if (z.platz > 0)
             s += QString::number(z.platz) + QLatin1Char('.');
         s += QStringLiteral("<td>") + htmlText(t.name) + QStringLiteral("<td>") + htmlText(t.verein);
-        if (m_gesamt)
-            s += QStringLiteral("<td>") + htmlText(z.laeufe);
-        s += QStringLiteral("<td>") + htmlText(z.wert) + QLatin1Char('\n');
+        switch (m_art) {
+        case Listenart::Lauf:
+            s += QStringLiteral("<td>") + htmlText(z.wert);
+            break;
+        case Listenart::Gesamt:
+            s += QStringLiteral("<td>") + htmlText(z.laeufe) + QStringLiteral("<td>") + htmlText(z.wert);
+            break;
+        default:
+            // Each cell names its column, so that the phone layout can label the race columns.
+            for (size_t i = 0; i < z.mehr.size(); ++i) {
+                s += QStringLiteral("<td");
+                if (m_art == Listenart::Einzeln && i < m_kopf.size())
+                    s += QStringLiteral(" data-k=\"") + htmlText(m_kopf[i]) + QLatin1Char('"');
+                s += QLatin1Char('>') + htmlText(z.mehr[i]);
+            }
+        }
+        s += QLatin1Char('\n');
         const qsizetype laenge = utf8Laenge(s);
         if (m_zeilenAufSeite > 0 && m_bytes + laenge > m_budget)
             neueSeite();
@@ -169,7 +211,8 @@ private:
     }
 
     const Webdaten &m_d;
-    bool m_gesamt;
+    Listenart m_art;
+    std::vector<QString> m_kopf;
     qsizetype m_budget;
     static constexpr qsizetype kRahmen = 4096; // the frame around the list
     qsizetype m_bytes = kRahmen;
@@ -203,21 +246,30 @@ QString teilnavigation(const QString &basis, const std::vector<QString> &anfaeng
     return s;
 }
 
-void listenseiten(std::vector<Webdatei> &dateien, const Webdaten &d, const Webliste &liste, bool gesamt,
-                  const QString &basis, const QDateTime &stand, qsizetype budget)
+// A link from one list to its other view ("Einlaufliste dieses Laufes", "mit Einzelergebnissen").
+struct Querverweis {
+    QString ziel;
+    QString text;
+};
+
+void listenseiten(std::vector<Webdatei> &dateien, const Webdaten &d, const Webliste &liste, Listenart art,
+                  const QString &basis, const Querverweis &verweis, const QDateTime &stand, qsizetype budget)
 {
-    const Listenseiten teile(d, liste, gesamt, budget);
+    const Listenseiten teile(d, liste, art, budget);
     for (size_t i = 0; i < teile.teile().size(); ++i) {
         QString inhalt = QStringLiteral("<h1>") + htmlText(liste.titel) + QStringLiteral("</h1>\n");
         if (!liste.untertitel.isEmpty())
             inhalt += QStringLiteral("<p class=\"untertitel\">") + htmlText(liste.untertitel) + QStringLiteral("</p>\n");
+        if (!verweis.ziel.isEmpty())
+            inhalt += QStringLiteral("<p class=\"verweis\"><a href=\"") + verweis.ziel + QStringLiteral("\">") +
+                      htmlText(verweis.text) + QStringLiteral("</a></p>\n");
         inhalt += teilnavigation(basis, teile.anfaenge(), i);
         if (liste.bloecke.empty())
             inhalt += QStringLiteral("<p>Keine Teilnehmer.</p>\n");
         inhalt += teile.teile()[i];
         QString titel = liste.titel;
-        if (!liste.untertitel.isEmpty())
-            titel = liste.untertitel + QStringLiteral(", ") + liste.titel.mid(12);
+        if (art == Listenart::Lauf || art == Listenart::Einlauf)
+            titel = liste.untertitel + QStringLiteral(": ") + liste.titel;
         if (teile.teile().size() > 1)
             titel += QStringLiteral(" (Seite ") + QString::number(i + 1) + QLatin1Char(')');
         dateien.push_back({seitenname(basis, static_cast<int>(i + 1)),
@@ -275,7 +327,8 @@ QString startseite(const Webdaten &d, const QDateTime &stand)
     s += QStringLiteral("<p>Stand: ") + stand.toString(QStringLiteral("dd.MM.yyyy, HH:mm")) + QStringLiteral(" Uhr</p>\n");
     if (d.nachLauf > 0)
         s += QStringLiteral("<p class=\"gross\"><a href=\"") + kGesamtseite + QStringLiteral("\">") +
-             htmlText(d.gesamt.titel) + QStringLiteral("</a></p>\n");
+             htmlText(d.gesamt.titel) + QStringLiteral("</a></p>\n<p><a href=\"") + kEinzelseite +
+             QStringLiteral("\">") + htmlText(d.einzeln.titel) + QStringLiteral("</a></p>\n");
     else
         s += QStringLiteral("<p>Noch keine Ergebnisse.</p>\n");
     if (d.laeufe.empty())
@@ -305,17 +358,31 @@ QString laufseite(int k)
     return QStringLiteral("lauf-%1.html").arg(k, 2, 10, QLatin1Char('0'));
 }
 
+QString einlaufseite(int k)
+{
+    return QStringLiteral("einlauf-%1.html").arg(k, 2, 10, QLatin1Char('0'));
+}
+
 std::vector<Webdatei> webseiten(const Webdaten &d, const QDateTime &stand, qsizetype budget)
 {
     std::vector<Webdatei> dateien;
     dateien.push_back({QStringLiteral("stil.css"), ressource(QStringLiteral("stil.css"))});
     dateien.push_back({QStringLiteral("tlt.js"), ressource(QStringLiteral("tlt.js"))});
     dateien.push_back({QStringLiteral("daten.js"), suchdaten(d)});
-    for (int k = 1; k <= d.nachLauf; ++k)
-        listenseiten(dateien, d, d.laufergebnisse[static_cast<size_t>(k - 1)], false, laufseite(k).chopped(5), stand,
-                     budget);
-    if (d.nachLauf > 0)
-        listenseiten(dateien, d, d.gesamt, true, kGesamtseite.chopped(5), stand, budget);
+    for (int k = 1; k <= d.nachLauf; ++k) {
+        const auto i = static_cast<size_t>(k - 1);
+        listenseiten(dateien, d, d.laufergebnisse[i], Listenart::Lauf, laufseite(k).chopped(5),
+                     {einlaufseite(k), QStringLiteral("Einlaufliste dieses Laufes")}, stand, budget);
+        if (i < d.einlauflisten.size())
+            listenseiten(dateien, d, d.einlauflisten[i], Listenart::Einlauf, einlaufseite(k).chopped(5),
+                         {laufseite(k), QStringLiteral("Ergebnisliste nach Altersgruppen")}, stand, budget);
+    }
+    if (d.nachLauf > 0) {
+        listenseiten(dateien, d, d.gesamt, Listenart::Gesamt, kGesamtseite.chopped(5),
+                     {kEinzelseite, QStringLiteral("Gesamtwertung mit Einzelergebnissen")}, stand, budget);
+        listenseiten(dateien, d, d.einzeln, Listenart::Einzeln, kEinzelseite.chopped(5),
+                     {kGesamtseite, QStringLiteral("Gesamtwertung ohne Einzelergebnisse")}, stand, budget);
+    }
     dateien.push_back({QStringLiteral("index.html"),
                        rahmen(d, cupTitel(d) + QStringLiteral(" – Übersicht"), startseite(d, stand), stand).toUtf8()});
     return dateien;

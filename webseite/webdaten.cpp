@@ -6,6 +6,7 @@
 #include "core/sortierung.h"
 #include "core/spalten.h"
 #include "scoring/gesamtwertung.h"
+#include "scoring/listenwerte.h"
 #include "scoring/wertung.h"
 
 #include <QHash>
@@ -343,10 +344,120 @@ Webdaten webdaten(const Cup &cup, int nachLauf)
         }
     }
     const Laufreihenfolge reihenfolge(cup);
-    for (int k = 1; k <= n; ++k)
+    for (int k = 1; k <= n; ++k) {
         d.laufergebnisse.push_back(laufliste(cup, k, reihenfolge, d.teilnehmer));
+        d.einlauflisten.push_back(einlaufliste(cup, k));
+    }
     d.gesamt = gesamtliste(cup, n, d.teilnehmer);
+    d.einzeln = einzelliste(cup, n);
     return d;
+}
+
+namespace {
+
+// "W" or "M" for the sex cell, nothing for anything else.
+QString geschlechtKurz(const QString &geschlecht)
+{
+    if (geschlecht == QLatin1String("weiblich"))
+        return QStringLiteral("W");
+    if (geschlecht == QStringLiteral("männlich"))
+        return QStringLiteral("M");
+    return {};
+}
+
+QString platzText(int platz)
+{
+    return platz > 0 ? QString::number(platz) + QLatin1Char('.') : QString();
+}
+
+} // namespace
+
+Webliste einlaufliste(const Cup &cup, int k)
+{
+    Webliste liste;
+    liste.titel = QStringLiteral("Einlaufliste vom ") + cup.laufe.cell(k, Laufzeile::Datum);
+    liste.untertitel = QStringLiteral("Lauf ") + cup.laufe.cell(k, Laufzeile::Nummer) + QStringLiteral(" - ") + cup.lauftyp(k);
+    liste.kopf = {QStringLiteral("W/M"), QStringLiteral("AK"), QStringLiteral("Ergebnis")};
+    const Tabelle &teil = cup.teil;
+    const bool zeitlauf = cup.lauftyp(k) == kZeitlauf;
+    for (const Einlaufblock &b : einlauf(cup, k)) {
+        if (b.zeilen.empty())
+            continue;
+        Webgruppe g;
+        if (b.variante > 0)
+            g.titel = QStringLiteral("Einlauf im ") + cup.cv.cell(Cvspalte::Name, b.variante) + QStringLiteral(" (") +
+                      cup.cv.cell(zeitlauf ? Cvspalte::Strecke : Cvspalte::Zeit, b.variante) + QLatin1Char(')');
+        else
+            g.titel = QStringLiteral("Einlauf");
+        for (const Einlaufzeile &z : b.zeilen) {
+            Webzeile w;
+            w.teilnehmer = z.zeile - 1;
+            const QString &ak = teil.cell(Teilspalte::Altersgruppe, z.zeile);
+            if (z.gewertet) {
+                w.platz = z.platz;
+                w.mehr = {geschlechtKurz(teil.cell(Teilspalte::Geschlecht, z.zeile)) + QLatin1Char(' ') +
+                              platzText(z.platzGeschlecht),
+                          ak + QLatin1Char(' ') + platzText(z.platzGruppe), z.eintrag};
+            } else {
+                w.mehr = {QString(), ak, abk2text(z.eintrag)};
+            }
+            g.zeilen.push_back(std::move(w));
+        }
+        Webblock block;
+        block.gruppen.push_back(std::move(g));
+        liste.bloecke.push_back(std::move(block));
+    }
+    return liste;
+}
+
+Webliste einzelliste(const Cup &cup, int n)
+{
+    n = std::clamp(n, 0, std::max(cup.anzahlLaufe(), 0));
+    Webliste liste;
+    liste.titel = (n == cup.anzahlLaufe() ? QStringLiteral("Gesamtergebnis")
+                                          : QStringLiteral("vorl. Gesamtergebnis nach Lauf ") + QString::number(n)) +
+                  QStringLiteral(" mit Einzelergebnissen");
+    liste.untertitel = QStringLiteral("Punkte je Lauf mit Bonus; (Punkte) werden nicht gewertet, - = nicht teilgenommen.");
+    for (int k = 1; k <= n; ++k)
+        liste.kopf.push_back(QStringLiteral("L") + QString::number(k));
+    liste.kopf.push_back(QStringLiteral("Läufe"));
+    liste.kopf.push_back(QStringLiteral("Punkte"));
+
+    const Gesamtstand stand = gesamtstand(cup, n);
+    const Laufanteilrechner anteile(cup, n);
+    QHash<std::pair<int, QString>, const Standgruppe *> gruppen;
+    for (const Standgruppe &g : stand.gruppen)
+        gruppen.insert({g.variante, g.label}, &g);
+    auto bloecke = [&](int variante, const QString &titel) {
+        Webblock b;
+        b.titel = titel;
+        b.gruppen = altersgruppen(cup.ag, [&](const QString &label) {
+            std::vector<Webzeile> zeilen;
+            const Standgruppe *g = gruppen.value({variante, label});
+            if (!g)
+                return zeilen;
+            for (const Standzeile &z : g->zeilen) {
+                Webzeile w;
+                w.teilnehmer = z.zeile - 1;
+                w.platz = z.platzGezeigt ? z.platz : 0;
+                for (const Laufanteil &a : anteile(z.zeile))
+                    w.mehr.push_back(anteiltext(a));
+                w.mehr.push_back(QString::number(z.teilnahmen));
+                w.mehr.push_back(punktetext(z));
+                zeilen.push_back(std::move(w));
+            }
+            return zeilen;
+        });
+        if (!b.gruppen.empty())
+            liste.bloecke.push_back(std::move(b));
+    };
+    if (!mitVarianten(cup)) {
+        bloecke(0, QString());
+    } else {
+        for (int v = 1; v < cup.cv.rowCount(); ++v)
+            bloecke(v, QStringLiteral("Ergebnisse im ") + cup.cv.cell(Cvspalte::Name, v));
+    }
+    return liste;
 }
 
 } // namespace tlt

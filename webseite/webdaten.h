@@ -16,6 +16,8 @@ struct Webzeile {
     int platz = 0;      // placing shown in the list; 0 leaves the field blank (tie, code, below minimum)
     QString wert;       // race: the entry or the long text of its code; standings: the points or "---"
     QString laeufe;     // standings: the participations
+    // Finish list and detailed standings: the cells after the club, one per heading of the list's kopf.
+    std::vector<QString> mehr;
 };
 
 // One age-group label: "Altergruppe F30 (30-39)" and its lines.
@@ -35,6 +37,8 @@ struct Webliste {
     QString titel;      // "Ergebnisse vom 12.04.2026", "Gesamtergebnis", "vorl. Gesamtergebnis nach Lauf 2"
     QString untertitel; // "Lauf 1 - Zeitlauf (fixe Distanz)"; empty for the standings
     std::vector<Webblock> bloecke;
+    // Finish list and detailed standings: the headings of the cells in Webzeile::mehr.
+    std::vector<QString> kopf;
     int zeilen() const;
 };
 
@@ -68,9 +72,20 @@ struct Webdaten {
     int nachLauf = 0; // the standings are after this race; 0: no race with results yet
     std::vector<Weblauf> laeufe;
     std::vector<Webliste> laufergebnisse; // races 1..nachLauf
+    std::vector<Webliste> einlauflisten;  // races 1..nachLauf: every finisher in finishing order
     Webliste gesamt;                      // empty when nachLauf is 0
+    Webliste einzeln;                     // the standings with each race's points; empty when nachLauf is 0
     std::vector<Webteilnehmer> teilnehmer;
 };
+
+// The finish list of race k: per cup variation every entry in finishing order, with the overall
+// place, the place among women or men ("W 3."), the age group with its place and the result. The
+// numbers are those of the program's finish list.
+Webliste einlaufliste(const Cup &cup, int k);
+// The standings after race n with a column per race: the groups, order and placings of the
+// standings list, each race's points as the detailed standings list shows them ("(12)" does not
+// count, "-" not run), the participations and the points.
+Webliste einzelliste(const Cup &cup, int n);
 
 // The last race that has an entry of anyone; 0 when none has.
 int letzterLaufMitErgebnissen(const Cup &cup);

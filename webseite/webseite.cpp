@@ -48,7 +48,7 @@ bool webseiteSchreiben(const std::vector<Webdatei> &dateien, const QString &ordn
         if (!dateiSchreiben(dir.filePath(d->name), d->inhalt, fehler))
             return false;
 
-    static const QRegularExpression eigeneSeite(QStringLiteral("^(lauf-\\d+(-\\d+)?|gesamt(-\\d+)?)\\.html$"));
+    static const QRegularExpression eigeneSeite(QStringLiteral("^((ein)?lauf-\\d+(-\\d+)?|gesamt(-einzeln)?(-\\d+)?)\\.html$"));
     const QStringList vorhanden = dir.entryList(QDir::Files);
     for (const QString &name : vorhanden)
         if (eigeneSeite.match(name).hasMatch() && !namen.contains(name))

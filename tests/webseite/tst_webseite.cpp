@@ -127,8 +127,8 @@ private slots:
         QStringList namen;
         for (const auto &d : dateien)
             namen << d.name;
-        QCOMPARE(namen, (QStringList{"stil.css", "tlt.js", "daten.js", "lauf-01.html", "lauf-02.html", "gesamt.html",
-                                     "index.html"}));
+        QCOMPARE(namen, (QStringList{"stil.css", "tlt.js", "daten.js", "lauf-01.html", "einlauf-01.html", "lauf-02.html",
+                                     "einlauf-02.html", "gesamt.html", "gesamt-einzeln.html", "index.html"}));
         static const QRegularExpression link(QStringLiteral("href=\"([^\"]*)\""));
         for (const auto &[name, s] : seiten) {
             if (!name.endsWith(QLatin1String(".html")))
@@ -162,7 +162,27 @@ private slots:
         const QString &gesamt = seiten.at(QStringLiteral("gesamt.html"));
         QVERIFY(gesamt.contains(QLatin1String("<h1>Gesamtergebnis</h1>")));
         QVERIFY(gesamt.contains(QStringLiteral("<th scope=\"col\">Läufe</th><th scope=\"col\">Punkte</th>")));
+        // Each list links its other view.
+        QVERIFY(lauf1.contains(QLatin1String("<a href=\"einlauf-01.html\">Einlaufliste dieses Laufes</a>")));
+        QVERIFY(gesamt.contains(QLatin1String("<a href=\"gesamt-einzeln.html\">Gesamtwertung mit Einzelergebnissen</a>")));
+        // The finish list: overall place, place among the men, age group with its place, the result;
+        // the tie shares the place, a code has none.
+        const QString &einlauf1 = seiten.at(QStringLiteral("einlauf-01.html"));
+        QVERIFY(einlauf1.contains(QLatin1String("<h1>Einlaufliste vom 01.05.2026</h1>")));
+        QVERIFY(einlauf1.contains(QLatin1String("<table class=\"liste einlauf\">\n<caption>Einlauf im A-Cup (10000m)</caption>")));
+        QVERIFY2(einlauf1.contains(QStringLiteral("<td>Berg, Uwe ('89)<td>LG Musterstadt<td>M 1.<td>M30 1.<td>0:38'00,00\"\n")),
+                 qPrintable(einlauf1));
+        QVERIFY(einlauf1.contains(QStringLiteral("<td>Clemens, Jan ('87)<td>TV Ahorn<td>M 1.<td>M30 1.<td>0:38'00,00\"\n")));
+        static const QRegularExpression code(QStringLiteral("\n<tr><td><td>[^<]+<td>[^<]*<td><td>[^<]+<td>disquali.\n"));
+        QVERIFY2(einlauf1.contains(code), qPrintable(einlauf1));
+        // The standings with a column per race: one heading per race, each race cell labelled.
+        const QString &einzeln = seiten.at(QStringLiteral("gesamt-einzeln.html"));
+        QVERIFY(einzeln.contains(QStringLiteral("<th scope=\"col\">L1</th><th scope=\"col\">L2</th><th scope=\"col\">Läufe</th>"
+                                                "<th scope=\"col\">Punkte</th>")));
+        QVERIFY(einzeln.contains(QLatin1String("<td data-k=\"L1\">")));
+        QCOMPARE(einzeln.count(QLatin1String("<tr><td>")), gesamt.count(QLatin1String("<tr><td>")));
         const QString &index = seiten.at(QStringLiteral("index.html"));
+        QVERIFY(index.contains(QLatin1String("<a href=\"gesamt-einzeln.html\">Gesamtergebnis mit Einzelergebnissen</a>")));
         QVERIFY(index.contains(QLatin1String("<a href=\"lauf-02.html\">Lauf 2</a></td><td>05.06.2026</td>")));
         QVERIFY(index.contains(QLatin1String("<a href=\"gesamt.html\">Gesamtergebnis</a>")));
         QVERIFY(index.contains(QStringLiteral("Veranstalter: LG Musterstadt &amp; Söhne &lt;e.V.&gt; \"Süd\"")));
@@ -206,6 +226,7 @@ private slots:
         QString fehler;
         QVERIFY(webseiteSchreiben(webseiten(webdaten(gross, 2), stand(), 12000), ordner, &fehler));
         QVERIFY(QFile::exists(ordner + QStringLiteral("/lauf-01-2.html")));
+        QVERIFY(QFile::exists(ordner + QStringLiteral("/einlauf-01-2.html")));
         QFile fremd(ordner + QStringLiteral("/foto.jpg"));
         QVERIFY(fremd.open(QIODevice::WriteOnly));
         fremd.write("JPEG");
@@ -215,8 +236,8 @@ private slots:
         QStringList namen;
         for (const auto &[name, bytes] : inhalt)
             namen << name;
-        QCOMPARE(namen, (QStringList{"daten.js", "foto.jpg", "gesamt.html", "index.html", "lauf-01.html",
-                                     "lauf-02.html", "stil.css", "tlt.js"}));
+        QCOMPARE(namen, (QStringList{"daten.js", "einlauf-01.html", "einlauf-02.html", "foto.jpg", "gesamt-einzeln.html",
+                                     "gesamt.html", "index.html", "lauf-01.html", "lauf-02.html", "stil.css", "tlt.js"}));
         QVERIFY(inhalt.at(QStringLiteral("index.html")).contains("Musterst\xc3\xa4" "dter"));
         // No temporary file stays behind.
         QCOMPARE(QDir(ordner).entryList(QDir::Files | QDir::Hidden).size(), namen.size());
