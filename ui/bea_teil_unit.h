@@ -7,6 +7,7 @@
 #include <functional>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -82,6 +83,7 @@ private:
     QComboBox *m_ges, *m_vereinS, *m_alt, *m_cupW;
     Ergebnistabelle *m_erg;
     QPushButton *m_speichern;
+    QLabel *m_hinweis;
 };
 
 // "Teilnehmer löschen" for row s after the question. Returns true when the row was removed.
