@@ -364,7 +364,7 @@ void BeaLauf::speichernClick()
     } else if (!variationen && !m_zeitdistanz->isEnabled()) {
         m_zeitdistanz->setEnabled(true);
         m_zeitdistanz->clear();
-        m_zeitdistanz->setFocus(Qt::OtherFocusReason);
+        fehlendesFeld(m_hinweis, m_zeitdistanz, QStringLiteral("Cup-Lauf bzw. Zeit/Distanz"));
         return;
     }
     // A save by Enter leaves no field: check what was typed last, as leaving the field would.

@@ -82,6 +82,7 @@ void Ergebnistabelle::checkentry()
         if (QWidget *editor = indexWidget(i)) {
             commitData(editor);
             closeEditor(editor, QAbstractItemDelegate::NoHint);
+            m_erledigt = editor;
         }
     }
     if (QTableWidgetItem *it = item(i.row(), 1))
@@ -93,11 +94,8 @@ void Ergebnistabelle::keyPressEvent(QKeyEvent *e)
     switch (e->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        // Validates the cell and stays in the table (no save by the dialog's default button). Enter
-        // in an open cell reaches the table after its editor: the delegate already stores and closes
-        // that editor (queued), and storing it here too would hand the view an editor it has let go.
-        if (state() != QAbstractItemView::EditingState)
-            checkentry();
+        // Validates the cell and stays in the table (no save by the dialog's default button).
+        checkentry();
         e->accept();
         return;
     case Qt::Key_Up:
@@ -110,8 +108,19 @@ void Ergebnistabelle::keyPressEvent(QKeyEvent *e)
     QTableWidget::keyPressEvent(e);
 }
 
+void Ergebnistabelle::commitData(QWidget *editor)
+{
+    // Enter in an open cell reaches the table after its editor, and the delegate stores and closes
+    // that editor once more, queued, after checkentry already did: the view has let it go by then.
+    if (editor == m_erledigt)
+        return;
+    QTableWidget::commitData(editor);
+}
+
 void Ergebnistabelle::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
+    if (editor == m_erledigt)
+        return;
     // Tab in an open cell leaves the table along the dialog's tab order, as it does from a closed cell.
     if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem) {
         QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);

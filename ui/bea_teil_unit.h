@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 #include <QStringList>
 #include <QTableWidget>
 #include <functional>
@@ -35,7 +36,11 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
+    void commitData(QWidget *editor) override;
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+private:
+    QPointer<QWidget> m_erledigt; // an editor checkentry already stored and closed
 };
 
 // The participant dialog: adds participants (stays open and empties itself) and edits one participant.
