@@ -226,10 +226,10 @@ int teilnehmerFinden(const Cup &cup, const QString &text, int ab)
             int sn = 0;
             return istInt(t.cell(Teilspalte::Startnummer, r), &sn) && sn == nummer;
         }
-        return t.cell(Teilspalte::Name, r).contains(suche, Qt::CaseInsensitive)
-               || t.cell(Teilspalte::Vorname, r).contains(suche, Qt::CaseInsensitive)
-               || (t.cell(Teilspalte::Vorname, r) + QLatin1Char(' ') + t.cell(Teilspalte::Name, r))
-                      .contains(suche, Qt::CaseInsensitive);
+        return t.cell(Teilspalte::Name, r).contains(suche, Qt::CaseInsensitive) ||
+               t.cell(Teilspalte::Vorname, r).contains(suche, Qt::CaseInsensitive) ||
+               (t.cell(Teilspalte::Vorname, r) + QLatin1Char(' ') + t.cell(Teilspalte::Name, r))
+                   .contains(suche, Qt::CaseInsensitive);
     };
     const int start = ab >= 1 && ab <= n ? ab : 1;
     for (int i = 0; i < n; ++i) {

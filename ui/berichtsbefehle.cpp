@@ -14,13 +14,13 @@
 
 #include <QAction>
 #include <QDir>
-#include <QRegularExpression>
-#include <QStatusBar>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QStatusBar>
 #include <deque>
 #include <functional>
 #include <utility>
@@ -104,38 +104,44 @@ int teilnehmerZeile(MainUnit &w)
 void laufergebnis(MainUnit &w, Ziel ziel, int k)
 {
     if (k > 0)
-        ausfuehren(w, ziel, [k](Cup &c, Ausgabe &a) { ausgabe_laufergebnis(c, a, k); },
-                   QStringLiteral("Lauf_%1_Ergebnisliste").arg(k));
+        ausfuehren(
+            w, ziel, [k](Cup &c, Ausgabe &a) { ausgabe_laufergebnis(c, a, k); },
+            QStringLiteral("Lauf_%1_Ergebnisliste").arg(k));
 }
 void gesamt(MainUnit &w, Ziel ziel, int n)
 {
     if (n > 0)
-        ausfuehren(w, ziel, [n](Cup &c, Ausgabe &a) { ausgabe_gesamt(c, a, n); },
-                   QStringLiteral("Gesamtwertung_nach_Lauf_%1").arg(n));
+        ausfuehren(
+            w, ziel, [n](Cup &c, Ausgabe &a) { ausgabe_gesamt(c, a, n); },
+            QStringLiteral("Gesamtwertung_nach_Lauf_%1").arg(n));
 }
 void dlv(MainUnit &w, Ziel ziel, int version)
 {
     const int c = laufAusLaufe(w);
     if (c == 0)
         return;
-    ausfuehren(w, ziel, [c, version](Cup &cup, Ausgabe &a) {
-        if (version == 1)
-            ausgabe_dlv(cup, a, c);
-        else
-            ausgabe_dlv_2(cup, a, c);
-    }, QStringLiteral("Lauf_%1_DLV-Bericht_Version_%2").arg(c).arg(version));
+    ausfuehren(
+        w, ziel,
+        [c, version](Cup &cup, Ausgabe &a) {
+            if (version == 1)
+                ausgabe_dlv(cup, a, c);
+            else
+                ausgabe_dlv_2(cup, a, c);
+        },
+        QStringLiteral("Lauf_%1_DLV-Bericht_Version_%2").arg(c).arg(version));
 }
 void teilnehmer(MainUnit &w, Ziel ziel)
 {
     const int r = teilnehmerZeile(w);
     if (r > 0)
-        ausfuehren(w, ziel, [r](Cup &c, Ausgabe &a) { ausgabe_teilnehmer(c, a, r); },
-                   QStringLiteral("Teilnehmerstatistik_") + w.cup().teil.cell(Teilspalte::Startnummer, r));
+        ausfuehren(
+            w, ziel, [r](Cup &c, Ausgabe &a) { ausgabe_teilnehmer(c, a, r); },
+            QStringLiteral("Teilnehmerstatistik_") + w.cup().teil.cell(Teilspalte::Startnummer, r));
 }
 void alle(MainUnit &w, Ziel ziel)
 {
-    ausfuehren(w, ziel, [](Cup &c, Ausgabe &a) { ausgabe_teilnehmeralle(c, a); },
-               QStringLiteral("Teilnehmerstatistik_Alle"));
+    ausfuehren(
+        w, ziel, [](Cup &c, Ausgabe &a) { ausgabe_teilnehmeralle(c, a); }, QStringLiteral("Teilnehmerstatistik_Alle"));
 }
 
 QString startordner(const Cup &cup)

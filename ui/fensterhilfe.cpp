@@ -85,8 +85,8 @@ void listenbreiteAnpassen(QComboBox *liste)
     const QFontMetrics fm = liste->view()->fontMetrics();
     for (int i = 0; i < liste->count(); ++i)
         breite = std::max(breite, fm.horizontalAdvance(liste->itemText(i)));
-    liste->view()->setMinimumWidth(breite + 2 * liste->view()->frameWidth()
-                                   + liste->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12);
+    liste->view()->setMinimumWidth(breite + 2 * liste->view()->frameWidth() +
+                                   liste->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12);
     // Laid out beside a field with a stretch factor, the list gets only its minimum width.
     liste->setMinimumWidth(0);
     liste->setMinimumWidth(liste->sizeHint().width());

@@ -194,8 +194,8 @@ int Gitter::mindestbreite(int spalte) const
 {
     // The heading as the header measures it, and in bold with the cell's margins, since a current
     // heading cell is drawn bold; then the column's typical content.
-    const int rand = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1
-                     + fontMetrics().averageCharWidth();
+    const int rand = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1 +
+                     fontMetrics().averageCharWidth();
     QFont fett = horizontalHeader()->font();
     fett.setBold(true);
     const QString kopf = m_modell->headerData(spalte, Qt::Horizontal).toString();

@@ -198,8 +198,9 @@ void laufe_pop_tlClick(MainUnit &w)
 void laufe_pop_u_gClick(MainUnit &w)
 {
     const int n = w.gewaehlterLauf();
-    ausfuehren(
-        w, Art::Gesamt, [&](Leinwand &l, const Unterschriften &u) { return gesamtsiegerurkunde(w.cup(), w.ausgabe(), n, l, u); });
+    ausfuehren(w, Art::Gesamt, [&](Leinwand &l, const Unterschriften &u) {
+        return gesamtsiegerurkunde(w.cup(), w.ausgabe(), n, l, u);
+    });
 }
 
 void laufe_pop_u_uClick(MainUnit &w)
@@ -213,7 +214,8 @@ void klickClick(MainUnit &w, const QString &titel, const QString &s)
     // The race is the one current now, not the one current when the dialog was opened.
     const int k = w.gewaehlterLauf();
     if (titel == kTeilWahlLauf) {
-        ausfuehren(w, Art::Lauf, [&](Leinwand &l, const Unterschriften &u) { return teilnehmerurkunde(w.cup(), k, s, l, u); });
+        ausfuehren(w, Art::Lauf,
+                   [&](Leinwand &l, const Unterschriften &u) { return teilnehmerurkunde(w.cup(), k, s, l, u); });
     } else if (titel == kTeilWahlGesamt) {
         ausfuehren(w, Art::Gesamt, [&](Leinwand &l, const Unterschriften &u) {
             return gesamtteilnehmerurkunde(w.cup(), w.ausgabe(), k, s, l, u);

@@ -104,7 +104,7 @@ private slots:
         d.geb = kKeinDatum;
         const QList<std::pair<QString *, QString>> reihe{
             {&d.name, "Berg"}, {&d.vorname, "Eva"}, {&d.geb, "01.02.1980"}, {&d.ges, "weiblich"},
-            {&d.verein, "TV"}, {&d.alt, "F"},   {&d.sn, "001"},        {&d.cup, "A-Cup"}};
+            {&d.verein, "TV"}, {&d.alt, "F"},       {&d.sn, "001"},         {&d.cup, "A-Cup"}};
         for (int i = 0; i < reihe.size(); ++i) {
             QCOMPARE(teilnehmerFehlendeSpalte(cup, d), i);
             *reihe[i].first = reihe[i].second;

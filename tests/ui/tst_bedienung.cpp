@@ -70,8 +70,9 @@ Cup cupMitNamen(const QList<QPair<QString, QString>> &namen)
     cup.cv.setRowCount(1);
     test::laufAnhaengen(cup, kZeitlauf, QStringLiteral("03.06.2026"), QStringLiteral("5000m"));
     for (const auto &n : namen)
-        test::teilnehmerAnhaengen(cup, {n.first, n.second, QStringLiteral("01.01.1980"), m, QStringLiteral("TV"),
-                                        QStringLiteral("M40"), QString()},
+        test::teilnehmerAnhaengen(cup,
+                                  {n.first, n.second, QStringLiteral("01.01.1980"), m, QStringLiteral("TV"),
+                                   QStringLiteral("M40"), QString()},
                                   {});
     cup.edit(0);
     return cup;
@@ -479,8 +480,13 @@ private slots:
 
     void teilnehmerSuchen()
     {
-        Cup cup = cupMitNamen({{"Adler", "Tom"}, {"Berger", "Uwe"}, {"Clemens", "Jan"}, {"Lindberg", "Eva"},
-                               {"Meier", "Anna"}, {"Nolte", "Kai"}, {"Otto", "Ben"}});
+        Cup cup = cupMitNamen({{"Adler", "Tom"},
+                               {"Berger", "Uwe"},
+                               {"Clemens", "Jan"},
+                               {"Lindberg", "Eva"},
+                               {"Meier", "Anna"},
+                               {"Nolte", "Kai"},
+                               {"Otto", "Ben"}});
         uebernehmen(std::move(cup));
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
@@ -539,8 +545,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(int, ab);
         QFETCH(int, zeile);
-        const Cup cup = cupMitNamen({{"Adler", "Tom"}, {"Berger", "Uwe"}, {"Clemens", "Jan"}, {"Lindberg", "Eva"},
-                                     {"Meier", "Anna"}});
+        const Cup cup = cupMitNamen(
+            {{"Adler", "Tom"}, {"Berger", "Uwe"}, {"Clemens", "Jan"}, {"Lindberg", "Eva"}, {"Meier", "Anna"}});
         QCOMPARE(teilnehmerFinden(cup, text, ab), zeile);
     }
 
