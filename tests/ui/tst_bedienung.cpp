@@ -118,6 +118,8 @@ class TstBedienung : public QObject {
             return nullptr;
         QAction *a = w->aktion(QString::fromLatin1(aktion));
         if (!a)
+            a = menu->findChild<QAction *>(QString::fromLatin1(aktion));
+        if (!a)
             return nullptr;
         QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(a).center());
         return a->menu();
@@ -593,6 +595,19 @@ private slots:
         QCOMPARE(dialoge[0].vorschlag, html);
         QVERIFY(QFile::exists(html));
         QVERIFY(w->statusBar()->currentMessage().contains(QDir::toNativeSeparators(html)));
+
+        // The finish list of race 2 as PDF, from its own submenu.
+        const QString einlauf = m_dir->filePath(QStringLiteral("Lauf_2_Einlaufliste.pdf"));
+        setNextFileName(einlauf);
+        w->menue(QStringLiteral("laufe_pop"))->hide();
+        rechtsklick(w->laufeGitter(), 2, 1);
+        QMenu *f = waehlen("laufe_pop", "laufe_pop_f");
+        QTRY_VERIFY(f && f->isVisible());
+        waehlen("laufe_pop_f", "laufe_pop_f_p");
+        QCOMPARE(eintraege(QStringLiteral("speichern")).size(), 2);
+        QCOMPARE(eintraege(QStringLiteral("speichern"))[1].vorschlag, einlauf);
+        QVERIFY(QFile::exists(einlauf));
+        QVERIFY(w->statusBar()->currentMessage().contains(QDir::toNativeSeparators(einlauf)));
 
         // The standings as PDF.
         const Dateiauswahl pdf = savepdf(w->cup(), QStringLiteral("Gesamtwertung_nach_Lauf_6"));
