@@ -72,10 +72,10 @@ void feldFuellen(QLineEdit *feld, const QString &text)
 
 void zahlfeldEinrichten(QSpinBox *feld)
 {
+    // Digits beyond the range are not taken; a field left empty gets its number back.
     if (QLineEdit *e = feld->findChild<QLineEdit *>())
         e->setReadOnly(false);
-    // Entering the field by Tab selects the number, so typing replaces it.
-    feld->setCorrectionMode(QAbstractSpinBox::CorrectToNearestValue);
+    feld->setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
 }
 
 void listenbreiteAnpassen(QComboBox *liste)
