@@ -39,13 +39,17 @@ QString zeitdistanzPruefen(int lauftypIndex, const QString &text)
 
 bool laufSpeicherbar(const Cup &cup, int lauftypIndex, const QString &datum, const QString &zeitdistanz)
 {
+    return laufFehlendeZeile(cup, lauftypIndex, datum, zeitdistanz) < 0;
+}
+
+int laufFehlendeZeile(const Cup &cup, int lauftypIndex, const QString &datum, const QString &zeitdistanz)
+{
     if (lauftypIndex != 0 && lauftypIndex != 1)
-        return false;
+        return Laufzeile::Lauftyp;
     if (datum == kKeinDatum || datum.isEmpty())
-        return false;
-    if (hatCupVariationen(cup))
-        return zeitdistanz == kJa;
-    return !zeitdistanz.isEmpty();
+        return Laufzeile::Datum;
+    const bool ok = hatCupVariationen(cup) ? zeitdistanz == kJa : !zeitdistanz.isEmpty();
+    return ok ? -1 : Laufzeile::Zeitdistanz;
 }
 
 void minMaxBegrenzen(Cup &cup)

@@ -27,6 +27,9 @@ QString zeitdistanzPruefen(int lauftypIndex, const QString &text);
 // The three conditions for storing a race: a chosen type, a date, and "ja" with cup variations or an
 // own time/distance without them.
 bool laufSpeicherbar(const Cup &cup, int lauftypIndex, const QString &datum, const QString &zeitdistanz);
+// The row (Laufzeile::Lauftyp, Datum or Zeitdistanz) of the first of these conditions that fails,
+// or -1 when the race can be stored.
+int laufFehlendeZeile(const Cup &cup, int lauftypIndex, const QString &datum, const QString &zeitdistanz);
 
 // Appends a race, gives it a result column headed by its date, lowers min/max to the number of
 // races, marks the cup changed and re-sorts the races. Returns the race's column after sorting.

@@ -21,10 +21,27 @@ Teilnehmerdaten teilnehmerLesen(const Cup &cup, int s)
 
 bool teilnehmerVollstaendig(const Cup &cup, const Teilnehmerdaten &d)
 {
-    if (d.name.isEmpty() || d.vorname.isEmpty() || d.geb == kKeinDatum || d.geb.isEmpty() || d.ges.isEmpty() ||
-        d.verein.isEmpty() || d.alt.isEmpty() || d.sn.isEmpty())
-        return false;
-    return d.cup.isEmpty() ? !hatCupVariationen(cup) : hatCupVariationen(cup);
+    return teilnehmerFehlendeSpalte(cup, d) < 0;
+}
+
+int teilnehmerFehlendeSpalte(const Cup &cup, const Teilnehmerdaten &d)
+{
+    if (d.name.isEmpty())
+        return Teilspalte::Name;
+    if (d.vorname.isEmpty())
+        return Teilspalte::Vorname;
+    if (d.geb == kKeinDatum || d.geb.isEmpty())
+        return Teilspalte::Geburtsdatum;
+    if (d.ges.isEmpty())
+        return Teilspalte::Geschlecht;
+    if (d.verein.isEmpty())
+        return Teilspalte::Verein;
+    if (d.alt.isEmpty())
+        return Teilspalte::Altersgruppe;
+    if (d.sn.isEmpty())
+        return Teilspalte::Startnummer;
+    const bool ok = d.cup.isEmpty() ? !hatCupVariationen(cup) : hatCupVariationen(cup);
+    return ok ? -1 : Teilspalte::Cupvariation;
 }
 
 namespace {
@@ -189,6 +206,38 @@ QString ueberschreibenFrage(const QString &alt, const QString &neu)
 {
     return QStringLiteral("Wollen Sie den alten Wert (") + alt + QStringLiteral(") überschreiben mit ") + neu +
            QStringLiteral("?");
+}
+
+int teilnehmerFinden(const Cup &cup, const QString &text, int ab)
+{
+    const Tabelle &t = cup.teil;
+    const QString suche = text.trimmed();
+    const int n = t.rowCount() - 1;
+    if (suche.isEmpty() || n < 1)
+        return -1;
+    bool nurZiffern = true;
+    for (QChar c : suche)
+        nurZiffern = nurZiffern && c.isDigit();
+    int nummer = 0;
+    if (nurZiffern && !istInt(suche, &nummer))
+        return -1;
+    auto passt = [&](int r) {
+        if (nurZiffern) {
+            int sn = 0;
+            return istInt(t.cell(Teilspalte::Startnummer, r), &sn) && sn == nummer;
+        }
+        return t.cell(Teilspalte::Name, r).contains(suche, Qt::CaseInsensitive) ||
+               t.cell(Teilspalte::Vorname, r).contains(suche, Qt::CaseInsensitive) ||
+               (t.cell(Teilspalte::Vorname, r) + QLatin1Char(' ') + t.cell(Teilspalte::Name, r))
+                   .contains(suche, Qt::CaseInsensitive);
+    };
+    const int start = ab >= 1 && ab <= n ? ab : 1;
+    for (int i = 0; i < n; ++i) {
+        const int r = (start - 1 + i) % n + 1;
+        if (passt(r))
+            return r;
+    }
+    return -1;
 }
 
 } // namespace tlt

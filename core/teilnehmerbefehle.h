@@ -20,6 +20,9 @@ Teilnehmerdaten teilnehmerLesen(const Cup &cup, int s);
 // The required fields, in the order the dialog checks them; with cup variations one must be chosen,
 // without them the field must be empty.
 bool teilnehmerVollstaendig(const Cup &cup, const Teilnehmerdaten &d);
+// The column (Teilspalte) of the first required field that is missing, in the order the dialog
+// checks them, or -1 when the record is complete.
+int teilnehmerFehlendeSpalte(const Cup &cup, const Teilnehmerdaten &d);
 
 // Appends the participant, re-sorts by surname and marks the cup changed. Returns its row afterwards.
 int teilnehmerHinzufuegen(Cup &cup, const Teilnehmerdaten &d);
@@ -51,6 +54,11 @@ QStringList ergebnisseZuordnen(const Cup &cup, const QList<QStringList> &laufken
 bool startnummerLesen(const QString &text, QString *gepolstert);
 // First participant row whose start number is exactly that text, or -1.
 int startnummerSuchen(const Cup &cup, const QString &startnummer);
+
+// The search of the participants page: the first row from `ab` on (going round to row 1) whose
+// start number is the typed number (digits only: 7 finds 007) or whose surname or first name
+// contains the typed text, case-insensitive. -1 when none matches or the text is blank.
+int teilnehmerFinden(const Cup &cup, const QString &text, int ab);
 // Writes a result of race r for row s and marks the cup changed.
 void ergebnisEintragen(Cup &cup, int s, int r, const QString &ergebnis);
 // The question before an existing result is replaced.

@@ -33,7 +33,7 @@ BeaAg::BeaAg(MainUnit &w) : QDialog(&w), m_w(w)
     alterW->setObjectName(QStringLiteral("alterW"));
     alterW->setRange(1, 150);
     alterW->setValue(20);
-    alterW->findChild<QLineEdit *>()->setReadOnly(true);
+    zahlfeldEinrichten(alterW);
     alterW->setMinimumWidth(80);
     speichern = new QPushButton(QStringLiteral("Altersgruppe speichern"), this);
     speichern->setObjectName(QStringLiteral("speichern"));
@@ -59,6 +59,9 @@ BeaAg::BeaAg(MainUnit &w) : QDialog(&w), m_w(w)
     l->addLayout(alterZeile);
     l->addSpacing(6);
     l->addWidget(speichern);
+    m_hinweis = hinweiszeile(this);
+    m_hinweis->setMinimumHeight(2 * m_hinweis->fontMetrics().height());
+    l->addWidget(m_hinweis);
     l->addStretch(1);
 
     connect(speichern, &QPushButton::clicked, this, &BeaAg::speichernClick);
@@ -70,6 +73,7 @@ void BeaAg::hinzufuegenOeffnen()
     m_bearbeiten = false;
     m_id = 0;
     setWindowTitle(QStringLiteral("Altersgruppe hinzufügen"));
+    m_hinweis->clear();
     nichtModalZeigen(this);
     weib->setFocus();
 }
@@ -85,14 +89,26 @@ void BeaAg::bearbeitenOeffnen(int r)
     int alter = 20;
     if (istInt(ag.cell(Agspalte::Maximalalter, r), &alter))
         alterW->setValue(alter);
+    m_hinweis->clear();
     nichtModalZeigen(this);
     weib->setFocus();
 }
 
 void BeaAg::speichernClick()
 {
-    if (weib->text().isEmpty() || mann->text().isEmpty() || alterW->text().isEmpty())
+    if (weib->text().isEmpty()) {
+        fehlendesFeld(m_hinweis, weib, QStringLiteral("Bezeichnung (weiblich)"));
         return;
+    }
+    if (mann->text().isEmpty()) {
+        fehlendesFeld(m_hinweis, mann, QStringLiteral("Bezeichnung (männlich)"));
+        return;
+    }
+    if (alterW->text().isEmpty()) {
+        fehlendesFeld(m_hinweis, alterW, QStringLiteral("Maximalalter"));
+        return;
+    }
+    m_hinweis->clear();
     CupDokument &dok = m_w.dokument();
     const Cup &cup = dok.cup();
     const QString alter = QString::number(alterW->value());

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -34,6 +35,7 @@ private:
     MainUnit &m_w;
     bool m_bearbeiten = false;
     Kennung m_id = 0;
+    QLabel *m_hinweis = nullptr;
 };
 
 } // namespace tlt::ui

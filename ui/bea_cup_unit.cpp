@@ -51,6 +51,9 @@ BeaCup::BeaCup(MainUnit &w) : QDialog(&w), m_w(w)
     zeile(QStringLiteral("Zeit für Distanzlauf (in h:mm'ss,h\"):"), QStringLiteral("zeitT"), zeit);
     l->addSpacing(6);
     l->addWidget(speichern);
+    m_hinweis = hinweiszeile(this);
+    m_hinweis->setMinimumHeight(2 * m_hinweis->fontMetrics().height());
+    l->addWidget(m_hinweis);
     l->addStretch(1);
 
     connect(speichern, &QPushButton::clicked, this, &BeaCup::speichernClick);
@@ -62,6 +65,7 @@ void BeaCup::hinzufuegenOeffnen()
     m_bearbeiten = false;
     m_id = 0;
     setWindowTitle(QStringLiteral("Cup-Variation hinzufügen"));
+    m_hinweis->clear();
     nichtModalZeigen(this);
     name->setFocus();
 }
@@ -77,6 +81,7 @@ void BeaCup::bearbeitenOeffnen(int r)
     feldFuellen(zeit, cv.cell(Cvspalte::Zeit, r));
     for (QLineEdit *e : {name, strecke, zeit})
         e->setModified(false);
+    m_hinweis->clear();
     nichtModalZeigen(this);
     name->setFocus();
 }
@@ -96,7 +101,9 @@ void BeaCup::pruefen(QLineEdit *feld)
 
 bool BeaCup::eventFilter(QObject *o, QEvent *e)
 {
-    if (e->type() == QEvent::FocusOut && (o == strecke || o == zeit))
+    // Only a move of the focus within the dialog leaves the field; the dialog losing its activation
+    // or a context menu opening leaves the typed text as it is until then or the save.
+    if (e->type() == QEvent::FocusOut && echterWechsel(e) && (o == strecke || o == zeit))
         pruefen(static_cast<QLineEdit *>(o));
     return QDialog::eventFilter(o, e);
 }
@@ -105,8 +112,13 @@ void BeaCup::speichernClick()
 {
     pruefen(strecke);
     pruefen(zeit);
-    if (name->text().isEmpty() || strecke->text().isEmpty() || zeit->text().isEmpty())
-        return;
+    for (auto [feld, text] : {std::pair{name, QStringLiteral("Name der Cup-Variation")},
+                              std::pair{strecke, QStringLiteral("Strecke")}, std::pair{zeit, QStringLiteral("Zeit")}})
+        if (feld->text().isEmpty()) {
+            fehlendesFeld(m_hinweis, feld, text);
+            return;
+        }
+    m_hinweis->clear();
     CupDokument &dok = m_w.dokument();
     const Cup &cup = dok.cup();
     if (!m_bearbeiten) {

@@ -5,6 +5,7 @@
 #include "core/laufbefehle.h"
 #include "core/pruefungen.h"
 #include "core/teilnehmerbefehle.h"
+#include "ui/fensterhilfe.h"
 #include "ui/meldung.h"
 
 #include <QFocusEvent>
@@ -19,12 +20,6 @@
 namespace tlt::ui {
 
 namespace {
-bool echterWechsel(QEvent *e)
-{
-    const auto grund = static_cast<QFocusEvent *>(e)->reason();
-    return grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason;
-}
-
 bool weiterTaste(QEvent *e)
 {
     if (e->type() != QEvent::KeyPress)
@@ -32,6 +27,8 @@ bool weiterTaste(QEvent *e)
     const int k = static_cast<QKeyEvent *>(e)->key();
     return k == Qt::Key_Tab || k == Qt::Key_Backtab || k == Qt::Key_Return || k == Qt::Key_Enter;
 }
+
+const QString kNichtGefunden = QStringLiteral("Startnummer nicht gefunden");
 
 // The place the entry window was designed for, at the lower right of a large screen.
 const QPoint kEntwurfsposition(1028, 765);
@@ -173,11 +170,19 @@ void BeaErg::snEnter()
 BeaErg::Weiter BeaErg::snExit()
 {
     QString sn;
-    if (!startnummerLesen(m_sn->text(), &sn))
-        return m_sn->text().isEmpty() ? Weiter::Ende : Weiter::Bleiben;
-    const int s = startnummerSuchen(m_cup, sn);
-    if (s < 0)
+    const bool zahl = startnummerLesen(m_sn->text(), &sn);
+    if (!zahl && m_sn->text().isEmpty())
+        return Weiter::Ende;
+    const int s = zahl ? startnummerSuchen(m_cup, sn) : -1;
+    if (s < 0) {
+        // Said where the name would appear, so a typing error is seen before the result is typed.
+        m_name->setText(kNichtGefunden);
+        m_name->setToolTip(QString());
+        m_erg->clear();
+        m_teilnehmer = 0;
+        m_gefunden.clear();
         return Weiter::Bleiben;
+    }
     if (laufWeg())
         return Weiter::Ende;
     const int r = lauf();
@@ -256,6 +261,7 @@ bool BeaErg::eventFilter(QObject *o, QEvent *e)
                     fokus(m_sn);
                     m_sn->setText(text);
                     m_sn->selectAll();
+                    m_name->setText(kNichtGefunden);
                 });
                 break;
             case Weiter::Ende:

@@ -25,13 +25,6 @@ namespace tlt::ui {
 namespace {
 const QString kJa = QStringLiteral("ja");
 
-// Focus that moves inside the dialog; a message box or a popup taking the focus is no leaving.
-bool echterWechsel(QEvent *e)
-{
-    const auto grund = static_cast<QFocusEvent *>(e)->reason();
-    return grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason;
-}
-
 QLabel *beschriftung(const QString &text, QWidget *feld)
 {
     auto *l = new QLabel(text);
@@ -64,8 +57,7 @@ QSpinBox *BeaLauf::zahlfeld(const char *name, int von, int bis, int start)
     s->setRange(von, bis);
     s->setValue(start);
     s->setAlignment(Qt::AlignRight);
-    // Like the spinners of the main window: the number changes by the arrows only.
-    s->findChild<QLineEdit *>()->setReadOnly(true);
+    zahlfeldEinrichten(s);
     return s;
 }
 
@@ -190,8 +182,9 @@ BeaLauf::BeaLauf(CupDokument &dok, QWidget *parent) : QDialog(parent), m_dok(dok
     knopf->addWidget(m_speichern);
     auto *haupt = new QVBoxLayout(this);
     haupt->addLayout(spalten, 1);
+    m_hinweis = hinweiszeile(this);
+    knopf->insertWidget(0, m_hinweis, 1);
     haupt->addLayout(knopf);
-    haupt->setSizeConstraint(QLayout::SetFixedSize);
     // Fields take their width from the layout, not from their own size hints, so the dialog stays
     // about as compact as the form it is modelled on.
     const int zeichen = fontMetrics().averageCharWidth();
@@ -256,6 +249,7 @@ BeaLauf::BeaLauf(CupDokument &dok, QWidget *parent) : QDialog(parent), m_dok(dok
     m_zeitdistanz->installEventFilter(this);
     connect(m_lauftyp, &QComboBox::currentIndexChanged, this, [this] { lauftypChange(); });
     connect(m_speichern, &QPushButton::clicked, this, &BeaLauf::speichernClick);
+    mindestgroesse(this, QSize(617, 484));
 }
 
 bool BeaLauf::eventFilter(QObject *o, QEvent *e)
@@ -290,9 +284,8 @@ void BeaLauf::lauftypChange()
 
 void BeaLauf::zeigen()
 {
-    show();
-    raise();
-    activateWindow();
+    m_hinweis->clear();
+    nichtModalZeigen(this);
 }
 
 void BeaLauf::hinzufuegen()
@@ -371,15 +364,27 @@ void BeaLauf::speichernClick()
     } else if (!variationen && !m_zeitdistanz->isEnabled()) {
         m_zeitdistanz->setEnabled(true);
         m_zeitdistanz->clear();
-        m_zeitdistanz->setFocus(Qt::OtherFocusReason);
+        fehlendesFeld(m_hinweis, m_zeitdistanz, QStringLiteral("Cup-Lauf bzw. Zeit/Distanz"));
         return;
     }
     // A save by Enter leaves no field: check what was typed last, as leaving the field would.
     datumExit();
     if (m_zeitdistanz->isEnabled())
         zeitdistanzExit();
-    if (!laufSpeicherbar(m_cup, m_lauftyp->currentIndex(), m_datum->text(), m_zeitdistanz->text()))
+    switch (laufFehlendeZeile(m_cup, m_lauftyp->currentIndex(), m_datum->text(), m_zeitdistanz->text())) {
+    case Laufzeile::Lauftyp:
+        fehlendesFeld(m_hinweis, m_lauftyp, QStringLiteral("Lauftyp"));
         return;
+    case Laufzeile::Datum:
+        fehlendesFeld(m_hinweis, m_datum, QStringLiteral("Datum"));
+        return;
+    case Laufzeile::Zeitdistanz:
+        fehlendesFeld(m_hinweis, m_zeitdistanz, QStringLiteral("Cup-Lauf bzw. Zeit/Distanz"));
+        return;
+    default:
+        break;
+    }
+    m_hinweis->clear();
     const Laufdaten d = felder();
     if (!m_bearbeiten) {
         int c = -1;

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
@@ -61,6 +62,7 @@ private:
         *m_wlfax, *m_verbandsaufsicht, *m_vafon, *m_vafax, *m_bemerkung[3], *m_dlvnr;
     QSpinBox *m_kampfrichter, *m_helfer, *m_mitarbeiter, *m_lauffaktor, *m_laufsummand;
     QPushButton *m_speichern;
+    QLabel *m_hinweis;
 
     // Which row of the race column each field shows: walked when a race is shown and when it is
     // stored. The race type and the time/distance entry have rules of their own.

@@ -27,7 +27,7 @@ BeaPv::BeaPv(MainUnit &w) : QDialog(&w), m_w(w)
     pzW->setObjectName(QStringLiteral("pzW"));
     pzW->setRange(1, 1000);
     pzW->setValue(1);
-    pzW->findChild<QLineEdit *>()->setReadOnly(true);
+    zahlfeldEinrichten(pzW);
     pzW->setMinimumWidth(80);
     hinzufugen = new QPushButton(QStringLiteral("Hinzufügen"), this);
     hinzufugen->setObjectName(QStringLiteral("hinzufugen"));

@@ -5,6 +5,7 @@
 #include "core/laufbefehle.h"
 #include "core/pruefungen.h"
 #include "core/teilnehmerbefehle.h"
+#include "ui/fensterhilfe.h"
 #include "ui/meldung.h"
 
 #include <QAbstractItemView>
@@ -33,12 +34,6 @@ constexpr int kAnfangRolle = Qt::UserRole + 3;
 // The items of the age-group and cup-variation lists: the row's identity (and 0/1 for the label).
 constexpr int kIdRolle = Qt::UserRole + 4;
 constexpr int kLabelRolle = Qt::UserRole + 5;
-
-bool echterWechsel(QEvent *e)
-{
-    const auto grund = static_cast<QFocusEvent *>(e)->reason();
-    return grund != Qt::ActiveWindowFocusReason && grund != Qt::PopupFocusReason;
-}
 
 QString typDerZeile(const QAbstractItemModel *m, int zeile)
 {
@@ -87,6 +82,7 @@ void Ergebnistabelle::checkentry()
         if (QWidget *editor = indexWidget(i)) {
             commitData(editor);
             closeEditor(editor, QAbstractItemDelegate::NoHint);
+            m_erledigt = editor;
         }
     }
     if (QTableWidgetItem *it = item(i.row(), 1))
@@ -112,8 +108,19 @@ void Ergebnistabelle::keyPressEvent(QKeyEvent *e)
     QTableWidget::keyPressEvent(e);
 }
 
+void Ergebnistabelle::commitData(QWidget *editor)
+{
+    // Enter in an open cell reaches the table after its editor, and the delegate stores and closes
+    // that editor once more, queued, after checkentry already did: the view has let it go by then.
+    if (editor == m_erledigt)
+        return;
+    QTableWidget::commitData(editor);
+}
+
 void Ergebnistabelle::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
 {
+    if (editor == m_erledigt)
+        return;
     // Tab in an open cell leaves the table along the dialog's tab order, as it does from a closed cell.
     if (hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem) {
         QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
@@ -216,10 +223,10 @@ BeaTeil::BeaTeil(CupDokument &dok, QWidget *parent) : QDialog(parent), m_dok(dok
     auto *haupt = new QVBoxLayout(this);
     haupt->addLayout(oben, 1);
     auto *knopf = new QHBoxLayout;
-    knopf->addStretch(1);
+    m_hinweis = hinweiszeile(this);
+    knopf->addWidget(m_hinweis, 1);
     knopf->addWidget(m_speichern);
     haupt->addLayout(knopf);
-    haupt->setSizeConstraint(QLayout::SetFixedSize);
 
     QList<QWidget *> reihe{m_name, m_vorname, m_geb, m_ges, m_vereinS,  m_verein,
                            m_alt,  m_cupW,    m_sn,  m_erg, m_speichern};
@@ -237,6 +244,7 @@ BeaTeil::BeaTeil(CupDokument &dok, QWidget *parent) : QDialog(parent), m_dok(dok
     });
     connect(m_speichern, &QPushButton::clicked, this, &BeaTeil::speichernClick);
     ergebnisseAufbauen({});
+    mindestgroesse(this, QSize(312, 296));
     // While the dialog is open its lists and results follow what changes elsewhere.
     connect(&m_dok, &CupDokument::tabelleGeaendert, this, [this](Tabellenteil t, bool) {
         if (!isVisible())
@@ -321,12 +329,7 @@ void BeaTeil::vereinSEnter()
     m_vereinS->clear();
     m_vereinS->addItems(neu);
     m_vereinS->setCurrentIndex(hatte ? m_vereinS->findText(gewaehlt, Qt::MatchExactly | Qt::MatchCaseSensitive) : -1);
-    // The chooser is narrow beside the club field; its list opens wide enough for the longest club.
-    int breite = 0;
-    for (const QString &v : neu)
-        breite = std::max(breite, m_vereinS->view()->fontMetrics().horizontalAdvance(v));
-    m_vereinS->view()->setMinimumWidth(breite + 2 * m_vereinS->view()->frameWidth() +
-                                       m_vereinS->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 12);
+    listenbreiteAnpassen(m_vereinS);
 }
 
 void BeaTeil::listenFuellen()
@@ -367,6 +370,8 @@ void BeaTeil::listenFuellen()
         }
         waehlen(m_cupW, cup);
     }
+    listenbreiteAnpassen(m_alt);
+    listenbreiteAnpassen(m_cupW);
 }
 
 void BeaTeil::ergebnisseAufbauen(const QStringList &werte)
@@ -474,9 +479,11 @@ void BeaTeil::leeren()
 
 void BeaTeil::zeigen()
 {
-    show();
-    raise();
-    activateWindow();
+    m_hinweis->clear();
+    // The clubs known so far, before the first use of the chooser, so the dialog does not grow
+    // while the user works in it.
+    vereinSEnter();
+    nichtModalZeigen(this);
 }
 
 void BeaTeil::hinzufuegen()
@@ -551,8 +558,34 @@ void BeaTeil::speichernClick()
     d.alt = m_alt->currentIndex() >= 0 ? m_alt->currentText() : QString();
     d.sn = m_sn->text();
     d.cup = m_cupW->currentIndex() >= 0 ? m_cupW->currentText() : QString();
-    if (!teilnehmerVollstaendig(m_cup, d))
+    switch (teilnehmerFehlendeSpalte(m_cup, d)) {
+    case Teilspalte::Name:
+        fehlendesFeld(m_hinweis, m_name, QStringLiteral("Name"));
         return;
+    case Teilspalte::Vorname:
+        fehlendesFeld(m_hinweis, m_vorname, QStringLiteral("Vorname"));
+        return;
+    case Teilspalte::Geburtsdatum:
+        fehlendesFeld(m_hinweis, m_geb, QStringLiteral("Geburtsdatum"));
+        return;
+    case Teilspalte::Geschlecht:
+        fehlendesFeld(m_hinweis, m_ges, QStringLiteral("Geschlecht"));
+        return;
+    case Teilspalte::Verein:
+        fehlendesFeld(m_hinweis, m_verein, QStringLiteral("Verein"));
+        return;
+    case Teilspalte::Altersgruppe:
+        fehlendesFeld(m_hinweis, m_alt, QStringLiteral("Altersgruppe"));
+        return;
+    case Teilspalte::Startnummer:
+        fehlendesFeld(m_hinweis, m_sn, QStringLiteral("Startnummer"));
+        return;
+    case Teilspalte::Cupvariation:
+        fehlendesFeld(m_hinweis, m_cupW, QStringLiteral("Cup"));
+        return;
+    default:
+        break;
+    }
 
     // Only the entries the user changed are written; every other result stays as stored now (the
     // quick entry may have stored one meanwhile). Each entry goes to its race wherever it moved.
@@ -578,6 +611,7 @@ void BeaTeil::speichernClick()
         zeile = m_bearbeiten ? teilnehmerAendern(cup, s, d) : teilnehmerHinzufuegen(cup, d);
     });
     leeren();
+    m_hinweis->clear();
     ergebnisseAufbauen({});
     m_name->setFocus(Qt::OtherFocusReason);
     if (m_bearbeiten)

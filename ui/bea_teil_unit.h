@@ -2,11 +2,13 @@
 
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 #include <QStringList>
 #include <QTableWidget>
 #include <functional>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -34,7 +36,11 @@ protected:
     void keyPressEvent(QKeyEvent *e) override;
     void focusInEvent(QFocusEvent *e) override;
     void focusOutEvent(QFocusEvent *e) override;
+    void commitData(QWidget *editor) override;
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+
+private:
+    QPointer<QWidget> m_erledigt; // an editor checkentry already stored and closed
 };
 
 // The participant dialog: adds participants (stays open and empties itself) and edits one participant.
@@ -82,6 +88,7 @@ private:
     QComboBox *m_ges, *m_vereinS, *m_alt, *m_cupW;
     Ergebnistabelle *m_erg;
     QPushButton *m_speichern;
+    QLabel *m_hinweis;
 };
 
 // "Teilnehmer löschen" for row s after the question. Returns true when the row was removed.

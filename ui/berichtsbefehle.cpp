@@ -13,11 +13,14 @@
 #include "ui/main_unit.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileInfo>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
+#include <QStatusBar>
 #include <deque>
 #include <functional>
 #include <utility>
@@ -43,7 +46,8 @@ enum class Ziel { Vorschau, Drucken, Html, Pdf };
 
 using Bericht = std::function<void(Cup &, Ausgabe &)>;
 
-void ausfuehren(MainUnit &w, Ziel ziel, const Bericht &bericht)
+// name: the file name an export proposes.
+void ausfuehren(MainUnit &w, Ziel ziel, const Bericht &bericht, const QString &name = {})
 {
     // Printing asks first and builds the report only for a confirmed print.
     if (ziel == Ziel::Drucken && !drucken(&w, w.drucker()))
@@ -71,10 +75,10 @@ void ausfuehren(MainUnit &w, Ziel ziel, const Bericht &bericht)
         druckeAusgabe(w);
         break;
     case Ziel::Html:
-        ausgabe2html(w);
+        ausgabe2html(w, name);
         break;
     case Ziel::Pdf:
-        ausgabe2pdf(w);
+        ausgabe2pdf(w, name);
         break;
     }
 }
@@ -100,39 +104,67 @@ int teilnehmerZeile(MainUnit &w)
 void laufergebnis(MainUnit &w, Ziel ziel, int k)
 {
     if (k > 0)
-        ausfuehren(w, ziel, [k](Cup &c, Ausgabe &a) { ausgabe_laufergebnis(c, a, k); });
+        ausfuehren(
+            w, ziel, [k](Cup &c, Ausgabe &a) { ausgabe_laufergebnis(c, a, k); },
+            QStringLiteral("Lauf_%1_Ergebnisliste").arg(k));
 }
 void gesamt(MainUnit &w, Ziel ziel, int n)
 {
     if (n > 0)
-        ausfuehren(w, ziel, [n](Cup &c, Ausgabe &a) { ausgabe_gesamt(c, a, n); });
+        ausfuehren(
+            w, ziel, [n](Cup &c, Ausgabe &a) { ausgabe_gesamt(c, a, n); },
+            QStringLiteral("Gesamtwertung_nach_Lauf_%1").arg(n));
 }
 void dlv(MainUnit &w, Ziel ziel, int version)
 {
     const int c = laufAusLaufe(w);
     if (c == 0)
         return;
-    ausfuehren(w, ziel, [c, version](Cup &cup, Ausgabe &a) {
-        if (version == 1)
-            ausgabe_dlv(cup, a, c);
-        else
-            ausgabe_dlv_2(cup, a, c);
-    });
+    ausfuehren(
+        w, ziel,
+        [c, version](Cup &cup, Ausgabe &a) {
+            if (version == 1)
+                ausgabe_dlv(cup, a, c);
+            else
+                ausgabe_dlv_2(cup, a, c);
+        },
+        QStringLiteral("Lauf_%1_DLV-Bericht_Version_%2").arg(c).arg(version));
 }
 void teilnehmer(MainUnit &w, Ziel ziel)
 {
     const int r = teilnehmerZeile(w);
     if (r > 0)
-        ausfuehren(w, ziel, [r](Cup &c, Ausgabe &a) { ausgabe_teilnehmer(c, a, r); });
+        ausfuehren(
+            w, ziel, [r](Cup &c, Ausgabe &a) { ausgabe_teilnehmer(c, a, r); },
+            QStringLiteral("Teilnehmerstatistik_") + w.cup().teil.cell(Teilspalte::Startnummer, r));
 }
 void alle(MainUnit &w, Ziel ziel)
 {
-    ausfuehren(w, ziel, [](Cup &c, Ausgabe &a) { ausgabe_teilnehmeralle(c, a); });
+    ausfuehren(
+        w, ziel, [](Cup &c, Ausgabe &a) { ausgabe_teilnehmeralle(c, a); }, QStringLiteral("Teilnehmerstatistik_Alle"));
 }
 
 QString startordner(const Cup &cup)
 {
     return cup.dateiname.isEmpty() ? QString() : QFileInfo(cup.dateiname).absolutePath();
+}
+
+// The file an export proposes: the report's name in the cup's folder (only the folder without a name).
+QString vorschlag(const Cup &cup, QString name, const QString &endung)
+{
+    const QString ordner = startordner(cup);
+    if (name.isEmpty())
+        return ordner;
+    // Characters that a file name cannot hold on every system become "_".
+    static const QRegularExpression verboten(QStringLiteral("[\\\\/:*?\"<>|\\s]"));
+    name.replace(verboten, QStringLiteral("_"));
+    const QString datei = name + QLatin1Char('.') + endung;
+    return ordner.isEmpty() ? datei : QDir(ordner).filePath(datei);
+}
+
+void geschriebenMelden(MainUnit &w, const QString &pfad)
+{
+    w.statusBar()->showMessage(QStringLiteral("Gespeichert unter %1").arg(QDir::toNativeSeparators(pfad)), 30000);
 }
 
 // The save dialog; a name typed without an extension gets the default one. If that names an existing
@@ -198,21 +230,22 @@ bool druckeAusgabe(MainUnit &w)
     return true;
 }
 
-Dateiauswahl savehtml(const Cup &cup)
+Dateiauswahl savehtml(const Cup &cup, const QString &name)
 {
     return {QStringLiteral("HTML-Export speichern unter"),
-            QStringLiteral("HTML-Dateien (*.htm *.html);;alle Dateien (*)"), QStringLiteral("htm"), startordner(cup)};
+            QStringLiteral("HTML-Dateien (*.htm *.html);;alle Dateien (*)"), QStringLiteral("htm"),
+            vorschlag(cup, name, QStringLiteral("htm"))};
 }
 
-Dateiauswahl savepdf(const Cup &cup)
+Dateiauswahl savepdf(const Cup &cup, const QString &name)
 {
     return {QStringLiteral("PDF-Export speichern unter"), QStringLiteral("PDF-Dateien (*.pdf)"), QStringLiteral("pdf"),
-            startordner(cup)};
+            vorschlag(cup, name, QStringLiteral("pdf"))};
 }
 
-bool ausgabe2html(MainUnit &w)
+bool ausgabe2html(MainUnit &w, const QString &name)
 {
-    const QString pfad = zieldatei(w, savehtml(w.cup()));
+    const QString pfad = zieldatei(w, savehtml(w.cup(), name));
     if (pfad.isEmpty())
         return false;
     QString text;
@@ -220,12 +253,13 @@ bool ausgabe2html(MainUnit &w)
         fehler(&w, text);
         return false;
     }
+    geschriebenMelden(w, pfad);
     return true;
 }
 
-bool ausgabe2pdf(MainUnit &w)
+bool ausgabe2pdf(MainUnit &w, const QString &name)
 {
-    const QString pfad = zieldatei(w, savepdf(w.cup()));
+    const QString pfad = zieldatei(w, savepdf(w.cup(), name));
     if (pfad.isEmpty())
         return false;
     QString text;
@@ -233,6 +267,7 @@ bool ausgabe2pdf(MainUnit &w)
         fehler(&w, text);
         return false;
     }
+    geschriebenMelden(w, pfad);
     return true;
 }
 

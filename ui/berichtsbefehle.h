@@ -36,13 +36,15 @@ bool drucken(QWidget *parent, QPrinter &drucker);
 bool druckeAusgabe(MainUnit &w);
 // Asks for a file name with `savehtml` and writes the pane as an HTML page in the cup's HTML style;
 // clears the pane after success. Cancelling writes nothing and keeps the report; a failure is shown.
-bool ausgabe2html(MainUnit &w);
+// name (e.g. "Lauf_3_Ergebnisliste") is the file name the dialog proposes in the cup's folder; the
+// status bar says where the file was written.
+bool ausgabe2html(MainUnit &w, const QString &name = {});
 // The same as a PDF file, printed like "Drucken" with the report margins on A4.
-bool ausgabe2pdf(MainUnit &w);
+bool ausgabe2pdf(MainUnit &w, const QString &name = {});
 
-// The save dialogs of the two exports.
-Dateiauswahl savehtml(const Cup &cup);
-Dateiauswahl savepdf(const Cup &cup);
+// The save dialogs of the two exports, proposing the file name (without extension) when given.
+Dateiauswahl savehtml(const Cup &cup, const QString &name = {});
+Dateiauswahl savepdf(const Cup &cup, const QString &name = {});
 
 // The report command handlers, each taking its object from the window's selection.
 void laufe_pop_s_vClick(MainUnit &w);

@@ -1,6 +1,11 @@
 #pragma once
 
+class QComboBox;
+class QEvent;
+class QLabel;
 class QLineEdit;
+class QSize;
+class QSpinBox;
 class QString;
 class QWidget;
 
@@ -10,11 +15,29 @@ namespace tlt::ui {
 void zentrieren(QWidget *fenster);
 // Shows a non-modal dialog on top of its main window, centred the first time.
 void nichtModalZeigen(QWidget *fenster);
+// A dialog is at least this large (its layout may ask for more) and is centred the first time it shows.
+void mindestgroesse(QWidget *fenster, const QSize &groesse);
+
+// A focus event that moves the focus inside the window: the window losing its activation, a popup
+// menu or a message box taking the focus is no leaving of the field.
+bool echterWechsel(const QEvent *e);
 
 // Limits what the user can type into a field; a longer text filled in by feldFuellen stays whole
-// and may be shortened, but typing never makes a text longer than the limit.
+// and may be shortened, but typing never makes a text longer than the limit. Caret, selection and
+// the field's undo history are left alone.
 void eingabeBegrenzen(QLineEdit *feld, int laenge);
 // Shows a stored text in a limited field without cutting it, caret at the start.
 void feldFuellen(QLineEdit *feld, const QString &text);
+
+// A number field that takes typed digits within its range as well as the arrows.
+void zahlfeldEinrichten(QSpinBox *feld);
+
+// A drop-down list wide enough for its longest item, closed and open. Call again after the items change.
+void listenbreiteAnpassen(QComboBox *liste);
+
+// The line of a dialog that says why a save did not happen.
+QLabel *hinweiszeile(QWidget *dialog);
+// Names the field that is missing in the hint line and puts the focus there.
+void fehlendesFeld(QLabel *zeile, QWidget *feld, const QString &name);
 
 } // namespace tlt::ui

@@ -174,11 +174,38 @@ void Gitter::breitenAnwenden()
 {
     // The table's widths, widened where a heading (or, in the small tables, a cell) would be cut.
     for (int c = 0; c < m_modell->columnCount(); ++c) {
-        int b = std::max(m_tabelle->colWidth(c), horizontalHeader()->sectionSizeHint(c));
+        int b = std::max(m_tabelle->colWidth(c), mindestbreite(c));
         if (m_regel == Rueckscroll::Klein || (m_regel == Rueckscroll::Laeufe && c == 0))
             b = std::max(b, sizeHintForColumn(c));
         setColumnWidth(c, b);
     }
+}
+
+void Gitter::setMuster(std::function<QString(int)> muster)
+{
+    m_muster = std::move(muster);
+    m_setzt = true;
+    breitenAnwenden();
+    m_setzt = false;
+    fixierteAnpassen();
+}
+
+int Gitter::mindestbreite(int spalte) const
+{
+    // The heading as the header measures it, and in bold with the cell's margins, since a current
+    // heading cell is drawn bold; then the column's typical content.
+    const int rand = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1) + 1 +
+                     fontMetrics().averageCharWidth();
+    QFont fett = horizontalHeader()->font();
+    fett.setBold(true);
+    const QString kopf = m_modell->headerData(spalte, Qt::Horizontal).toString();
+    int b = std::max(horizontalHeader()->sectionSizeHint(spalte), QFontMetrics(fett).horizontalAdvance(kopf) + rand);
+    if (m_muster) {
+        const QString muster = m_muster(spalte);
+        if (!muster.isEmpty())
+            b = std::max(b, fontMetrics().horizontalAdvance(muster) + rand);
+    }
+    return b;
 }
 
 void Gitter::passendeBreite(int spalte, const QStringList &texte)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTableView>
+#include <functional>
 
 namespace tlt {
 class Tabelle;
@@ -51,6 +52,9 @@ public:
 
     // Widens a column so that each of the texts fits in a cell (never narrows it).
     void passendeBreite(int spalte, const QStringList &texte);
+    // The typical content of a column ("0:00'00,00\"" for a result): every column is at least as wide
+    // as its heading (also in bold, as a current heading is drawn) and this text.
+    void setMuster(std::function<QString(int spalte)> muster);
 
 signals:
     // A mouse button was released over the grid; the current cell is already the one under the pointer.
@@ -87,6 +91,8 @@ private:
     bool m_breiteGeaendert = false;
     bool m_rastet = false;
     int m_letzterWert = 0;
+    std::function<QString(int)> m_muster;
+    int mindestbreite(int spalte) const;
 };
 
 } // namespace tlt::ui

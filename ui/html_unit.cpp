@@ -48,7 +48,6 @@ HtmlUnit::HtmlUnit(Cup &cup, QWidget *parent) : QDialog(parent), m_cup(cup)
     setWindowTitle(QStringLiteral("HTML-Einstellungen"));
     setModal(false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
 
     auto *frage = new QLabel(QStringLiteral("Wählen Sie einen Stil für die exportierten HTML-Dateien aus:"), this);

@@ -31,8 +31,9 @@ Hooks &hooks()
 }
 
 // Builds the report into the pane and shows, prints or exports it, as the other reports do.
-// The lists only read the cup.
-void ausfuehren(MainUnit &w, Ziel ziel, const std::function<void(const Cup &, Ausgabe &)> &bericht)
+// The lists only read the cup. name: the file name an export proposes.
+void ausfuehren(MainUnit &w, Ziel ziel, const std::function<void(const Cup &, Ausgabe &)> &bericht,
+                const QString &name)
 {
     if (ziel == Ziel::Drucken && !drucken(&w, w.drucker()))
         return;
@@ -51,10 +52,10 @@ void ausfuehren(MainUnit &w, Ziel ziel, const std::function<void(const Cup &, Au
         druckeAusgabe(w);
         break;
     case Ziel::Html:
-        ausgabe2html(w);
+        ausgabe2html(w, name);
         break;
     case Ziel::Pdf:
-        ausgabe2pdf(w);
+        ausgabe2pdf(w, name);
         break;
     }
 }
@@ -85,14 +86,18 @@ void einlauf(MainUnit &w, Ziel ziel)
 {
     const int k = laufAusLaufe(w);
     if (k > 0)
-        ausfuehren(w, ziel, [k](const Cup &c, Ausgabe &a) { ausgabe_einlauf(c, a, k); });
+        ausfuehren(
+            w, ziel, [k](const Cup &c, Ausgabe &a) { ausgabe_einlauf(c, a, k); },
+            QStringLiteral("Lauf_%1_Einlaufliste").arg(k));
 }
 
 void ausfuehrlich(MainUnit &w, Ziel ziel)
 {
     const int n = laufAusLaufe(w);
     if (n > 0)
-        ausfuehren(w, ziel, [n](const Cup &c, Ausgabe &a) { ausgabe_gesamt_ausfuehrlich(c, a, n); });
+        ausfuehren(
+            w, ziel, [n](const Cup &c, Ausgabe &a) { ausgabe_gesamt_ausfuehrlich(c, a, n); },
+            QStringLiteral("Gesamtwertung_ausfuehrlich_nach_Lauf_%1").arg(n));
 }
 
 void nochOffen(MainUnit &w, Ziel ziel)
@@ -103,7 +108,9 @@ void nochOffen(MainUnit &w, Ziel ziel)
     const int verbleibend = verbleibendFragen(w);
     if (verbleibend < 0)
         return;
-    ausfuehren(w, ziel, [n, verbleibend](const Cup &c, Ausgabe &a) { ausgabe_noch_offen(c, a, n, verbleibend); });
+    ausfuehren(
+        w, ziel, [n, verbleibend](const Cup &c, Ausgabe &a) { ausgabe_noch_offen(c, a, n, verbleibend); },
+        QStringLiteral("Wer_kann_noch_gewinnen_nach_Lauf_%1").arg(n));
 }
 
 // The statement after the race whose result column is selected, or after the last race.
@@ -115,7 +122,9 @@ void auskunft(MainUnit &w, Ziel ziel)
         return;
     const int k = w.gewaehlterLaufTeil();
     const int n = k >= 1 && k <= cup.anzahlLaufe() ? k : cup.anzahlLaufe();
-    ausfuehren(w, ziel, [r, n](const Cup &c, Ausgabe &a) { ausgabe_auskunft(c, a, r, n); });
+    ausfuehren(
+        w, ziel, [r, n](const Cup &c, Ausgabe &a) { ausgabe_auskunft(c, a, r, n); },
+        QStringLiteral("Cup-Auskunft_%1_nach_Lauf_%2").arg(cup.teil.cell(Teilspalte::Startnummer, r)).arg(n));
 }
 
 } // namespace

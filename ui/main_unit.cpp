@@ -9,19 +9,22 @@
 #include "ui/ausgabe_ansicht.h"
 #include "ui/austauschbefehle.h"
 #include "ui/bea_ag_unit.h"
-#include "ui/bearbeitung.h"
-#include "ui/berichtsbefehle.h"
-#include "ui/listenbefehle.h"
 #include "ui/bea_cup_unit.h"
 #include "ui/bea_pv_unit.h"
+#include "ui/bearbeitung.h"
+#include "ui/berichtsbefehle.h"
 #include "ui/eingabe_anschluss.h"
+#include "ui/fensterhilfe.h"
 #include "ui/gitter.h"
+#include "ui/listenbefehle.h"
 #include "ui/meldung.h"
-#include "ui/webseite_befehl.h"
 #include "ui/tabellenmodell.h"
+#include "ui/teilnehmersuche.h"
 #include "ui/ubertlt_unit.h"
 #include "ui/urkunden_unit.h"
+#include "ui/webseite_befehl.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFileInfo>
@@ -156,7 +159,8 @@ void MainUnit::seitenBauen()
 
     QWidget *cupSeite = cupSeiteBauen();
     cupSeite->setObjectName(QStringLiteral("b_c"));
-    m_b->addTab(cupSeite, QStringLiteral("Cup"));
+    // The tabs have access keys of their own (Alt+C, L, T, A), none of them used by the menu bar.
+    m_b->addTab(cupSeite, QStringLiteral("&Cup"));
 
     auto *laufeSeite = new QWidget;
     laufeSeite->setObjectName(QStringLiteral("b_l"));
@@ -165,15 +169,36 @@ void MainUnit::seitenBauen()
     m_laufeG->setObjectName(QStringLiteral("laufe"));
     m_laufeG->modell()->setKopfspalten(true);
     ll->addWidget(m_laufeG);
-    m_b->addTab(laufeSeite, QStringLiteral("Läufe"));
+    m_b->addTab(laufeSeite, QStringLiteral("&Läufe"));
 
     auto *teilSeite = new QWidget;
     teilSeite->setObjectName(QStringLiteral("b_t"));
     auto *tl = new QVBoxLayout(teilSeite);
     m_teilG = new Gitter(&m_cup.teil, Gitter::Rueckscroll::Teilnehmer);
     m_teilG->setObjectName(QStringLiteral("teil"));
+    // Dates, start numbers and results are shown whole, in the widest form they usually take.
+    m_teilG->setMuster([](int spalte) -> QString {
+        switch (spalte) {
+        case Teilspalte::Geburtsdatum:
+            return QStringLiteral("00.00.0000");
+        case Teilspalte::Geschlecht:
+            return QStringLiteral("männlich");
+        case Teilspalte::Startnummer:
+            return QStringLiteral("0000");
+        default:
+            return spalte >= Teilspalte::Anzahl ? QStringLiteral("00:00'00,00\"") : QString();
+        }
+    });
+    m_suche = new Teilnehmersuche(m_cup, m_teilG, teilSeite);
+    tl->addWidget(m_suche);
     tl->addWidget(m_teilG);
-    m_b->addTab(teilSeite, QStringLiteral("Teilnehmer"));
+    m_b->addTab(teilSeite, QStringLiteral("&Teilnehmer"));
+    auto *suchen = new QAction(QStringLiteral("Teilnehmer suchen"), teilSeite);
+    suchen->setObjectName(QStringLiteral("teil_suchen"));
+    suchen->setShortcut(QKeySequence::Find);
+    suchen->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    teilSeite->addAction(suchen);
+    connect(suchen, &QAction::triggered, m_suche, &Teilnehmersuche::oeffnen);
 
     m_ausgabeSeite = new QWidget;
     m_ausgabeSeite->setObjectName(QStringLiteral("b_a"));
@@ -181,7 +206,7 @@ void MainUnit::seitenBauen()
     m_ausgabeAnsicht = new AusgabeAnsicht(&m_ausgabe);
     m_ausgabeAnsicht->setObjectName(QStringLiteral("ausgabe"));
     al->addWidget(m_ausgabeAnsicht);
-    m_b->addTab(m_ausgabeSeite, QStringLiteral("Ausgabe"));
+    m_b->addTab(m_ausgabeSeite, QStringLiteral("&Ausgabe"));
     m_ausgabe.beiAenderung = [this] { m_ausgabeAnsicht->spaeterAktualisieren(); };
 
     m_bilder = new QWidget;
@@ -191,11 +216,36 @@ void MainUnit::seitenBauen()
     m_b->addTab(m_bilder, QStringLiteral("Bilder"));
     m_b->setTabVisible(m_b->indexOf(m_bilder), false);
 
+    // Ctrl+PgUp/Ctrl+PgDn go through the visible pages wherever the focus is, a grid included.
+    auto blaettern = [this](const QString &name, const QKeySequence &taste, int schritt) {
+        auto *a = new QAction(this);
+        a->setObjectName(name);
+        a->setShortcut(taste);
+        a->setShortcutContext(Qt::WindowShortcut);
+        addAction(a);
+        connect(a, &QAction::triggered, this, [this, schritt] { seiteWechseln(schritt); });
+    };
+    blaettern(QStringLiteral("seite_vor"), QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
+    blaettern(QStringLiteral("seite_zurueck"), QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
+
     m_b->setCurrentIndex(0);
     connect(m_b, &QTabWidget::currentChanged, this, [this](int i) {
         if (m_b->widget(i) == m_ausgabeSeite)
             m_ausgabeAnsicht->aktualisieren();
     });
+}
+
+void MainUnit::seiteWechseln(int schritt)
+{
+    const int n = m_b->count();
+    int i = m_b->currentIndex();
+    for (int k = 0; k < n; ++k) {
+        i = (i + schritt + n) % n;
+        if (m_b->isTabVisible(i) && m_b->isTabEnabled(i)) {
+            m_b->setCurrentIndex(i);
+            return;
+        }
+    }
 }
 
 QWidget *MainUnit::cupSeiteBauen()
@@ -234,8 +284,10 @@ QWidget *MainUnit::cupSeiteBauen()
         s->setRange(1, 100);
         s->setValue(1);
         s->setToolTip(tipp);
-        // The number is set by the arrows only.
-        s->findChild<QLineEdit *>()->setReadOnly(true);
+        // Typed digits count as well as the arrows; the number is taken when the field is left or
+        // Enter is pressed, so typing "12" is one change, not a change to 1 first.
+        zahlfeldEinrichten(s);
+        s->setKeyboardTracking(false);
         s->setMinimumWidth(70);
         return s;
     };
@@ -823,14 +875,14 @@ bool MainUnit::speichereDatei(const QString &pfad)
 
 void MainUnit::m_d_nClick()
 {
-    if (m_cup.geaendert && !frage(this, kFrageNeu))
+    if (m_cup.geaendert && !frage(this, kFrageNeu, Antwort::Nein))
         return;
     neu();
 }
 
 void MainUnit::m_d_lClick()
 {
-    if (m_cup.geaendert && !frage(this, kFrageLaden))
+    if (m_cup.geaendert && !frage(this, kFrageLaden, Antwort::Nein))
         return;
     const QString pfad = dateiOeffnen(this, cupDatei(QStringLiteral("Läufercup-Daten laden"), startordner()));
     if (pfad.isEmpty())
@@ -866,7 +918,7 @@ void MainUnit::m_d_xClick()
 
 void MainUnit::closeEvent(QCloseEvent *e)
 {
-    if (m_cup.geaendert && !frage(this, kFrageBeenden)) {
+    if (m_cup.geaendert && !frage(this, kFrageBeenden, Antwort::Nein)) {
         e->ignore();
         return;
     }

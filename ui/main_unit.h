@@ -29,6 +29,7 @@ class BeaAg;
 class BeaCup;
 class BeaPv;
 class Gitter;
+class Teilnehmersuche;
 class UberTlt;
 
 // The main window `w`: owns the cup, shows its settings and tables on the pages "Cup", "Läufe",
@@ -91,6 +92,8 @@ public:
     QWidget *bilderSeite() const { return m_bilder; }
     QWidget *ausgabeSeite() const { return m_ausgabeSeite; }
     AusgabeAnsicht *ausgabeAnsicht() const { return m_ausgabeAnsicht; }
+    // The search line of page "Teilnehmer" (Ctrl+F).
+    Teilnehmersuche *teilnehmersuche() const { return m_suche; }
     // Makes page "Ausgabe" active, showing the pane's current content.
     void zeigeAusgabe();
 
@@ -152,6 +155,7 @@ protected:
 
 private:
     void seitenBauen();
+    void seiteWechseln(int schritt);
     QWidget *cupSeiteBauen();
     void menueBauen();
     void kontextmenuesBauen();
@@ -190,6 +194,7 @@ private:
     Gitter *m_pvG = nullptr;
     Gitter *m_laufeG = nullptr;
     Gitter *m_teilG = nullptr;
+    Teilnehmersuche *m_suche = nullptr;
     QLabel *m_status0 = nullptr;
     QLabel *m_status1 = nullptr;
 

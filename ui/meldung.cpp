@@ -38,18 +38,19 @@ bool gescriptet(const QString &art, const QString &titel, const QString &text, A
     if (!h.antworten.empty()) {
         *a = h.antworten.front();
         h.antworten.pop_front();
-        h.protokoll.append({art, titel, text});
+        h.protokoll.append({art, titel, text, {}});
         return true;
     }
     if (h.testmodus) {
-        h.protokoll.append({QStringLiteral("unerwartet"), titel, text});
+        h.protokoll.append({QStringLiteral("unerwartet"), titel, text, {}});
         *a = Antwort::Nein;
         return true;
     }
     return false;
 }
 
-bool jaNein(QWidget *parent, const QString &art, const QString &titel, const QString &text, QMessageBox::Icon icon)
+bool jaNein(QWidget *parent, const QString &art, const QString &titel, const QString &text, QMessageBox::Icon icon,
+            Antwort vorgabe = Antwort::Ja)
 {
     Antwort a;
     if (gescriptet(art, titel, text, &a))
@@ -57,7 +58,7 @@ bool jaNein(QWidget *parent, const QString &art, const QString &titel, const QSt
     QMessageBox box(icon, titel, fuerAnzeige(text), QMessageBox::NoButton, parent);
     QPushButton *ja = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
     QPushButton *nein = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    box.setDefaultButton(ja);
+    box.setDefaultButton(vorgabe == Antwort::Nein ? nein : ja);
     box.setEscapeButton(nein);
     box.exec();
     return box.clickedButton() == ja;
@@ -80,11 +81,11 @@ QString dateiGescriptet(const QString &art, const Dateiauswahl &a, bool *gescrip
     if (!h.dateien.empty()) {
         QString n = h.dateien.front();
         h.dateien.pop_front();
-        h.protokoll.append({art, a.titel, n});
+        h.protokoll.append({art, a.titel, n, a.verzeichnis});
         return n;
     }
     if (h.testmodus) {
-        h.protokoll.append({QStringLiteral("unerwartet"), a.titel, QString()});
+        h.protokoll.append({QStringLiteral("unerwartet"), a.titel, QString(), a.verzeichnis});
         return {};
     }
     *gescriptet = false;
@@ -93,9 +94,9 @@ QString dateiGescriptet(const QString &art, const Dateiauswahl &a, bool *gescrip
 
 } // namespace
 
-bool frage(QWidget *parent, const QString &text)
+bool frage(QWidget *parent, const QString &text, Antwort vorgabe)
 {
-    return jaNein(parent, QStringLiteral("frage"), QStringLiteral("Warnung"), text, QMessageBox::Warning);
+    return jaNein(parent, QStringLiteral("frage"), QStringLiteral("Warnung"), text, QMessageBox::Warning, vorgabe);
 }
 
 void warnung(QWidget *parent, const QString &text)
@@ -198,7 +199,7 @@ void adresseOeffnen(const QString &adresse)
 {
     Hooks &h = hooks();
     if (h.testmodus) {
-        h.protokoll.append({QStringLiteral("web"), QString(), adresse});
+        h.protokoll.append({QStringLiteral("web"), QString(), adresse, {}});
         return;
     }
     QDesktopServices::openUrl(QUrl(adresse));

@@ -12,8 +12,9 @@ namespace tlt::ui {
 // script the answers instead of waiting on a modal box.
 enum class Antwort { Ja, Nein, Ok, Abbrechen };
 
-// "Warnung", warning icon, "&Ja"/"&Nein"; true only for "&Ja".
-bool frage(QWidget *parent, const QString &text);
+// "Warnung", warning icon, "&Ja"/"&Nein"; true only for "&Ja". vorgabe is the button that Enter
+// presses: "&Nein" for questions whose "&Ja" throws work away.
+bool frage(QWidget *parent, const QString &text, Antwort vorgabe = Antwort::Ja);
 // "Warnung", warning icon, "OK".
 void warnung(QWidget *parent, const QString &text);
 // A piece of information: caption "Tempolauftabellator", information icon, "OK".
@@ -56,6 +57,7 @@ struct Protokolleintrag {
     QString art; // "frage", "warnung", "hinweis", "ordner", "frageOhneSymbol", "fehler", "oeffnen", "speichern", "drucker", "web"
     QString titel;
     QString text;
+    QString vorschlag; // file dialogs: the folder or file they proposed
 };
 const QList<Protokolleintrag> &protokoll();
 void resetTestHooks();

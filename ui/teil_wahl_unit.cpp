@@ -33,6 +33,8 @@ TeilWahlUnit::TeilWahlUnit(QWidget *parent) : QDialog(parent)
     m_box->setEditable(true);
     // Typed text only chooses; it never becomes an item of the list.
     m_box->setInsertPolicy(QComboBox::NoInsert);
+    // The typed text is the start number, as typed: "3" must not become "30" from the list.
+    m_box->setCompleter(nullptr);
     m_box->setMinimumWidth(233);
 
     m_klick = new QPushButton(QStringLiteral("Auswählen"), this);

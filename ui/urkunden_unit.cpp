@@ -33,7 +33,6 @@ UrkundenUnit::UrkundenUnit(Cup &cup, QWidget *parent) : QDialog(parent), m_cup(c
     setWindowTitle(QStringLiteral("Urkunden Einstellungen"));
     setModal(false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setWindowFlag(Qt::WindowStaysOnTopHint, true);
     setWindowFlag(Qt::MSWindowsFixedSizeDialogHint, true);
 
     auto *stilT = new QLabel(QStringLiteral("Wählen Sie einen Stil für die zu druckenden Urkunden aus:"), this);
@@ -129,11 +128,14 @@ UrkundenUnit *einstellungen(MainUnit &w)
 
 // Runs one certificate command on the window's printer, or into a PDF file when the settings ask
 // for it. Conversion failures and printer failures are shown.
-void ausfuehren(MainUnit &w, const std::function<int(Leinwand &, const Unterschriften &)> &befehl)
+// A command that would draw nothing starts no print job and writes no file; the user is told so.
+enum class Art { Lauf, Gesamt };
+void ausfuehren(MainUnit &w, Art art, const std::function<int(Leinwand &, const Unterschriften &)> &befehl)
 {
     UrkundenUnit *e = einstellungen(w);
     static const Unterschriften keine;
     const Unterschriften &unter = e ? e->unterschriften() : keine;
+    int gezeichnet = -1;
     try {
         if (e && e->alsPdf()) {
             Dateiauswahl a;
@@ -144,13 +146,15 @@ void ausfuehren(MainUnit &w, const std::function<int(Leinwand &, const Unterschr
             const QString pfad = dateiSpeichern(&w, a);
             if (!pfad.isEmpty()) {
                 QString text;
-                if (urkundenAlsPdf(
-                        pfad, [&](Leinwand &l) { return befehl(l, unter); }, &text, w.cup().dateiname) < 0)
+                gezeichnet = urkundenAlsPdf(
+                    pfad, [&](Leinwand &l) { return befehl(l, unter); }, &text, w.cup().dateiname);
+                if (gezeichnet < 0)
                     fehler(&w, text);
             }
         } else {
             DruckerLeinwand leinwand(&w.drucker());
-            if (befehl(leinwand, unter) < 0)
+            gezeichnet = befehl(leinwand, unter);
+            if (gezeichnet < 0)
                 fehler(&w, QStringLiteral("Der Druckauftrag konnte nicht gestartet werden. Bitte prüfen Sie den "
                                           "Drucker unter \"Druckereinstellungen\" oder speichern Sie die Urkunden "
                                           "als PDF (\"Urkunden Einstellungen\")."));
@@ -160,6 +164,13 @@ void ausfuehren(MainUnit &w, const std::function<int(Leinwand &, const Unterschr
     }
     // The commands re-sort the participants and may fill the pane.
     w.aktualisieren();
+    if (gezeichnet == 0) {
+        const int stil = w.cup().urkundenstil;
+        if (art == Art::Gesamt && !zeichnetGesamturkunden(stil) && stil >= 0 && stil < urkundenstile().size())
+            warnung(&w, kKeineGesamturkunde.arg(urkundenstile().at(stil)));
+        else
+            warnung(&w, kKeineUrkunde);
+    }
 }
 
 } // namespace
@@ -173,7 +184,7 @@ void m_e_uClick(MainUnit &w)
 void laufe_pop_u_slClick(MainUnit &w)
 {
     const int k = w.gewaehlterLauf();
-    ausfuehren(w, [&](Leinwand &l, const Unterschriften &u) {
+    ausfuehren(w, Art::Lauf, [&](Leinwand &l, const Unterschriften &u) {
         return siegerurkunde(w.cup(), k, l, u, [&](const QString &frage) { return frageOhneSymbol(&w, frage); });
     });
 }
@@ -187,8 +198,9 @@ void laufe_pop_tlClick(MainUnit &w)
 void laufe_pop_u_gClick(MainUnit &w)
 {
     const int n = w.gewaehlterLauf();
-    ausfuehren(
-        w, [&](Leinwand &l, const Unterschriften &u) { return gesamtsiegerurkunde(w.cup(), w.ausgabe(), n, l, u); });
+    ausfuehren(w, Art::Gesamt, [&](Leinwand &l, const Unterschriften &u) {
+        return gesamtsiegerurkunde(w.cup(), w.ausgabe(), n, l, u);
+    });
 }
 
 void laufe_pop_u_uClick(MainUnit &w)
@@ -202,9 +214,10 @@ void klickClick(MainUnit &w, const QString &titel, const QString &s)
     // The race is the one current now, not the one current when the dialog was opened.
     const int k = w.gewaehlterLauf();
     if (titel == kTeilWahlLauf) {
-        ausfuehren(w, [&](Leinwand &l, const Unterschriften &u) { return teilnehmerurkunde(w.cup(), k, s, l, u); });
+        ausfuehren(w, Art::Lauf,
+                   [&](Leinwand &l, const Unterschriften &u) { return teilnehmerurkunde(w.cup(), k, s, l, u); });
     } else if (titel == kTeilWahlGesamt) {
-        ausfuehren(w, [&](Leinwand &l, const Unterschriften &u) {
+        ausfuehren(w, Art::Gesamt, [&](Leinwand &l, const Unterschriften &u) {
             return gesamtteilnehmerurkunde(w.cup(), w.ausgabe(), k, s, l, u);
         });
     }

@@ -103,6 +103,17 @@ private slots:
         QCOMPARE(laufSpeicherbar(cup, typ, datum, zeitdistanz), erwartet);
     }
 
+    void firstFailingConditionIsNamed()
+    {
+        Cup cup;
+        const QString d = QStringLiteral("01.05.2005");
+        // Type before date before time/distance, whatever else is missing.
+        QCOMPARE(laufFehlendeZeile(cup, -1, kKeinDatum, QString()), int(Laufzeile::Lauftyp));
+        QCOMPARE(laufFehlendeZeile(cup, 1, kKeinDatum, QString()), int(Laufzeile::Datum));
+        QCOMPARE(laufFehlendeZeile(cup, 1, d, QStringLiteral("5000m")), int(Laufzeile::Zeitdistanz));
+        QCOMPARE(laufFehlendeZeile(cup, 1, d, QStringLiteral("ja")), -1);
+    }
+
     void timeDistanceEntryFollowsType_data()
     {
         QTest::addColumn<int>("typ");

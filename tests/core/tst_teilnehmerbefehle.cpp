@@ -96,6 +96,25 @@ private slots:
         QCOMPARE(teilnehmerVollstaendig(cup, d), erwartet);
     }
 
+    void firstMissingFieldInCheckOrder()
+    {
+        // Everything empty: the surname is named first; each field filled moves on to the next.
+        Cup cup;
+        Teilnehmerdaten d;
+        d.geb = kKeinDatum;
+        const QList<std::pair<QString *, QString>> reihe{
+            {&d.name, "Berg"}, {&d.vorname, "Eva"}, {&d.geb, "01.02.1980"}, {&d.ges, "weiblich"},
+            {&d.verein, "TV"}, {&d.alt, "F"},       {&d.sn, "001"},         {&d.cup, "A-Cup"}};
+        for (int i = 0; i < reihe.size(); ++i) {
+            QCOMPARE(teilnehmerFehlendeSpalte(cup, d), i);
+            *reihe[i].first = reihe[i].second;
+        }
+        QCOMPARE(teilnehmerFehlendeSpalte(cup, d), -1);
+        // A variation named in a cup without variations is the cup field's fault.
+        cup.cv.setRowCount(1);
+        QCOMPARE(teilnehmerFehlendeSpalte(cup, d), int(Teilspalte::Cupvariation));
+    }
+
     void addingSortsBySurnameAndWritesResults()
     {
         Cup cup = zweiLaeufe();

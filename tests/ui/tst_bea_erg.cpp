@@ -187,7 +187,8 @@ private slots:
         QVERIFY(d.isVisible());
         QCOMPARE(QApplication::focusWidget(), sn(d));
         QCOMPARE(sn(d)->text(), eingabe);
-        QCOMPARE(name(d)->text(), QString());
+        // Said where the name would stand, without a message box.
+        QCOMPARE(name(d)->text(), QStringLiteral("Startnummer nicht gefunden"));
         QVERIFY(protokoll().isEmpty());
     }
 

@@ -487,12 +487,21 @@ private slots:
         QCOMPARE(w->minW()->value(), 2);
         QCOMPARE(cup().min, 2);
         QCOMPARE(cup().max, 2);
-        // The arrow keys drive the spinner; its text cannot be typed.
+        // The arrow keys drive the spinner; typed digits count on Enter, within the number of races.
         w->maxW()->setFocus();
         QTest::keyClick(w->maxW(), Qt::Key_Up);
         QCOMPARE(cup().max, 3);
+        w->maxW()->selectAll();
         QTest::keyClicks(w->maxW(), QStringLiteral("9"));
         QCOMPARE(cup().max, 3);
+        QTest::keyClick(w->maxW(), Qt::Key_Return);
+        QCOMPARE(cup().max, 3);
+        QCOMPARE(w->maxW()->value(), 3);
+        w->maxW()->selectAll();
+        QTest::keyClicks(w->maxW(), QStringLiteral("1"));
+        QTest::keyClick(w->maxW(), Qt::Key_Return);
+        QCOMPARE(cup().max, 1);
+        QCOMPARE(cup().min, 1);
     }
 
     void neuerCupSchliesstBearbeitung()

@@ -18,14 +18,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QContextMenuEvent>
-#include <QElapsedTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -136,7 +137,7 @@ private slots:
         QStringList titel;
         for (int i = 0; i < b->count(); ++i)
             titel << b->tabText(i);
-        QCOMPARE(titel, QStringList({"Cup", "Läufe", "Teilnehmer", "Ausgabe", "Bilder"}));
+        QCOMPARE(titel, QStringList({"&Cup", "&Läufe", "&Teilnehmer", "&Ausgabe", "Bilder"}));
         QCOMPARE(b->currentIndex(), 0);
         QVERIFY(!b->isTabVisible(4));
         QVERIFY(b->isTabVisible(3));
@@ -393,6 +394,27 @@ private slots:
                 vergeben.insert(taste, t);
             }
         }
+        // The page tabs and the menu bar share Alt: no key may open a menu and a page.
+        auto zugriffstaste = [](const QString &t) {
+            const qsizetype i = t.indexOf(QLatin1Char('&'));
+            return i >= 0 && i + 1 < t.size() ? t.at(i + 1).toLower() : QChar();
+        };
+        QHash<QChar, QString> fenster;
+        for (QAction *a : w->menuBar()->actions())
+            if (!zugriffstaste(a->text()).isNull())
+                fenster.insert(zugriffstaste(a->text()), a->text());
+        int seiten = 0;
+        for (int i = 0; i < w->seiten()->count(); ++i) {
+            if (!w->seiten()->isTabVisible(i))
+                continue;
+            const QString t = w->seiten()->tabText(i);
+            const QChar taste = zugriffstaste(t);
+            QVERIFY2(!taste.isNull(), qPrintable(t));
+            QVERIFY2(!fenster.contains(taste), qPrintable(fenster.value(taste) + " / " + t));
+            fenster.insert(taste, t);
+            ++seiten;
+        }
+        QCOMPARE(seiten, 4);
     }
 
     void laeufeMenue_data()
