@@ -140,7 +140,7 @@ void BeaAg::speichernClick()
             dok.ausfuehren(QStringLiteral("Altersgruppe %1/%2 bearbeiten").arg(cup.ag.cell(0, r), cup.ag.cell(1, r)),
                            [&](Cup &c) { agAendern(c, r, w, m, alter); });
     } catch (const Konvertierungsfehler &f) {
-        fehler(&m_w, f.meldung());
+        fehler(&m_w, f.text());
     }
 }
 

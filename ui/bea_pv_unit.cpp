@@ -60,7 +60,7 @@ void BeaPv::hinzufugenClick()
         m_w.dokument().ausfuehren(QStringLiteral("Punktezahl %1 hinzufügen").arg(p),
                                   [p](Cup &c) { pvHinzufuegen(c, p); });
     } catch (const Konvertierungsfehler &f) {
-        fehler(&m_w, f.meldung());
+        fehler(&m_w, f.text());
     }
 }
 

@@ -59,7 +59,7 @@ void ausfuehren(MainUnit &w, Ziel ziel, const Bericht &bericht, const QString &n
     } catch (const Konvertierungsfehler &f) {
         // The lines written up to the failure stay in the pane; nothing is printed or exported.
         ok = false;
-        meldung = f.meldung();
+        meldung = f.text();
     }
     // The reports re-sort the participants.
     w.aktualisieren();

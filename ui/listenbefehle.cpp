@@ -41,7 +41,7 @@ void ausfuehren(MainUnit &w, Ziel ziel, const std::function<void(const Cup &, Au
         bericht(w.cup(), w.ausgabe());
     } catch (const Konvertierungsfehler &f) {
         // The lines written up to the failure stay in the pane; nothing is printed or exported.
-        fehler(&w, f.meldung());
+        fehler(&w, f.text());
         return;
     }
     switch (ziel) {

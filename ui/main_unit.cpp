@@ -825,7 +825,7 @@ bool MainUnit::ladeDatei(const QString &pfad)
     try {
         ok = ladenDatei(m_cup, pfad, &text, &hinweis);
     } catch (const Konvertierungsfehler &f) {
-        text = f.meldung();
+        text = f.text();
     }
     if (!ok) {
         fehler(this, text.isEmpty() ? QStringLiteral("Die Datei %1 konnte nicht gelesen werden.").arg(pfad) : text);
@@ -856,7 +856,7 @@ bool MainUnit::speichereDatei(const QString &pfad)
     try {
         ok = speichernDatei(m_cup, pfad, &text, &nurOhneSicherung);
     } catch (const Konvertierungsfehler &f) {
-        text = f.meldung();
+        text = f.text();
     }
     if (!ok) {
         fehler(this, text.isEmpty() ? QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(pfad) : text);
@@ -954,7 +954,7 @@ void MainUnit::sortieren(int richtung)
             },
             CupDokument::Art::Ordnung);
     } catch (const Konvertierungsfehler &f) {
-        fehler(this, f.meldung());
+        fehler(this, f.text());
     }
 }
 
@@ -1047,7 +1047,7 @@ void MainUnit::pv_pop_lClick()
         m_dok.ausfuehren(QStringLiteral("Punktezahl %1 löschen").arg(m_cup.pv.cell(Pvspalte::Punkte, r)),
                          [r](Cup &c) { pvLoeschen(c, r); });
     } catch (const Konvertierungsfehler &f) {
-        fehler(this, f.meldung());
+        fehler(this, f.text());
     }
 }
 

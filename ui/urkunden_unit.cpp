@@ -160,7 +160,7 @@ void ausfuehren(MainUnit &w, Art art, const std::function<int(Leinwand &, const 
                                           "als PDF (\"Urkunden Einstellungen\")."));
         }
     } catch (const Konvertierungsfehler &f) {
-        fehler(&w, f.meldung());
+        fehler(&w, f.text());
     }
     // The commands re-sort the participants and may fill the pane.
     w.aktualisieren();
