@@ -27,16 +27,6 @@ QString platztext(int platz)
     return platz > 0 ? QString::number(platz) + QLatin1Char('.') : QString();
 }
 
-// "W" or "M" for the sex cell, nothing for anything else.
-QString geschlechtKurz(const QString &geschlecht)
-{
-    if (geschlecht == QLatin1String("weiblich"))
-        return QStringLiteral("W");
-    if (geschlecht == QStringLiteral("männlich"))
-        return QStringLiteral("M");
-    return {};
-}
-
 // The distance or time of race k for a participant of this variation (cv row, 0 without variations).
 QString laufLabel(const Cup &cup, int k, int variante)
 {

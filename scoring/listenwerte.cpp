@@ -338,6 +338,15 @@ QString anteiltext(const Laufanteil &a)
     return {};
 }
 
+QString geschlechtKurz(const QString &geschlecht)
+{
+    if (geschlecht == QLatin1String("weiblich"))
+        return QStringLiteral("W");
+    if (geschlecht == QStringLiteral("männlich"))
+        return QStringLiteral("M");
+    return {};
+}
+
 QString punktetext(const Standzeile &z)
 {
     return z.unterMinimum ? QStringLiteral("---") : QString::number(z.punkte);

@@ -118,6 +118,8 @@ private:
 // The text of one race column of the detailed standings: the points, "(points)" when they do not
 // count, "-" for a race not run, the code itself for a result code.
 QString anteiltext(const Laufanteil &a);
+// "W" or "M" for the sex cell, nothing for anything else.
+QString geschlechtKurz(const QString &geschlecht);
 // The overall points as the standings list shows them: "---" below the minimum.
 QString punktetext(const Standzeile &z);
 

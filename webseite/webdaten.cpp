@@ -355,16 +355,6 @@ Webdaten webdaten(const Cup &cup, int nachLauf)
 
 namespace {
 
-// "W" or "M" for the sex cell, nothing for anything else.
-QString geschlechtKurz(const QString &geschlecht)
-{
-    if (geschlecht == QLatin1String("weiblich"))
-        return QStringLiteral("W");
-    if (geschlecht == QStringLiteral("männlich"))
-        return QStringLiteral("M");
-    return {};
-}
-
 QString platzText(int platz)
 {
     return platz > 0 ? QString::number(platz) + QLatin1Char('.') : QString();
