@@ -127,8 +127,8 @@ Ausfuhrtabelle laufergebnisTabelle(const Cup &original, int k)
 {
     Cup cup = kopie(original);
     const int spalte = Cup::ergebnisspalte(k);
-    teilsort(cup, -1, 0);
-    teilsort(cup, -1, spalte);
+    teilsort(cup, Richtung::Aufsteigend, 0);
+    teilsort(cup, Richtung::Aufsteigend, spalte);
     const Laufwertung wertung(cup, k);
 
     Ausfuhrtabelle t;

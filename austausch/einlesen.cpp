@@ -326,8 +326,8 @@ bool teilnehmerImportAnwenden(Cup &cup, const Teilnehmerimport &plan, QString *f
         t.setColCount(spalten);
     for (int i = 0; i < plan.neu.size(); ++i)
         schreiben(erste + i, plan.neu.at(i).daten);
-    teilsort(cup, -1, 0);
-    cup.edit(1);
+    teilsort(cup, Richtung::Aufsteigend, 0);
+    cup.edit(Cup::Stand::Geaendert);
     return true;
 }
 
@@ -478,7 +478,7 @@ bool ergebnisImportAnwenden(Cup &cup, const Ergebnisimport &plan, const QList<bo
         }
     }
     if (geschrieben)
-        cup.edit(1);
+        cup.edit(Cup::Stand::Geaendert);
     return true;
 }
 

@@ -79,7 +79,7 @@ void BM_SpeichernDatei(benchmark::State &state)
     QString fehler;
     for (auto _ : state) {
         state.PauseTiming();
-        teilsort(cup, -1, 6);
+        teilsort(cup, Richtung::Aufsteigend, 6);
         state.ResumeTiming();
         if (!speichernDatei(cup, pfad, &fehler))
             state.SkipWithError(qPrintable(fehler));
@@ -90,7 +90,7 @@ void BM_SpeichernDatei(benchmark::State &state)
 void BM_SpeichernDateiSortiert(benchmark::State &state)
 {
     Cup cup = grosserCup();
-    teilsort(cup, -1, 0);
+    teilsort(cup, Richtung::Aufsteigend, 0);
     const QString pfad = ordner().filePath(QStringLiteral("sortiert.tl3"));
     QString fehler;
     for (auto _ : state)

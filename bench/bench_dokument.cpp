@@ -25,7 +25,7 @@ CupDokument &dokument()
     static CupDokument *dok = [] {
         auto *d = new CupDokument;
         Cup cup = erzeugeCup(20000, 50, 3);
-        teilsort(cup, -1, 0);
+        teilsort(cup, Richtung::Aufsteigend, 0);
         d->ersetzen(std::move(cup));
         return d;
     }();

@@ -110,6 +110,6 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    fenster().cup().edit(0);
+    fenster().cup().edit(Cup::Stand::Gesichert);
     return 0;
 }

@@ -55,7 +55,7 @@ template <bool Literal> void teilsortLauf(benchmark::State &state)
         if constexpr (Literal)
             test::teilsortLiteral(cup, richtung, spalte);
         else
-            teilsort(cup, richtung, spalte);
+            teilsort(cup, test::richtungVon(richtung), spalte);
         benchmark::DoNotOptimize(cup.teil.cell(spalte, 1));
         state.PauseTiming();
         cup = Cup();
@@ -108,7 +108,7 @@ void verhaeltnisDrucken()
         for (int i = 0; i < 7; ++i) {
             Cup c = quelle;
             t.restart();
-            teilsort(c, -1, spalte);
+            teilsort(c, Richtung::Aufsteigend, spalte);
             schnell = std::min(schnell, static_cast<double>(t.nsecsElapsed()) / 1e6);
             if (i == 0)
                 for (int r = 1; r < c.teil.rowCount(); ++r)

@@ -256,11 +256,7 @@ Cup erzeugeCup(const Generatoreinstellungen &e)
             mitLeistung.push_back(r);
         }
     }
-    cup.laufe.setFixedRows(n > 0 ? 1 : 0);
-    cup.laufe.setFixedCols(n > 0 ? 1 : 0);
-    cup.teil.setFixedRows(m > 0 ? 1 : 0);
-    cup.teil.setFixedCols(m > 0 ? 2 : 0);
-    cup.edit(0);
+    cup.edit(Cup::Stand::Gesichert);
     return cup;
 }
 

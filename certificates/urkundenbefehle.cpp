@@ -68,8 +68,8 @@ int laufurkunden(Cup &cup, int k, const QString *startnummer, Leinwand &l, const
 {
     const bool gueltig = k >= 1 && k <= cup.anzahlLaufe();
     if (gueltig) {
-        teilsort(cup, -1, Teilspalte::Name);
-        teilsort(cup, -1, Cup::ergebnisspalte(k));
+        teilsort(cup, Richtung::Aufsteigend, Teilspalte::Name);
+        teilsort(cup, Richtung::Aufsteigend, Cup::ergebnisspalte(k));
     }
     Urkundendruck druck(l, cup, u);
     druck.beginne();
@@ -120,10 +120,10 @@ int gesamtsiegerurkunde(Cup &cup, Ausgabe &a, int n, Leinwand &l, const Untersch
     GesamtScope gesamt(cup, n);
     gesamt_vorschau(cup, a, n);
     // Stable sorts from the least to the most significant key: variation, age group, placing, surname.
-    teilsort(cup, -1, Teilspalte::Name);
-    teilsort(cup, 1, gesamt.platzSpalte());
-    teilsort(cup, -1, Teilspalte::Altersgruppe);
-    teilsort(cup, -1, Teilspalte::Cupvariation);
+    teilsort(cup, Richtung::Aufsteigend, Teilspalte::Name);
+    teilsort(cup, Richtung::Absteigend, gesamt.platzSpalte());
+    teilsort(cup, Richtung::Aufsteigend, Teilspalte::Altersgruppe);
+    teilsort(cup, Richtung::Aufsteigend, Teilspalte::Cupvariation);
 
     Urkundendruck druck(l, cup, u);
     druck.beginne();

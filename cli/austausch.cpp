@@ -102,6 +102,51 @@ bool cupSchreiben(Cup &cup, const QString &pfad, const Importoptionen &o, Umgebu
     return true;
 }
 
+// The common start of both imports: options, the number of arguments (cup file first) and the cup.
+// Returns -1 when the import can go on, otherwise the exit code (the message is printed).
+int importBeginnen(QStringList &args, int anzahl, bool mitUeberschreiben, const QString &name, Importoptionen &o,
+                   Cup &cup, Umgebung &u)
+{
+    QString grund;
+    if (!nimmImportoptionen(args, o, mitUeberschreiben, &grund) || args.size() != anzahl) {
+        u.err << (grund.isEmpty() ? QStringLiteral("Falsche Anzahl von Argumenten.") : grund) << '\n';
+        return aufruffehler(u, name);
+    }
+    QString fehler;
+    if (!ladenDatei(cup, args.at(0), &fehler)) {
+        u.err << fehler << '\n';
+        return Fehler;
+    }
+    return -1;
+}
+
+// Reads the file to import; false (message printed) when it cannot be read.
+bool importdateiLesen(const QString &datei, const Importoptionen &o, Rohtabelle *t, Umgebung &u)
+{
+    QString fehler;
+    if (!tabelleLesen(datei, o.blatt, t, &fehler)) {
+        u.err << fehler << '\n';
+        return false;
+    }
+    return true;
+}
+
+// The common end: with --probe only the exit code rc; otherwise the plan is applied and the cup saved.
+int importAbschliessen(Cup &cup, const QString &pfad, const Importoptionen &o, int rc,
+                       const std::function<bool(QString *)> &anwenden, Umgebung &u)
+{
+    if (o.probe)
+        return rc;
+    QString fehler;
+    if (!anwenden(&fehler)) {
+        u.err << fehler << '\n';
+        return Fehler;
+    }
+    if (!cupSchreiben(cup, pfad, o, u))
+        return Fehler;
+    return rc;
+}
+
 void problemeAusgeben(const QList<Importproblem> &probleme, const QString &datei, Umgebung &u)
 {
     for (const Importproblem &p : probleme)
@@ -110,24 +155,13 @@ void problemeAusgeben(const QList<Importproblem> &probleme, const QString &datei
 
 int importTeilnehmer(QStringList args, Umgebung &u)
 {
-    const QString name = QStringLiteral("import-teilnehmer");
     Importoptionen o;
-    QString grund;
-    if (!nimmImportoptionen(args, o, false, &grund) || args.size() != 2) {
-        u.err << (grund.isEmpty() ? QStringLiteral("Falsche Anzahl von Argumenten.") : grund) << '\n';
-        return aufruffehler(u, name);
-    }
     Cup cup;
-    QString fehler;
-    if (!ladenDatei(cup, args.at(0), &fehler)) {
-        u.err << fehler << '\n';
-        return Fehler;
-    }
+    if (const int rc = importBeginnen(args, 2, false, QStringLiteral("import-teilnehmer"), o, cup, u); rc >= 0)
+        return rc;
     Rohtabelle t;
-    if (!tabelleLesen(args.at(1), o.blatt, &t, &fehler)) {
-        u.err << fehler << '\n';
+    if (!importdateiLesen(args.at(1), o, &t, u))
         return Fehler;
-    }
     const Zuordnung z = zuordnungErkennen(t);
     const Teilnehmerimport plan = teilnehmerImportPlanen(cup, t, z);
     if (!plan.fehler.isEmpty()) {
@@ -145,32 +179,17 @@ int importTeilnehmer(QStringList args, Umgebung &u)
     problemeAusgeben(plan.probleme, args.at(1), u);
     u.out.flush();
     const int rc = plan.probleme.isEmpty() ? Ok : Fehler;
-    if (o.probe)
-        return rc;
-    if (!teilnehmerImportAnwenden(cup, plan, &fehler)) {
-        u.err << fehler << '\n';
-        return Fehler;
-    }
-    if (!cupSchreiben(cup, args.at(0), o, u))
-        return Fehler;
-    return rc;
+    return importAbschliessen(
+        cup, args.at(0), o, rc, [&](QString *fehler) { return teilnehmerImportAnwenden(cup, plan, fehler); }, u);
 }
 
 int importErgebnisse(QStringList args, Umgebung &u)
 {
     const QString name = QStringLiteral("import-ergebnisse");
     Importoptionen o;
-    QString grund;
-    if (!nimmImportoptionen(args, o, true, &grund) || args.size() != 3) {
-        u.err << (grund.isEmpty() ? QStringLiteral("Falsche Anzahl von Argumenten.") : grund) << '\n';
-        return aufruffehler(u, name);
-    }
     Cup cup;
-    QString fehler;
-    if (!ladenDatei(cup, args.at(0), &fehler)) {
-        u.err << fehler << '\n';
-        return Fehler;
-    }
+    if (const int rc = importBeginnen(args, 3, true, name, o, cup, u); rc >= 0)
+        return rc;
     int lauf = 0;
     if (!istInt(args.at(1), &lauf) || lauf < 1 || lauf > cup.anzahlLaufe()) {
         u.err << (cup.anzahlLaufe() == 0 ? QStringLiteral("Der Cup hat keinen Lauf.")
@@ -181,10 +200,8 @@ int importErgebnisse(QStringList args, Umgebung &u)
         return aufruffehler(u, name);
     }
     Rohtabelle t;
-    if (!tabelleLesen(args.at(2), o.blatt, &t, &fehler)) {
-        u.err << fehler << '\n';
+    if (!importdateiLesen(args.at(2), o, &t, u))
         return Fehler;
-    }
     const Ergebnisimport plan = ergebnisImportPlanen(cup, lauf, t, zuordnungErkennen(t));
     if (!plan.fehler.isEmpty()) {
         u.err << args.at(2) << ": " << plan.fehler << '\n';
@@ -211,15 +228,12 @@ int importErgebnisse(QStringList args, Umgebung &u)
     const bool vollstaendig = plan.probleme.isEmpty() && plan.unbekannt.isEmpty() &&
                               (plan.konflikte.isEmpty() || o.ueberschreiben);
     const int rc = vollstaendig ? Ok : Fehler;
-    if (o.probe)
-        return rc;
-    if (!ergebnisImportAnwenden(cup, plan, QList<bool>(plan.konflikte.size(), o.ueberschreiben), &fehler)) {
-        u.err << fehler << '\n';
-        return Fehler;
-    }
-    if (!cupSchreiben(cup, args.at(0), o, u))
-        return Fehler;
-    return rc;
+    return importAbschliessen(
+        cup, args.at(0), o, rc,
+        [&](QString *fehler) {
+            return ergebnisImportAnwenden(cup, plan, QList<bool>(plan.konflikte.size(), o.ueberschreiben), fehler);
+        },
+        u);
 }
 
 int tabelle(QStringList args, Umgebung &u)

@@ -18,11 +18,6 @@ const QStringList &kategorien()
 
 Cup::Cup()
 {
-    cv.setDefaultColWidth(78);
-    ag.setDefaultColWidth(110);
-    pv.setDefaultColWidth(78);
-    laufe.setDefaultColWidth(200);
-    teil.setDefaultColWidth(75);
     cv.setColCount(Cvspalte::Anzahl);
     ag.setColCount(Agspalte::Anzahl);
     pv.setColCount(Pvspalte::Anzahl);
@@ -47,7 +42,6 @@ void Cup::neu()
         {"F60", "M60", "69"},       {"F70 u.ä.", "M70 u.ä.", "150"},
     };
     ag.setColCount(Agspalte::Anzahl);
-    ag.setColWidth(Agspalte::Maximalalter, 70);
     ag.setRowCount(15);
     ag.setCell(Agspalte::Weiblich, kKopfzeile, QStringLiteral("weibl. Bezeichnung"));
     ag.setCell(Agspalte::Maennlich, kKopfzeile, QStringLiteral("männl. Bezeichnung"));
@@ -87,7 +81,6 @@ void Cup::neu()
         "Bemerkungen:", "", "", "DLV-Veranstaltungsnr.:", "Bonusfaktor:", "Bonussummand:"};
     laufe.setRowCount(Laufzeile::Anzahl);
     laufe.setColCount(1);
-    laufe.setColWidth(kBeschriftungsspalte, 120);
     for (int r = 0; r < Laufzeile::Anzahl; ++r)
         laufe.setCell(kBeschriftungsspalte, r, QString::fromUtf8(laufLabels[r]));
 
@@ -95,18 +88,15 @@ void Cup::neu()
                                                              "Verein", "Altersgruppe", "Startnummer",  "ggf. Cup"};
     teil.setColCount(Teilspalte::Anzahl);
     teil.setRowCount(1);
-    teil.setColWidth(Teilspalte::Name, 100);
-    teil.setColWidth(Teilspalte::Vorname, 100);
-    teil.setColWidth(Teilspalte::Verein, 200);
     for (int c = 0; c < Teilspalte::Anzahl; ++c)
         teil.setCell(c, kKopfzeile, QString::fromUtf8(teilKopf[c]));
 
-    edit(0);
+    edit(Cup::Stand::Gesichert);
 }
 
-void Cup::edit(int flag)
+void Cup::edit(Stand stand)
 {
-    geaendert = flag != 0;
+    geaendert = stand == Stand::Geaendert;
     if (beiAenderung)
         beiAenderung();
 }

@@ -46,8 +46,10 @@ public:
 
     // Replaces everything by a new cup with the default tables.
     void neu();
-    // Sets the changed flag (flag != 0) and notifies.
-    void edit(int flag);
+    // Whether the cup holds changes that are not saved yet.
+    enum class Stand { Gesichert, Geaendert };
+    // Sets the changed flag and notifies.
+    void edit(Stand stand);
 
     int anzahlLaufe() const { return laufe.colCount() - 1; }
     int anzahlTeilnehmer() const { return teil.rowCount() - 1; }

@@ -18,9 +18,28 @@ bool gueltig(const Tabelle &t, int r)
     return r >= 1 && r < t.rowCount();
 }
 
-// The row of identity id after a sort, or -1.
-int nachSortierung(const Tabelle &t, Kennung id)
+// Writes the cells of row r, column by column (r == row count appends a row), re-sorts the table,
+// renames the labels in the participants' column as umbenennen says (the first matching old label
+// of a cell wins, so two labels may swap) and returns where the row stands after the sort.
+int zeileSchreiben(Cup &cup, Tabelle &t, int r, std::initializer_list<QString> zellen, void (*sortieren)(Tabelle &),
+                   int teilspalte, std::initializer_list<std::pair<QString, QString>> umbenennen)
 {
+    if (r == t.rowCount())
+        t.setRowCount(r + 1);
+    int c = 0;
+    for (const QString &z : zellen)
+        t.setCell(c++, r, z);
+    const Kennung id = t.rowId(r);
+    sortieren(t);
+    for (int i = 1; i < cup.teil.rowCount(); ++i) {
+        const QString &g = cup.teil.cell(teilspalte, i);
+        for (const auto &[alt, neu] : umbenennen)
+            if (g == alt) {
+                cup.teil.setCell(teilspalte, i, neu);
+                break;
+            }
+    }
+    cup.edit(Cup::Stand::Geaendert);
     return t.rowOf(id);
 }
 } // namespace
@@ -40,16 +59,7 @@ int cvHinzufuegen(Cup &cup, const QString &name, const QString &strecke, const Q
     if (leeren)
         for (int c = 1; c <= cup.anzahlLaufe(); ++c)
             cup.laufe.setCell(c, Laufzeile::Zeitdistanz, QString());
-    Tabelle &cv = cup.cv;
-    const int r = cv.rowCount();
-    cv.setRowCount(r + 1);
-    cv.setCell(Cvspalte::Name, r, name);
-    cv.setCell(Cvspalte::Strecke, r, strecke);
-    cv.setCell(Cvspalte::Zeit, r, zeit);
-    const Kennung id = cv.rowId(r);
-    cvsort(cv);
-    cup.edit(1);
-    return nachSortierung(cv, id);
+    return zeileSchreiben(cup, cup.cv, cup.cv.rowCount(), {name, strecke, zeit}, cvsort, Teilspalte::Cupvariation, {});
 }
 
 QString cvAendernVerweigert(const Cup &cup, int r, const QString &name)
@@ -64,21 +74,10 @@ QString cvAendernVerweigert(const Cup &cup, int r, const QString &name)
 
 int cvAendern(Cup &cup, int r, const QString &name, const QString &strecke, const QString &zeit)
 {
-    Tabelle &cv = cup.cv;
-    if (!gueltig(cv, r))
+    if (!gueltig(cup.cv, r))
         return -1;
-    const QString alt = cv.cell(Cvspalte::Name, r);
-    const Kennung id = cv.rowId(r);
-    cv.setCell(Cvspalte::Name, r, name);
-    cv.setCell(Cvspalte::Strecke, r, strecke);
-    cv.setCell(Cvspalte::Zeit, r, zeit);
-    cvsort(cv);
-    if (alt != name)
-        for (int i = 1; i < cup.teil.rowCount(); ++i)
-            if (cup.teil.cell(Teilspalte::Cupvariation, i) == alt)
-                cup.teil.setCell(Teilspalte::Cupvariation, i, name);
-    cup.edit(1);
-    return nachSortierung(cv, id);
+    const QString alt = cup.cv.cell(Cvspalte::Name, r);
+    return zeileSchreiben(cup, cup.cv, r, {name, strecke, zeit}, cvsort, Teilspalte::Cupvariation, {{alt, name}});
 }
 
 QString cvLoeschenVerweigert(const Cup &cup, int r)
@@ -107,7 +106,7 @@ void cvLoeschen(Cup &cup, int r)
     if (!gueltig(cup.cv, r) || !cvLoeschenVerweigert(cup, r).isEmpty())
         return;
     deleterow(cup.cv, r);
-    cup.edit(1);
+    cup.edit(Cup::Stand::Geaendert);
 }
 
 QString agHinzufuegenVerweigert(const Cup &cup, const QString &weib, const QString &mann, const QString &alter)
@@ -138,39 +137,17 @@ QString agAendernVerweigert(const Cup &cup, int r, const QString &weib, const QS
 
 int agHinzufuegen(Cup &cup, const QString &weib, const QString &mann, const QString &alter)
 {
-    Tabelle &ag = cup.ag;
-    const int r = ag.rowCount();
-    ag.setRowCount(r + 1);
-    ag.setCell(Agspalte::Weiblich, r, weib);
-    ag.setCell(Agspalte::Maennlich, r, mann);
-    ag.setCell(Agspalte::Maximalalter, r, alter);
-    const Kennung id = ag.rowId(r);
-    agsort(ag);
-    cup.edit(1);
-    return nachSortierung(ag, id);
+    return zeileSchreiben(cup, cup.ag, cup.ag.rowCount(), {weib, mann, alter}, agsort, Teilspalte::Altersgruppe, {});
 }
 
 int agAendern(Cup &cup, int r, const QString &weib, const QString &mann, const QString &alter)
 {
-    Tabelle &ag = cup.ag;
-    if (!gueltig(ag, r))
+    if (!gueltig(cup.ag, r))
         return -1;
-    const QString altW = ag.cell(Agspalte::Weiblich, r);
-    const QString altM = ag.cell(Agspalte::Maennlich, r);
-    const Kennung id = ag.rowId(r);
-    ag.setCell(Agspalte::Weiblich, r, weib);
-    ag.setCell(Agspalte::Maennlich, r, mann);
-    ag.setCell(Agspalte::Maximalalter, r, alter);
-    agsort(ag);
-    for (int i = 1; i < cup.teil.rowCount(); ++i) {
-        const QString &g = cup.teil.cell(Teilspalte::Altersgruppe, i);
-        if (g == altW)
-            cup.teil.setCell(Teilspalte::Altersgruppe, i, weib);
-        else if (g == altM)
-            cup.teil.setCell(Teilspalte::Altersgruppe, i, mann);
-    }
-    cup.edit(1);
-    return nachSortierung(ag, id);
+    const QString altW = cup.ag.cell(Agspalte::Weiblich, r);
+    const QString altM = cup.ag.cell(Agspalte::Maennlich, r);
+    return zeileSchreiben(cup, cup.ag, r, {weib, mann, alter}, agsort, Teilspalte::Altersgruppe,
+                          {{altW, weib}, {altM, mann}});
 }
 
 QString agLoeschenVerweigert(const Cup &cup, int r)
@@ -200,7 +177,7 @@ void agLoeschen(Cup &cup, int r)
     if (!gueltig(cup.ag, r) || !agLoeschenVerweigert(cup, r).isEmpty())
         return;
     deleterow(cup.ag, r);
-    cup.edit(1);
+    cup.edit(Cup::Stand::Geaendert);
 }
 
 bool pvHinzufuegen(Cup &cup, int p)
@@ -219,7 +196,7 @@ bool pvHinzufuegen(Cup &cup, int p)
     }
     pvsort(pv);
     if (!vorhanden)
-        cup.edit(1);
+        cup.edit(Cup::Stand::Geaendert);
     return !vorhanden;
 }
 
@@ -242,7 +219,7 @@ void pvLoeschen(Cup &cup, int r)
         return;
     deleterow(cup.pv, r);
     pvsort(cup.pv);
-    cup.edit(1);
+    cup.edit(Cup::Stand::Geaendert);
 }
 
 void minSetzen(Cup &cup, int wert)
@@ -251,7 +228,7 @@ void minSetzen(Cup &cup, int wert)
     cup.min = std::max(1, std::min(wert, n));
     if (cup.min > cup.max)
         cup.max = cup.min;
-    cup.edit(1);
+    cup.edit(Cup::Stand::Geaendert);
 }
 
 void maxSetzen(Cup &cup, int wert)
@@ -260,7 +237,7 @@ void maxSetzen(Cup &cup, int wert)
     cup.max = std::max(1, std::min(wert, n));
     if (cup.max < cup.min)
         cup.min = cup.max;
-    cup.edit(1);
+    cup.edit(Cup::Stand::Geaendert);
 }
 
 } // namespace tlt

@@ -386,7 +386,7 @@ public:
 
         inZeile(0, [&] {
             laufesort(c);
-            teilsort(c, -1, Teilspalte::Name);
+            teilsort(c, Richtung::Aufsteigend, Teilspalte::Name);
         });
     }
 
@@ -509,7 +509,7 @@ bool ladenIntern(Cup &ziel, QIODevice &geraet, const QString *neuerName, QString
     neu.htmlstil = ziel.htmlstil;
     neu.urkundenstil = ziel.urkundenstil;
     ziel.uebernehmen(std::move(neu));
-    ziel.edit(0);
+    ziel.edit(Cup::Stand::Gesichert);
     return true;
 }
 
@@ -544,7 +544,7 @@ QByteArray dateiinhaltUnsortiert(const Cup &cup)
 
 QByteArray dateiinhalt(Cup &cup)
 {
-    teilsort(cup, -1, Teilspalte::Name);
+    teilsort(cup, Richtung::Aufsteigend, Teilspalte::Name);
     return dateibytes(cup);
 }
 
@@ -575,7 +575,7 @@ bool speichernDatei(Cup &cup, const QString &pfad, QString *fehler, QString *war
     if (!sicherSchreiben(pfad, dateiinhalt(cup), fehler))
         return false;
     cup.dateiname = QFileInfo(pfad).absoluteFilePath();
-    cup.edit(0);
+    cup.edit(Cup::Stand::Gesichert);
     if (sicherung) {
         QString grund;
         if (!sicherSchreiben(sicherungsdatei(pfad), vorher, &grund))

@@ -101,7 +101,7 @@ bool CupDokument::ausfuehren(const QString &text, const std::function<void(Cup &
     if (s->leer()) {
         // Core commands mark the cup changed themselves; nothing changed, so that stays as it was.
         if (m_cup.geaendert != warGeaendert)
-            m_cup.edit(warGeaendert);
+            m_cup.edit(warGeaendert ? Cup::Stand::Geaendert : Cup::Stand::Gesichert);
         return false;
     }
     melden(*s);
@@ -152,14 +152,14 @@ void CupDokument::ersetzen(Cup &&neu)
 void CupDokument::ersetztMelden()
 {
     emit ersetzt();
-    m_cup.edit(m_cup.geaendert);
+    m_cup.edit(m_cup.geaendert ? Cup::Stand::Geaendert : Cup::Stand::Gesichert);
     emit zustandGeaendert();
 }
 
 void CupDokument::setGeaendert(bool geaendert)
 {
     // edit() also tells whoever hooked onto the cup (Cup::beiAenderung), e.g. an autosave.
-    m_cup.edit(geaendert);
+    m_cup.edit(geaendert ? Cup::Stand::Geaendert : Cup::Stand::Gesichert);
     emit zustandGeaendert();
 }
 

@@ -64,7 +64,6 @@ void minMaxBegrenzen(Cup &cup)
 namespace {
 void spalteSchreiben(Cup &cup, int c, const Laufdaten &d)
 {
-    cup.laufe.setColWidth(kBeschriftungsspalte, 120);
     for (int r = 1; r < Laufzeile::Anzahl; ++r)
         cup.laufe.setCell(c, r, d[static_cast<size_t>(r)]);
 }
@@ -76,7 +75,7 @@ int laufHinzufuegen(Cup &cup, const Laufdaten &d)
     const int c = cup.laufe.colCount();
     cup.laufe.setColCount(c + 1);
     spalteSchreiben(cup, c, d);
-    cup.edit(1);
+    cup.edit(Cup::Stand::Geaendert);
     const int n = cup.anzahlLaufe();
     cup.teil.setColCount(Cup::ergebnisspalte(n) + 1);
     cup.teil.setCell(Cup::ergebnisspalte(n), kKopfzeile, d[Laufzeile::Datum]);
@@ -95,7 +94,7 @@ int laufAendern(Cup &cup, int c, const Laufdaten &d)
     cup.teil.setCell(Cup::ergebnisspalte(c), kKopfzeile, d[Laufzeile::Datum]);
     const Kennung id = cup.laufe.colId(c);
     laufesort(cup);
-    cup.edit(1);
+    cup.edit(Cup::Stand::Geaendert);
     return cup.laufe.colOf(id);
 }
 
@@ -130,13 +129,8 @@ void laufLoeschen(Cup &cup, int c)
     const int n = cup.anzahlLaufe();
     for (int k = 1; k <= n; ++k)
         cup.laufe.setCell(k, Laufzeile::Nummer, QString::number(k));
-    if (n == 0) {
-        // Only the label column is left: nothing stays fixed in the grid.
-        cup.laufe.setFixedRows(0);
-        cup.laufe.setFixedCols(0);
-    }
     minMaxBegrenzen(cup);
-    cup.edit(1);
+    cup.edit(Cup::Stand::Geaendert);
 }
 
 QStringList laufkennung(const Cup &cup, int c)

@@ -13,13 +13,6 @@ namespace tlt {
 
 namespace {
 
-void setzeFix(Tabelle &t, bool mitDaten, int spalten)
-{
-    t.setFixedRows(mitDaten ? 1 : 0);
-    if (spalten >= 0)
-        t.setFixedCols(mitDaten ? spalten : 0);
-}
-
 // Row order 1..m of t after a stable sort by the given "comes before" relation of row numbers.
 template <class Vor> void sortiereZeilen(Tabelle &t, Vor vor)
 {
@@ -38,10 +31,8 @@ void laufesort(Cup &cup)
 {
     Tabelle &laufe = cup.laufe;
     const int n = laufe.colCount() - 1;
-    if (n <= 0) {
-        setzeFix(laufe, false, 0);
+    if (n <= 0)
         return;
-    }
     if (n >= 2) {
         // Dates compare as year, month, day. The cells themselves are not rewritten, so a date in
         // an unexpected form survives the sort unchanged.
@@ -67,14 +58,12 @@ void laufesort(Cup &cup)
     }
     for (int c = 1; c <= n; ++c)
         laufe.setCell(c, Laufzeile::Nummer, QString::number(c));
-    setzeFix(laufe, true, 1);
 }
 
 void cvsort(Tabelle &cv)
 {
     sortiereZeilen(
         cv, [&](int x, int y) { return textvergleich(cv.cell(Cvspalte::Name, x), cv.cell(Cvspalte::Name, y)) < 0; });
-    setzeFix(cv, cv.rowCount() > 1, -1);
 }
 
 void agsort(Tabelle &ag)
@@ -87,7 +76,6 @@ void agsort(Tabelle &ag)
             alter[static_cast<size_t>(r)] = maximalalter(ag, r);
         sortiereZeilen(ag, [&](int x, int y) { return alter[static_cast<size_t>(x)] < alter[static_cast<size_t>(y)]; });
     }
-    setzeFix(ag, m >= 1, -1);
 }
 
 void pvsort(Tabelle &pv)
@@ -105,7 +93,6 @@ void pvsort(Tabelle &pv)
             pv.setCell(Pvspalte::Platz, r, QString::number(r));
         }
     }
-    setzeFix(pv, m >= 1, -1);
 }
 
 namespace {
@@ -201,11 +188,11 @@ qint64 gruppenschluessel(const Tabelle &ag, const QString &label)
     return gefunden ? toInt(text) : kUnbekannteGruppe;
 }
 
-void teilsort(Cup &cup, int richtung, int spalte)
+void teilsort(Cup &cup, Richtung richtung, int spalte)
 {
     Tabelle &teil = cup.teil;
     const int m = teil.rowCount() - 1;
-    const bool ab = richtung > 0;
+    const bool ab = richtung == Richtung::Absteigend;
     if (m >= 2 && spalte >= 0 && spalte < teil.colCount()) {
         const size_t n = static_cast<size_t>(m) + 1;
         static const QString leer;
@@ -307,8 +294,6 @@ void teilsort(Cup &cup, int richtung, int spalte)
         if (!std::is_sorted(folge.begin(), folge.end()))
             teil.permuteRows(1, folge);
     }
-    // Name and first name stay visible.
-    setzeFix(teil, m >= 1, Teilspalte::Vorname + 1);
 }
 
 void deleterow(Tabelle &t, int r)

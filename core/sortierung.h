@@ -14,9 +14,12 @@ void cvsort(Tabelle &cv);
 void agsort(Tabelle &ag);
 // Orders the points descending and renumbers the placings.
 void pvsort(Tabelle &pv);
-// Stable ordering of the participant rows by one column; richtung -1 ascending, 1 descending.
+// The direction of the participant sort ("auf&steigend", "ab&fallend").
+enum class Richtung { Aufsteigend, Absteigend };
+
+// Stable ordering of the participant rows by one column.
 // Gives exactly the order of the neighbour-exchange sort, in which an empty lower cell never moves up.
-void teilsort(Cup &cup, int richtung, int spalte);
+void teilsort(Cup &cup, Richtung richtung, int spalte);
 
 // Sort key of an age-group label in teilsort: "1" (women's label) or "2" (men's label) followed by
 // the group's maximum age, read as an integer (throws Konvertierungsfehler when that is no integer).

@@ -192,34 +192,37 @@ void Tabelle::spaltenPermutieren(int first, const std::vector<int> &reihenfolge)
     ++m_revision;
 }
 
-void Tabelle::zeilenOrdnen(const std::vector<Kennung> &ids)
+namespace {
+// The order (as for permuting from 0) that brings the elements with the identities aktuell into the
+// order ids; empty when that is their order already or ids is no reordering of them.
+std::vector<int> folgeNach(const std::vector<Kennung> &aktuell, const std::vector<Kennung> &ids)
 {
-    if (ids == m_zeilenIds || ids.size() != m_zeilenIds.size())
-        return;
-    const auto pos = positionen(m_zeilenIds);
+    if (ids == aktuell || ids.size() != aktuell.size())
+        return {};
+    const auto pos = positionen(aktuell);
     std::vector<int> folge(ids.size());
     for (size_t i = 0; i < ids.size(); ++i) {
         const auto t = pos.find(ids[i]);
         if (t == pos.end())
-            return;
+            return {};
         folge[i] = t->second;
     }
-    zeilenPermutieren(0, folge);
+    return folge;
+}
+} // namespace
+
+void Tabelle::zeilenOrdnen(const std::vector<Kennung> &ids)
+{
+    const std::vector<int> folge = folgeNach(m_zeilenIds, ids);
+    if (!folge.empty())
+        zeilenPermutieren(0, folge);
 }
 
 void Tabelle::spaltenOrdnen(const std::vector<Kennung> &ids)
 {
-    if (ids == m_spaltenIds || ids.size() != m_spaltenIds.size())
-        return;
-    const auto pos = positionen(m_spaltenIds);
-    std::vector<int> folge(ids.size());
-    for (size_t i = 0; i < ids.size(); ++i) {
-        const auto t = pos.find(ids[i]);
-        if (t == pos.end())
-            return;
-        folge[i] = t->second;
-    }
-    spaltenPermutieren(0, folge);
+    const std::vector<int> folge = folgeNach(m_spaltenIds, ids);
+    if (!folge.empty())
+        spaltenPermutieren(0, folge);
 }
 
 // ---------------------------------------------------------------- recorded changes
@@ -339,66 +342,31 @@ void Tabelle::swapCols(int a, int b)
 
 void Tabelle::permuteRows(int first, const std::vector<int> &folge)
 {
-    if (istIdentitaet(first, folge))
-        return;
-    std::vector<int> reihenfolge = folge;
-    kuerzen(first, reihenfolge);
-    if (Tabellenprotokoll *p = protokoll(true)) {
-        Tabellenaenderung s;
-        s.art = Tabellenaenderung::Art::Zeilenfolge;
-        s.a = first;
-        s.folge = reihenfolge;
-        p->schritte.push_back(std::move(s));
-    }
-    zeilenPermutieren(first, reihenfolge);
+    permutieren(Tabellenaenderung::Art::Zeilenfolge, first, folge);
 }
 
 void Tabelle::permuteCols(int first, const std::vector<int> &folge)
 {
+    permutieren(Tabellenaenderung::Art::Spaltenfolge, first, folge);
+}
+
+void Tabelle::permutieren(Tabellenaenderung::Art art, int first, const std::vector<int> &folge)
+{
     if (istIdentitaet(first, folge))
         return;
     std::vector<int> reihenfolge = folge;
     kuerzen(first, reihenfolge);
     if (Tabellenprotokoll *p = protokoll(true)) {
         Tabellenaenderung s;
-        s.art = Tabellenaenderung::Art::Spaltenfolge;
+        s.art = art;
         s.a = first;
         s.folge = reihenfolge;
         p->schritte.push_back(std::move(s));
     }
-    spaltenPermutieren(first, reihenfolge);
-}
-
-void Tabelle::setFixedRows(int n)
-{
-    if (n == m_fixZeilen)
-        return;
-    if (Tabellenprotokoll *p = protokoll(false)) {
-        Tabellenaenderung s;
-        s.art = Tabellenaenderung::Art::Fix;
-        s.a = m_fixZeilen;
-        s.b = n;
-        s.c = s.d = m_fixSpalten;
-        p->schritte.push_back(std::move(s));
-    }
-    m_fixZeilen = n;
-    ++m_revision;
-}
-
-void Tabelle::setFixedCols(int n)
-{
-    if (n == m_fixSpalten)
-        return;
-    if (Tabellenprotokoll *p = protokoll(false)) {
-        Tabellenaenderung s;
-        s.art = Tabellenaenderung::Art::Fix;
-        s.a = s.b = m_fixZeilen;
-        s.c = m_fixSpalten;
-        s.d = n;
-        p->schritte.push_back(std::move(s));
-    }
-    m_fixSpalten = n;
-    ++m_revision;
+    if (art == Tabellenaenderung::Art::Zeilenfolge)
+        zeilenPermutieren(first, reihenfolge);
+    else
+        spaltenPermutieren(first, reihenfolge);
 }
 
 // ---------------------------------------------------------------- replay
@@ -452,11 +420,6 @@ void Tabelle::anwenden(const Tabellenaenderung &s, bool rueckwaerts, int spalte,
         for (auto &z : m_zeilen)
             std::swap(z[static_cast<size_t>(s.a)], z[static_cast<size_t>(s.b)]);
         std::swap(m_spaltenIds[static_cast<size_t>(s.a)], m_spaltenIds[static_cast<size_t>(s.b)]);
-        ++m_revision;
-        break;
-    case Art::Fix:
-        m_fixZeilen = rueckwaerts ? s.a : s.b;
-        m_fixSpalten = rueckwaerts ? s.c : s.d;
         ++m_revision;
         break;
     }
@@ -530,24 +493,6 @@ int Tabelle::colOf(Kennung id) const
         return -1;
     const auto t = std::find(m_spaltenIds.begin(), m_spaltenIds.end(), id);
     return t == m_spaltenIds.end() ? -1 : static_cast<int>(t - m_spaltenIds.begin());
-}
-
-// ---------------------------------------------------------------- view state
-
-int Tabelle::colWidth(int spalte) const
-{
-    if (spalte >= 0 && spalte < static_cast<int>(m_breiten.size()) && m_breiten[static_cast<size_t>(spalte)] > 0)
-        return m_breiten[static_cast<size_t>(spalte)];
-    return m_standardbreite;
-}
-
-void Tabelle::setColWidth(int spalte, int breite)
-{
-    if (spalte < 0)
-        return;
-    if (spalte >= static_cast<int>(m_breiten.size()))
-        m_breiten.resize(static_cast<size_t>(spalte) + 1, 0);
-    m_breiten[static_cast<size_t>(spalte)] = breite;
 }
 
 } // namespace tlt

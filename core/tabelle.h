@@ -11,12 +11,10 @@ using Kennung = quint64;
 
 // One recorded change of a table, with what is needed to take it back and to do it again.
 struct Tabellenaenderung {
-    enum class Art { Zelle, Zeilenzahl, Spaltenzahl, Zeilenfolge, Spaltenfolge, Zeilentausch, Spaltentausch, Fix };
+    enum class Art { Zelle, Zeilenzahl, Spaltenzahl, Zeilenfolge, Spaltenfolge, Zeilentausch, Spaltentausch };
     Art art = Art::Zelle;
-    int a = 0; // Zelle: column; Zahl: old count; Folge: first; Tausch: first index; Fix: old rows
-    int b = 0; // Zelle: row; Zahl: new count; Tausch: second index; Fix: new rows
-    int c = 0; // Fix: old columns
-    int d = 0; // Fix: new columns
+    int a = 0; // Zelle: column; Zahl: old count; Folge: first; Tausch: first index
+    int b = 0; // Zelle: row; Zahl: new count; Tausch: second index
     Kennung spaltenId = 0;
     Kennung zeilenId = 0;
     QString alt;
@@ -62,20 +60,6 @@ public:
     // Same for columns.
     void permuteCols(int first, const std::vector<int> &reihenfolge);
 
-    // Leading rows and columns that do not scroll in the grid.
-    int fixedRows() const { return m_fixZeilen; }
-    int fixedCols() const { return m_fixSpalten; }
-    void setFixedRows(int n);
-    void setFixedCols(int n);
-
-    // Display widths in pixels; columns without their own width use the default width.
-    int colWidth(int spalte) const;
-    void setColWidth(int spalte, int breite);
-    int defaultColWidth() const { return m_standardbreite; }
-    void setDefaultColWidth(int breite) { m_standardbreite = breite; }
-    int rowHeight() const { return m_zeilenhoehe; }
-    void clearColWidths() { m_breiten.clear(); }
-
     // Rises with every change, so views can tell whether they must refresh.
     quint64 revision() const { return m_revision; }
     // Rises only when the shape (row or column count) changes.
@@ -113,6 +97,8 @@ private:
     void zeilenAbschneiden(int n, std::vector<Kennung> *ids, std::vector<std::vector<QString>> *zellen);
     void spaltenAnhaengen(int anzahl, const std::vector<Kennung> *ids, const std::vector<std::vector<QString>> *zellen);
     void spaltenAbschneiden(int n, std::vector<Kennung> *ids, std::vector<std::vector<QString>> *zellen);
+    // Records (as Zeilenfolge or Spaltenfolge) and applies a new order of rows or columns.
+    void permutieren(Tabellenaenderung::Art art, int first, const std::vector<int> &folge);
     void zeilenPermutieren(int first, const std::vector<int> &reihenfolge);
     void spaltenPermutieren(int first, const std::vector<int> &reihenfolge);
     void zeilenOrdnen(const std::vector<Kennung> &ids);
@@ -124,11 +110,6 @@ private:
     std::vector<Kennung> m_spaltenIds;
     int m_spalten = 0;
     std::vector<std::vector<QString>> m_zeilen;
-    int m_fixZeilen = 0;
-    int m_fixSpalten = 0;
-    std::vector<int> m_breiten;
-    int m_standardbreite = 64;
-    int m_zeilenhoehe = 18;
     quint64 m_revision = 0;
     quint64 m_formRevision = 0;
 };

@@ -67,8 +67,8 @@ int teilnehmerHinzufuegen(Cup &cup, const Teilnehmerdaten &d)
     cup.teil.setRowCount(s + 1);
     zeileSchreiben(cup, s, d);
     const Kennung id = cup.teil.rowId(s);
-    teilsort(cup, -1, Teilspalte::Name);
-    cup.edit(1);
+    teilsort(cup, Richtung::Aufsteigend, Teilspalte::Name);
+    cup.edit(Cup::Stand::Geaendert);
     return cup.teil.rowOf(id);
 }
 
@@ -78,8 +78,8 @@ int teilnehmerAendern(Cup &cup, int s, const Teilnehmerdaten &d)
         return -1;
     zeileSchreiben(cup, s, d);
     const Kennung id = cup.teil.rowId(s);
-    teilsort(cup, -1, Teilspalte::Name);
-    cup.edit(1);
+    teilsort(cup, Richtung::Aufsteigend, Teilspalte::Name);
+    cup.edit(Cup::Stand::Geaendert);
     return cup.teil.rowOf(id);
 }
 
@@ -94,7 +94,7 @@ void teilnehmerLoeschen(Cup &cup, int s)
     if (s < 1 || s >= cup.teil.rowCount())
         return;
     deleterow(cup.teil, s);
-    cup.edit(1);
+    cup.edit(Cup::Stand::Geaendert);
 }
 
 QString laufbezeichnung(const Cup &cup, int r)
@@ -199,7 +199,7 @@ void ergebnisEintragen(Cup &cup, int s, int r, const QString &ergebnis)
     if (s < 1 || s >= cup.teil.rowCount() || r < 1 || r > cup.anzahlLaufe())
         return;
     cup.teil.setCell(Cup::ergebnisspalte(r), s, ergebnis);
-    cup.edit(1);
+    cup.edit(Cup::Stand::Geaendert);
 }
 
 QString ueberschreibenFrage(const QString &alt, const QString &neu)

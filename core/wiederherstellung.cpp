@@ -178,7 +178,7 @@ bool Wiederherstellung::laden(const Fund &fund, Cup &ziel, QString *fehler)
     neu.dateiname = k.cupdatei;
     ziel.uebernehmen(std::move(neu));
     // Restored data is not saved anywhere yet.
-    ziel.edit(1);
+    ziel.edit(Cup::Stand::Geaendert);
     return true;
 }
 

@@ -384,8 +384,8 @@ Cup beispielcup()
                     fertig = true;
                 }
     }
-    teilsort(cup, -1, 0);
-    cup.edit(0);
+    teilsort(cup, Richtung::Aufsteigend, 0);
+    cup.edit(Cup::Stand::Gesichert);
     return cup;
 }
 

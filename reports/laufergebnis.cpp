@@ -77,8 +77,8 @@ private:
 void ausgabe_laufergebnis(Cup &cup, Ausgabe &aus, int k)
 {
     const int spalte = Cup::ergebnisspalte(k);
-    teilsort(cup, -1, Teilspalte::Name);
-    teilsort(cup, -1, spalte);
+    teilsort(cup, Richtung::Aufsteigend, Teilspalte::Name);
+    teilsort(cup, Richtung::Aufsteigend, spalte);
 
     aus.berichtskopf(cup);
     aus.p(0, Fett, 12, QStringLiteral("Ergebnisse vom ") + cup.laufe.cell(k, Laufzeile::Datum));

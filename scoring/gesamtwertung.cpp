@@ -99,8 +99,8 @@ void gesamt_berechnen(Cup &cup, int n)
 
     // Surname first, then points: the column lies behind the races, so its best-first (ascending)
     // order is the distance order, highest first; equal points stay in surname order.
-    teilsort(cup, -1, Teilspalte::Name);
-    teilsort(cup, -1, punkteSpalte);
+    teilsort(cup, Richtung::Aufsteigend, Teilspalte::Name);
+    teilsort(cup, Richtung::Aufsteigend, punkteSpalte);
     rueckbau.aktiv = false;
 }
 

@@ -129,12 +129,8 @@ bool gesamtExportieren(MainUnit &w, int lauf)
 
 void austauschAnschliessen(MainUnit &w)
 {
-    QMenu *datei = w.menue(QStringLiteral("m_d"));
-    QAction *vor = w.aktion(QStringLiteral("m_d_1"));
-    if (!datei || !vor) {
-        qWarning("Menü Datei fehlt");
-        return;
-    }
+    QMenu *datei = w.punkte().m_d;
+    QAction *vor = w.punkte().m_d_1;
     auto untermenue = [&w](const QString &name, const QString &text) {
         auto *m = new QMenu(text, &w);
         m->setObjectName(name);

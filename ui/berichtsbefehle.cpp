@@ -2,12 +2,14 @@
 
 #include "core/cup.h"
 #include "core/konvertierung.h"
+#include "core/spalten.h"
 #include "reports/ausgabe.h"
 #include "reports/dlv.h"
 #include "reports/drucken.h"
 #include "reports/gesamt.h"
 #include "reports/html.h"
 #include "reports/laufergebnis.h"
+#include "reports/listen.h"
 #include "reports/teilnehmer.h"
 #include "ui/html_unit.h"
 #include "ui/main_unit.h"
@@ -16,52 +18,176 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
 #include <QStatusBar>
-#include <deque>
-#include <functional>
-#include <utility>
+#include <optional>
 
 namespace tlt::ui {
 
 namespace {
 
-struct DruckHooks {
-    std::deque<bool> antworten;
-    bool testmodus = false;
-    int dialoge = 0;
-    int unerwartet = 0;
-};
-DruckHooks &druckHooks()
-{
-    static DruckHooks h;
-    return h;
-}
-
 // What a command does with the report once it stands in the pane.
 enum class Ziel { Vorschau, Drucken, Html, Pdf };
 
-using Bericht = std::function<void(Cup &, Ausgabe &)>;
+struct Zielpunkt {
+    Ziel ziel;
+    const char *endung;
+    const char *text;
+};
+constexpr Zielpunkt kZiele[] = {{Ziel::Vorschau, "_v", "&Vorschau"},
+                                {Ziel::Drucken, "_d", "&Drucken"},
+                                {Ziel::Html, "_h", "&HTML-Export"},
+                                {Ziel::Pdf, "_p", "&PDF-Export"}};
 
-// name: the file name an export proposes.
-void ausfuehren(MainUnit &w, Ziel ziel, const Bericht &bericht, const QString &name = {})
+// Each row: menu, submenu, text, group submenu and its text, where the object comes from, the
+// report, the file name an export proposes, HTML, PDF (and, for "Statistik dieses Laufes", that
+// printing needs participants).
+const std::vector<Berichtsbefehl> kBerichte = {
+    {Kontextmenue::Laufe, "laufe_pop_s", "&Statistik dieses Laufes", nullptr, nullptr, Quelle::LaufAusLaufe,
+     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_laufergebnis(c, a, o.lauf); },
+     [](const Cup &, const Berichtsobjekt &o) { return QStringLiteral("Lauf_%1_Ergebnisliste").arg(o.lauf); }, true,
+     true, true},
+    {Kontextmenue::Laufe, "laufe_pop_f", "E&inlaufliste dieses Laufes", nullptr, nullptr, Quelle::LaufAusLaufe,
+     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_einlauf(c, a, o.lauf); },
+     [](const Cup &, const Berichtsobjekt &o) { return QStringLiteral("Lauf_%1_Einlaufliste").arg(o.lauf); }, true,
+     true},
+    {Kontextmenue::Laufe, "laufe_pop_d_1", "Version &1", "laufe_pop_d", "&DLV-Bericht dieses Laufes",
+     Quelle::LaufAusLaufe, [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_dlv(c, a, o.lauf); },
+     [](const Cup &, const Berichtsobjekt &o) { return QStringLiteral("Lauf_%1_DLV-Bericht_Version_1").arg(o.lauf); },
+     false, true},
+    {Kontextmenue::Laufe, "laufe_pop_d_2", "Version &2", "laufe_pop_d", "&DLV-Bericht dieses Laufes",
+     Quelle::LaufAusLaufe, [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_dlv_2(c, a, o.lauf); },
+     [](const Cup &, const Berichtsobjekt &o) { return QStringLiteral("Lauf_%1_DLV-Bericht_Version_2").arg(o.lauf); },
+     false, true},
+    {Kontextmenue::Laufe, "laufe_pop_g", "&Gesamtstatistik nach diesem Lauf", nullptr, nullptr, Quelle::LaufAusLaufe,
+     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_gesamt(c, a, o.lauf); },
+     [](const Cup &, const Berichtsobjekt &o) { return QStringLiteral("Gesamtwertung_nach_Lauf_%1").arg(o.lauf); },
+     true, true},
+    {Kontextmenue::Laufe, "laufe_pop_x", "Gesamtstatistik &ausführlich nach diesem Lauf", nullptr, nullptr,
+     Quelle::LaufAusLaufe,
+     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_gesamt_ausfuehrlich(c, a, o.lauf); },
+     [](const Cup &, const Berichtsobjekt &o) {
+         return QStringLiteral("Gesamtwertung_ausfuehrlich_nach_Lauf_%1").arg(o.lauf);
+     },
+     true, true},
+    {Kontextmenue::Laufe, "laufe_pop_w", "&Wer kann noch gewinnen?", nullptr, nullptr, Quelle::LaufUndVerbleibend,
+     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_noch_offen(c, a, o.lauf, o.verbleibend); },
+     [](const Cup &, const Berichtsobjekt &o) {
+         return QStringLiteral("Wer_kann_noch_gewinnen_nach_Lauf_%1").arg(o.lauf);
+     },
+     true, true},
+
+    {Kontextmenue::Teil, "teil_pop_t", "&Teilnehmerstatistik", nullptr, nullptr, Quelle::Teilnehmer,
+     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_teilnehmer(c, a, o.zeile); },
+     [](const Cup &c, const Berichtsobjekt &o) {
+         return QStringLiteral("Teilnehmerstatistik_") + c.teil.cell(Teilspalte::Startnummer, o.zeile);
+     },
+     true, true},
+    {Kontextmenue::Teil, "teil_pop_a", "Teilnehmerstatistik - &Alle", nullptr, nullptr, Quelle::Alle,
+     [](Cup &c, Ausgabe &a, const Berichtsobjekt &) { ausgabe_teilnehmeralle(c, a); },
+     [](const Cup &, const Berichtsobjekt &) { return QStringLiteral("Teilnehmerstatistik_Alle"); }, true, true},
+    {Kontextmenue::Teil, "teil_pop_c", "&Cup-Auskunft", nullptr, nullptr, Quelle::TeilnehmerUndLauf,
+     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_auskunft(c, a, o.zeile, o.lauf); },
+     [](const Cup &c, const Berichtsobjekt &o) {
+         return QStringLiteral("Cup-Auskunft_%1_nach_Lauf_%2")
+             .arg(c.teil.cell(Teilspalte::Startnummer, o.zeile))
+             .arg(o.lauf);
+     },
+     true, true},
+    {Kontextmenue::Teil, "teil_pop_s", "&Statistik dieses Laufes", nullptr, nullptr, Quelle::LaufAusTeil,
+     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_laufergebnis(c, a, o.lauf); },
+     [](const Cup &, const Berichtsobjekt &o) { return QStringLiteral("Lauf_%1_Ergebnisliste").arg(o.lauf); }, true,
+     true},
+    {Kontextmenue::Teil, "teil_pop_g", "&Gesamtstatistik nach diesem Lauf", nullptr, nullptr, Quelle::LaufAusTeil,
+     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_gesamt(c, a, o.lauf); },
+     [](const Cup &, const Berichtsobjekt &o) { return QStringLiteral("Gesamtwertung_nach_Lauf_%1").arg(o.lauf); },
+     true, true},
+};
+
+// The object of a report from the window's selection; none when nothing fitting is selected (the
+// menus are disabled then, so a stray call does nothing) or when the user cancels a question.
+std::optional<Berichtsobjekt> objekt(MainUnit &w, Quelle quelle)
 {
+    const Cup &cup = w.cup();
+    const auto lauf = [&cup](int k) { return k >= 1 && k <= cup.anzahlLaufe() ? k : 0; };
+    const int r = w.gewaehlteZeile();
+    const int zeile = r >= 1 && r <= cup.anzahlTeilnehmer() ? r : 0;
+    Berichtsobjekt o;
+    switch (quelle) {
+    case Quelle::LaufAusLaufe:
+    case Quelle::LaufUndVerbleibend:
+        o.lauf = lauf(w.gewaehlterLauf());
+        if (o.lauf == 0)
+            return std::nullopt;
+        if (quelle == Quelle::LaufUndVerbleibend) {
+            o.verbleibend = zahlFragen(&w, QStringLiteral("Wer kann noch gewinnen?"),
+                                       QStringLiteral("Wie viele Läufe stehen noch aus?"), 1, 0, 100);
+            if (o.verbleibend < 0)
+                return std::nullopt;
+        }
+        return o;
+    case Quelle::LaufAusTeil:
+        o.lauf = lauf(w.gewaehlterLaufTeil());
+        return o.lauf == 0 ? std::nullopt : std::optional(o);
+    case Quelle::Teilnehmer:
+        o.zeile = zeile;
+        return o.zeile == 0 ? std::nullopt : std::optional(o);
+    case Quelle::Alle:
+        return o;
+    case Quelle::TeilnehmerUndLauf:
+        // The statement after the race whose result column is selected, or after the last race.
+        if (zeile == 0 || cup.anzahlLaufe() < 1)
+            return std::nullopt;
+        o.zeile = zeile;
+        o.lauf = lauf(w.gewaehlterLaufTeil());
+        if (o.lauf == 0)
+            o.lauf = cup.anzahlLaufe();
+        return o;
+    }
+    return std::nullopt;
+}
+
+bool freigegeben(MainUnit &w, Quelle quelle)
+{
+    const Cup &cup = w.cup();
+    const bool teilnehmer = cup.anzahlTeilnehmer() >= 1;
+    switch (quelle) {
+    case Quelle::LaufAusLaufe:
+    case Quelle::LaufUndVerbleibend:
+        return w.gewaehlterLauf() != 0 && teilnehmer;
+    case Quelle::LaufAusTeil:
+        return w.gewaehlterLaufTeil() >= 1 && teilnehmer;
+    case Quelle::Teilnehmer:
+    case Quelle::Alle:
+        return w.gewaehlteZeile() != 0;
+    case Quelle::TeilnehmerUndLauf:
+        return w.gewaehlteZeile() != 0 && cup.anzahlLaufe() > 0;
+    }
+    return false;
+}
+
+void ausfuehren(MainUnit &w, const Berichtsbefehl &b, Ziel ziel)
+{
+    if (ziel == Ziel::Drucken && b.druckenNurMitTeilnehmern && w.cup().anzahlTeilnehmer() < 1)
+        return;
+    const std::optional<Berichtsobjekt> o = objekt(w, b.quelle);
+    if (!o)
+        return;
     // Printing asks first and builds the report only for a confirmed print.
     if (ziel == Ziel::Drucken && !drucken(&w, w.drucker()))
         return;
     QString meldung;
     bool ok = true;
     try {
-        bericht(w.cup(), w.ausgabe());
+        b.bericht(w.cup(), w.ausgabe(), *o);
     } catch (const Konvertierungsfehler &f) {
         // The lines written up to the failure stay in the pane; nothing is printed or exported.
         ok = false;
         meldung = f.text();
     }
-    // The reports re-sort the participants.
+    // Some reports re-sort the participants.
     w.aktualisieren();
     if (!ok) {
         fehler(&w, meldung);
@@ -75,73 +201,21 @@ void ausfuehren(MainUnit &w, Ziel ziel, const Bericht &bericht, const QString &n
         druckeAusgabe(w);
         break;
     case Ziel::Html:
-        ausgabe2html(w, name);
+        ausgabe2html(w, b.dateiname(w.cup(), *o));
         break;
     case Ziel::Pdf:
-        ausgabe2pdf(w, name);
+        ausgabe2pdf(w, b.dateiname(w.cup(), *o));
         break;
     }
 }
 
-// The selected race: from the races table its column, from the participants table its column
-// minus 7. 0 when no race is selected (the menus are disabled then; a stray call does nothing).
-int laufAusLaufe(MainUnit &w)
+QMenu *untermenue(MainUnit &w, QMenu *in, const char *name, const char *text)
 {
-    const int k = w.gewaehlterLauf();
-    return k >= 1 && k <= w.cup().anzahlLaufe() ? k : 0;
-}
-int laufAusTeil(MainUnit &w)
-{
-    const int k = w.gewaehlterLaufTeil();
-    return k >= 1 && k <= w.cup().anzahlLaufe() ? k : 0;
-}
-int teilnehmerZeile(MainUnit &w)
-{
-    const int r = w.gewaehlteZeile();
-    return r >= 1 && r <= w.cup().anzahlTeilnehmer() ? r : 0;
-}
-
-void laufergebnis(MainUnit &w, Ziel ziel, int k)
-{
-    if (k > 0)
-        ausfuehren(
-            w, ziel, [k](Cup &c, Ausgabe &a) { ausgabe_laufergebnis(c, a, k); },
-            QStringLiteral("Lauf_%1_Ergebnisliste").arg(k));
-}
-void gesamt(MainUnit &w, Ziel ziel, int n)
-{
-    if (n > 0)
-        ausfuehren(
-            w, ziel, [n](Cup &c, Ausgabe &a) { ausgabe_gesamt(c, a, n); },
-            QStringLiteral("Gesamtwertung_nach_Lauf_%1").arg(n));
-}
-void dlv(MainUnit &w, Ziel ziel, int version)
-{
-    const int c = laufAusLaufe(w);
-    if (c == 0)
-        return;
-    ausfuehren(
-        w, ziel,
-        [c, version](Cup &cup, Ausgabe &a) {
-            if (version == 1)
-                ausgabe_dlv(cup, a, c);
-            else
-                ausgabe_dlv_2(cup, a, c);
-        },
-        QStringLiteral("Lauf_%1_DLV-Bericht_Version_%2").arg(c).arg(version));
-}
-void teilnehmer(MainUnit &w, Ziel ziel)
-{
-    const int r = teilnehmerZeile(w);
-    if (r > 0)
-        ausfuehren(
-            w, ziel, [r](Cup &c, Ausgabe &a) { ausgabe_teilnehmer(c, a, r); },
-            QStringLiteral("Teilnehmerstatistik_") + w.cup().teil.cell(Teilspalte::Startnummer, r));
-}
-void alle(MainUnit &w, Ziel ziel)
-{
-    ausfuehren(
-        w, ziel, [](Cup &c, Ausgabe &a) { ausgabe_teilnehmeralle(c, a); }, QStringLiteral("Teilnehmerstatistik_Alle"));
+    auto *m = new QMenu(QString::fromUtf8(text), &w);
+    m->setObjectName(QLatin1String(name));
+    m->menuAction()->setObjectName(QLatin1String(name));
+    in->addMenu(m);
+    return m;
 }
 
 QString startordner(const Cup &cup)
@@ -188,36 +262,71 @@ QString zieldatei(MainUnit &w, const Dateiauswahl &a)
 
 } // namespace
 
+const std::vector<Berichtsbefehl> &berichtsbefehle()
+{
+    return kBerichte;
+}
+
+std::vector<Berichtsmenue> berichtsmenuesBauen(MainUnit &w, QMenu *kontext, Kontextmenue k)
+{
+    std::vector<Berichtsmenue> menues;
+    QMenu *gruppe = nullptr;
+    const char *gruppenname = nullptr;
+    for (const Berichtsbefehl &b : kBerichte) {
+        if (b.menue != k)
+            continue;
+        QMenu *in = kontext;
+        if (b.gruppe) {
+            if (!gruppenname || qstrcmp(gruppenname, b.gruppe) != 0) {
+                gruppe = untermenue(w, kontext, b.gruppe, b.gruppentitel);
+                gruppenname = b.gruppe;
+                menues.push_back({gruppe->menuAction(), b.quelle});
+            }
+            in = gruppe;
+        } else {
+            gruppenname = nullptr;
+        }
+        QMenu *m = untermenue(w, in, b.name, b.titel);
+        if (!b.gruppe)
+            menues.push_back({m->menuAction(), b.quelle});
+        for (const Zielpunkt &z : kZiele) {
+            if ((z.ziel == Ziel::Html && !b.html) || (z.ziel == Ziel::Pdf && !b.pdf))
+                continue;
+            auto *a = new QAction(QString::fromUtf8(z.text), m);
+            a->setObjectName(QLatin1String(b.name) + QLatin1String(z.endung));
+            m->addAction(a);
+            QObject::connect(a, &QAction::triggered, &w, [&w, &b, ziel = z.ziel] { ausfuehren(w, b, ziel); });
+        }
+    }
+    return menues;
+}
+
+void berichtsmenuesFreigeben(MainUnit &w, const std::vector<Berichtsmenue> &menues)
+{
+    for (const Berichtsmenue &m : menues)
+        m.aktion->setEnabled(freigegeben(w, m.quelle));
+}
+
+void berichteAnschliessen(MainUnit &w)
+{
+    auto *html = new HtmlUnit(w.cup(), &w);
+    w.dialoge().html = html;
+    // A new cup sets the style back; an open dialog shows that at once.
+    QObject::connect(w.punkte().m_d_n, &QAction::triggered, html, &HtmlUnit::stilAnzeigen);
+    QObject::connect(w.punkte().m_e_h, &QAction::triggered, html, &HtmlUnit::zeigen);
+}
+
 // ---------------------------------------------------------------- print dialog and targets
 
 bool drucken(QWidget *parent, QPrinter &drucker)
 {
-    DruckHooks &h = druckHooks();
-    ++h.dialoge;
     // A printer that writes into a file needs no installed printer; the window's printer has no file.
     if (drucker.outputFileName().isEmpty() && QPrinterInfo::availablePrinters().isEmpty()) {
         warnung(parent, QStringLiteral("Es ist kein Drucker installiert.\r\n"
                                        "Richten Sie einen Drucker ein oder verwenden Sie den PDF-Export."));
         return false;
     }
-    if (!h.antworten.empty()) {
-        const bool ja = h.antworten.front();
-        h.antworten.pop_front();
-        return ja;
-    }
-    if (h.testmodus) {
-        ++h.unerwartet;
-        return false;
-    }
-    QPrintDialog dlg(&drucker, parent);
-    dlg.setObjectName(QStringLiteral("drucken"));
-    dlg.setWindowTitle(QStringLiteral("Drucken"));
-    // The whole report is printed, on paper only.
-    dlg.setOption(QAbstractPrintDialog::PrintToFile, false);
-    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    return dlg.exec() == QDialog::Accepted;
+    return druckdialog(parent, &drucker);
 }
 
 bool druckeAusgabe(MainUnit &w)
@@ -269,232 +378,6 @@ bool ausgabe2pdf(MainUnit &w, const QString &name)
     }
     geschriebenMelden(w, pfad);
     return true;
-}
-
-// ---------------------------------------------------------------- command handlers
-
-void laufe_pop_s_vClick(MainUnit &w)
-{
-    laufergebnis(w, Ziel::Vorschau, laufAusLaufe(w));
-}
-void laufe_pop_s_dClick(MainUnit &w)
-{
-    // Without participants this command does nothing at all, not even the print dialog.
-    if (w.cup().anzahlTeilnehmer() < 1)
-        return;
-    laufergebnis(w, Ziel::Drucken, laufAusLaufe(w));
-}
-void laufe_pop_s_hClick(MainUnit &w)
-{
-    laufergebnis(w, Ziel::Html, laufAusLaufe(w));
-}
-void laufe_pop_s_pClick(MainUnit &w)
-{
-    laufergebnis(w, Ziel::Pdf, laufAusLaufe(w));
-}
-
-void laufe_pop_g_vClick(MainUnit &w)
-{
-    gesamt(w, Ziel::Vorschau, laufAusLaufe(w));
-}
-void laufe_pop_g_dClick(MainUnit &w)
-{
-    gesamt(w, Ziel::Drucken, laufAusLaufe(w));
-}
-void laufe_pop_g_hClick(MainUnit &w)
-{
-    gesamt(w, Ziel::Html, laufAusLaufe(w));
-}
-void laufe_pop_g_pClick(MainUnit &w)
-{
-    gesamt(w, Ziel::Pdf, laufAusLaufe(w));
-}
-
-void laufe_pop_d_1_vClick(MainUnit &w)
-{
-    dlv(w, Ziel::Vorschau, 1);
-}
-void laufe_pop_d_1_dClick(MainUnit &w)
-{
-    dlv(w, Ziel::Drucken, 1);
-}
-void laufe_pop_d_1_pClick(MainUnit &w)
-{
-    dlv(w, Ziel::Pdf, 1);
-}
-void laufe_pop_d_2_vClick(MainUnit &w)
-{
-    dlv(w, Ziel::Vorschau, 2);
-}
-void laufe_pop_d_2_dClick(MainUnit &w)
-{
-    dlv(w, Ziel::Drucken, 2);
-}
-void laufe_pop_d_2_pClick(MainUnit &w)
-{
-    dlv(w, Ziel::Pdf, 2);
-}
-
-void teil_pop_t_vClick(MainUnit &w)
-{
-    teilnehmer(w, Ziel::Vorschau);
-}
-void teil_pop_t_dClick(MainUnit &w)
-{
-    teilnehmer(w, Ziel::Drucken);
-}
-void teil_pop_t_hClick(MainUnit &w)
-{
-    teilnehmer(w, Ziel::Html);
-}
-void teil_pop_t_pClick(MainUnit &w)
-{
-    teilnehmer(w, Ziel::Pdf);
-}
-
-void teil_pop_a_vClick(MainUnit &w)
-{
-    alle(w, Ziel::Vorschau);
-}
-void teil_pop_a_dClick(MainUnit &w)
-{
-    alle(w, Ziel::Drucken);
-}
-void teil_pop_a_hClick(MainUnit &w)
-{
-    alle(w, Ziel::Html);
-}
-void teil_pop_a_pClick(MainUnit &w)
-{
-    alle(w, Ziel::Pdf);
-}
-
-void teil_pop_s_vClick(MainUnit &w)
-{
-    laufergebnis(w, Ziel::Vorschau, laufAusTeil(w));
-}
-void teil_pop_s_dClick(MainUnit &w)
-{
-    laufergebnis(w, Ziel::Drucken, laufAusTeil(w));
-}
-void teil_pop_s_hClick(MainUnit &w)
-{
-    laufergebnis(w, Ziel::Html, laufAusTeil(w));
-}
-void teil_pop_s_pClick(MainUnit &w)
-{
-    laufergebnis(w, Ziel::Pdf, laufAusTeil(w));
-}
-
-void teil_pop_g_vClick(MainUnit &w)
-{
-    gesamt(w, Ziel::Vorschau, laufAusTeil(w));
-}
-void teil_pop_g_dClick(MainUnit &w)
-{
-    gesamt(w, Ziel::Drucken, laufAusTeil(w));
-}
-void teil_pop_g_hClick(MainUnit &w)
-{
-    gesamt(w, Ziel::Html, laufAusTeil(w));
-}
-void teil_pop_g_pClick(MainUnit &w)
-{
-    gesamt(w, Ziel::Pdf, laufAusTeil(w));
-}
-
-void m_e_hClick(MainUnit &w)
-{
-    if (auto *html = w.findChild<HtmlUnit *>(QStringLiteral("html")))
-        html->zeigen();
-}
-
-// ---------------------------------------------------------------- wiring
-
-void berichteAnschliessen(MainUnit &w)
-{
-    // "&PDF-Export" as the last item of every report submenu; the submenus are enabled as a whole.
-    const char *untermenues[] = {"laufe_pop_s", "laufe_pop_g", "laufe_pop_d_1", "laufe_pop_d_2",
-                                 "teil_pop_t",  "teil_pop_a",  "teil_pop_s",    "teil_pop_g"};
-    for (const char *name : untermenues) {
-        QMenu *menu = w.findChild<QMenu *>(QLatin1String(name));
-        const QString pdfName = QLatin1String(name) + QStringLiteral("_p");
-        if (!menu) {
-            qWarning("Untermenü %s fehlt", name);
-            continue;
-        }
-        if (w.findChild<QAction *>(pdfName))
-            continue;
-        auto *pdf = new QAction(QStringLiteral("&PDF-Export"), menu);
-        pdf->setObjectName(pdfName);
-        menu->addAction(pdf);
-    }
-
-    auto *html = new HtmlUnit(w.cup(), &w);
-    // A new cup sets the style back; an open dialog shows that at once.
-    if (QAction *neu = w.findChild<QAction *>(QStringLiteral("m_d_n")))
-        QObject::connect(neu, &QAction::triggered, html, &HtmlUnit::stilAnzeigen);
-
-    w.befehleAnschliessen({
-        {"laufe_pop_s_v", laufe_pop_s_vClick},
-        {"laufe_pop_s_d", laufe_pop_s_dClick},
-        {"laufe_pop_s_h", laufe_pop_s_hClick},
-        {"laufe_pop_s_p", laufe_pop_s_pClick},
-        {"laufe_pop_g_v", laufe_pop_g_vClick},
-        {"laufe_pop_g_d", laufe_pop_g_dClick},
-        {"laufe_pop_g_h", laufe_pop_g_hClick},
-        {"laufe_pop_g_p", laufe_pop_g_pClick},
-        {"laufe_pop_d_1_v", laufe_pop_d_1_vClick},
-        {"laufe_pop_d_1_d", laufe_pop_d_1_dClick},
-        {"laufe_pop_d_1_p", laufe_pop_d_1_pClick},
-        {"laufe_pop_d_2_v", laufe_pop_d_2_vClick},
-        {"laufe_pop_d_2_d", laufe_pop_d_2_dClick},
-        {"laufe_pop_d_2_p", laufe_pop_d_2_pClick},
-        {"teil_pop_t_v", teil_pop_t_vClick},
-        {"teil_pop_t_d", teil_pop_t_dClick},
-        {"teil_pop_t_h", teil_pop_t_hClick},
-        {"teil_pop_t_p", teil_pop_t_pClick},
-        {"teil_pop_a_v", teil_pop_a_vClick},
-        {"teil_pop_a_d", teil_pop_a_dClick},
-        {"teil_pop_a_h", teil_pop_a_hClick},
-        {"teil_pop_a_p", teil_pop_a_pClick},
-        {"teil_pop_s_v", teil_pop_s_vClick},
-        {"teil_pop_s_d", teil_pop_s_dClick},
-        {"teil_pop_s_h", teil_pop_s_hClick},
-        {"teil_pop_s_p", teil_pop_s_pClick},
-        {"teil_pop_g_v", teil_pop_g_vClick},
-        {"teil_pop_g_d", teil_pop_g_dClick},
-        {"teil_pop_g_h", teil_pop_g_hClick},
-        {"teil_pop_g_p", teil_pop_g_pClick},
-        {"m_e_h", m_e_hClick},
-    });
-}
-
-// ---------------------------------------------------------------- test hooks
-
-void setNextPrintAnswer(bool drucken)
-{
-    druckHooks().antworten.push_back(drucken);
-}
-
-void setDruckTestmodus(bool an)
-{
-    druckHooks().testmodus = an;
-}
-
-int druckdialoge()
-{
-    return druckHooks().dialoge;
-}
-
-int unerwarteteDruckdialoge()
-{
-    return druckHooks().unerwartet;
-}
-
-void resetPrintHooks()
-{
-    druckHooks() = DruckHooks{};
 }
 
 } // namespace tlt::ui

@@ -4,13 +4,17 @@
 #include "ui/meldung.h"
 
 #include <QString>
+#include <vector>
 
+class QAction;
+class QMenu;
 class QPrinter;
 class QWidget;
 
 namespace tlt {
+class Ausgabe;
 class Cup;
-}
+} // namespace tlt
 
 namespace tlt::ui {
 
@@ -22,9 +26,61 @@ inline constexpr double kRandOben = kDruckraender.top();
 inline constexpr double kRandRechts = kDruckraender.right();
 inline constexpr double kRandUnten = kDruckraender.bottom();
 
-// Connects every report command of the context menus ("Vorschau", "Drucken", "HTML-Export" and
-// "PDF-Export" of each report) and "&HTML Einstellungen" to the main window's actions, adds the
-// "&PDF-Export" items to the report submenus and creates the HTML settings dialog `html`.
+// The context menu a report submenu stands in.
+enum class Kontextmenue { Laufe, Teil };
+
+// Where a report command takes its object from.
+enum class Quelle {
+    LaufAusLaufe,        // the selected race of the races table
+    LaufAusTeil,         // the race of the selected result column of the participants table
+    Teilnehmer,          // the selected participant
+    Alle,                // nothing (all participants); offered while a participant is selected
+    TeilnehmerUndLauf,   // the selected participant, after the selected race or else the last race
+    LaufUndVerbleibend,  // the selected race, and the number of races still to come, asked first
+};
+
+// The object a report is written for.
+struct Berichtsobjekt {
+    int lauf = 0;
+    int zeile = 0;
+    int verbleibend = 0;
+};
+
+// One report of a context menu: its submenu with "&Vorschau", "&Drucken", "&HTML-Export" (where
+// the report has an HTML form) and "&PDF-Export". The items are named after the submenu with the
+// endings "_v", "_d", "_h" and "_p" ("laufe_pop_s_v").
+struct Berichtsbefehl {
+    Kontextmenue menue;
+    const char *name;         // the submenu ("laufe_pop_s")
+    const char *titel;        // its text ("&Statistik dieses Laufes")
+    const char *gruppe;       // the submenu it stands in, nullptr for the context menu itself
+    const char *gruppentitel; // that submenu's text
+    Quelle quelle;
+    void (*bericht)(Cup &cup, Ausgabe &aus, const Berichtsobjekt &o);
+    // The file name an export proposes, without extension ("Lauf_3_Ergebnisliste").
+    QString (*dateiname)(const Cup &cup, const Berichtsobjekt &o);
+    bool html;
+    bool pdf;
+    // "&Drucken" does nothing at all, not even the print dialog, while there is no participant.
+    bool druckenNurMitTeilnehmern = false;
+};
+
+// Every report command, in the order of the menus.
+const std::vector<Berichtsbefehl> &berichtsbefehle();
+
+// A report submenu (or a submenu of report submenus) of a context menu, as built.
+struct Berichtsmenue {
+    QAction *aktion; // the item that opens the submenu
+    Quelle quelle;
+};
+
+// Adds the report submenus of one context menu at its end, in the table's order, and connects
+// their items. Returns the items that open them, for the enable rules.
+std::vector<Berichtsmenue> berichtsmenuesBauen(MainUnit &w, QMenu *kontext, Kontextmenue k);
+// Enables each report submenu exactly when its object can be taken from the current selection.
+void berichtsmenuesFreigeben(MainUnit &w, const std::vector<Berichtsmenue> &menues);
+
+// Connects "&HTML Einstellungen" and creates the HTML settings dialog `html`.
 void berichteAnschliessen(MainUnit &w);
 
 // The print dialog `drucken` for the printer: true when the user confirms it. With no printer
@@ -45,49 +101,5 @@ bool ausgabe2pdf(MainUnit &w, const QString &name = {});
 // The save dialogs of the two exports, proposing the file name (without extension) when given.
 Dateiauswahl savehtml(const Cup &cup, const QString &name = {});
 Dateiauswahl savepdf(const Cup &cup, const QString &name = {});
-
-// The report command handlers, each taking its object from the window's selection.
-void laufe_pop_s_vClick(MainUnit &w);
-void laufe_pop_s_dClick(MainUnit &w);
-void laufe_pop_s_hClick(MainUnit &w);
-void laufe_pop_s_pClick(MainUnit &w);
-void laufe_pop_g_vClick(MainUnit &w);
-void laufe_pop_g_dClick(MainUnit &w);
-void laufe_pop_g_hClick(MainUnit &w);
-void laufe_pop_g_pClick(MainUnit &w);
-void laufe_pop_d_1_vClick(MainUnit &w);
-void laufe_pop_d_1_dClick(MainUnit &w);
-void laufe_pop_d_1_pClick(MainUnit &w);
-void laufe_pop_d_2_vClick(MainUnit &w);
-void laufe_pop_d_2_dClick(MainUnit &w);
-void laufe_pop_d_2_pClick(MainUnit &w);
-void teil_pop_t_vClick(MainUnit &w);
-void teil_pop_t_dClick(MainUnit &w);
-void teil_pop_t_hClick(MainUnit &w);
-void teil_pop_t_pClick(MainUnit &w);
-void teil_pop_a_vClick(MainUnit &w);
-void teil_pop_a_dClick(MainUnit &w);
-void teil_pop_a_hClick(MainUnit &w);
-void teil_pop_a_pClick(MainUnit &w);
-void teil_pop_s_vClick(MainUnit &w);
-void teil_pop_s_dClick(MainUnit &w);
-void teil_pop_s_hClick(MainUnit &w);
-void teil_pop_s_pClick(MainUnit &w);
-void teil_pop_g_vClick(MainUnit &w);
-void teil_pop_g_dClick(MainUnit &w);
-void teil_pop_g_hClick(MainUnit &w);
-void teil_pop_g_pClick(MainUnit &w);
-void m_e_hClick(MainUnit &w);
-
-// Test hooks of the print dialog: queued answers replace the dialog, in order (true = print).
-// While test mode is on (setTestmodus of ui/meldung.h is separate), a dialog without a queued
-// answer is cancelled and counted instead of blocking.
-void setNextPrintAnswer(bool drucken);
-void setDruckTestmodus(bool an);
-// How many print dialogs were asked for since the last reset, scripted or not, and how many
-// of them had no scripted answer.
-int druckdialoge();
-int unerwarteteDruckdialoge();
-void resetPrintHooks();
 
 } // namespace tlt::ui

@@ -11,10 +11,9 @@
 namespace tlt::ui {
 
 namespace {
-void anschliessen(MainUnit &w, const char *name, QObject *ziel, std::function<void()> handler)
+void anschliessen(QAction *a, QObject *ziel, std::function<void()> handler)
 {
-    if (QAction *a = w.aktion(QString::fromLatin1(name)))
-        QObject::connect(a, &QAction::triggered, ziel, std::move(handler));
+    QObject::connect(a, &QAction::triggered, ziel, std::move(handler));
 }
 
 // Shows the race or participant that a dialog just stored as the current cell of its grid.
@@ -38,28 +37,32 @@ void eingabeAnschliessen(MainUnit &w)
     auto *teil = new BeaTeil(w.dokument(), &w);
     auto *erg = new BeaErg(w.dokument(), &w);
     MainUnit *wp = &w;
+    w.dialoge().bea_lauf = lauf;
+    w.dialoge().bea_teil = teil;
+    w.dialoge().bea_erg = erg;
+    const Menuepunkte &p = w.punkte();
 
     lauf->nachAenderung = [wp](int c) { laufWaehlen(*wp, c); };
     teil->nachAenderung = [wp](int s) { zeileWaehlen(*wp, s); };
     erg->beiTreffer = [wp](int s) { wp->teilGitter()->setAktuelleZelle(wp->teilGitter()->aktSpalte(), s); };
     erg->nachAenderung = [wp](int) { wp->aktualisieren(); };
 
-    anschliessen(w, "laufe_pop_h", lauf, [lauf] { lauf->hinzufuegen(); });
-    anschliessen(w, "laufe_pop_b", lauf, [lauf, wp] { lauf->bearbeiten(wp->gewaehlterLauf()); });
-    anschliessen(w, "laufe_pop_l", lauf, [wp] {
+    anschliessen(p.laufe_pop_h, lauf, [lauf] { lauf->hinzufuegen(); });
+    anschliessen(p.laufe_pop_b, lauf, [lauf, wp] { lauf->bearbeiten(wp->gewaehlterLauf()); });
+    anschliessen(p.laufe_pop_l, lauf, [wp] {
         const int c = wp->gewaehlterLauf();
         if (laufLoeschenFragen(wp, wp->dokument(), c))
             laufWaehlen(*wp, std::min(c, wp->cup().anzahlLaufe()));
     });
-    anschliessen(w, "laufe_pop_e", erg, [erg, wp] { erg->oeffnen(wp->gewaehlterLauf()); });
-    anschliessen(w, "teil_pop_h", teil, [teil] { teil->hinzufuegen(); });
-    anschliessen(w, "teil_pop_b", teil, [teil, wp] { teil->bearbeiten(wp->gewaehlteZeile()); });
-    anschliessen(w, "teil_pop_l", teil, [wp] {
+    anschliessen(p.laufe_pop_e, erg, [erg, wp] { erg->oeffnen(wp->gewaehlterLauf()); });
+    anschliessen(p.teil_pop_h, teil, [teil] { teil->hinzufuegen(); });
+    anschliessen(p.teil_pop_b, teil, [teil, wp] { teil->bearbeiten(wp->gewaehlteZeile()); });
+    anschliessen(p.teil_pop_l, teil, [wp] {
         const int s = wp->gewaehlteZeile();
         if (teilnehmerLoeschenFragen(wp, wp->dokument(), s))
             zeileWaehlen(*wp, std::min(s, wp->cup().anzahlTeilnehmer()));
     });
-    anschliessen(w, "teil_pop_e", erg, [erg, wp] { erg->oeffnen(wp->gewaehlterLaufTeil()); });
+    anschliessen(p.teil_pop_e, erg, [erg, wp] { erg->oeffnen(wp->gewaehlterLaufTeil()); });
 }
 
 void eingabeSchliessen(MainUnit &w)
@@ -71,17 +74,17 @@ void eingabeSchliessen(MainUnit &w)
 
 BeaLauf *bea_lauf(MainUnit &w)
 {
-    return w.findChild<BeaLauf *>(QString(), Qt::FindDirectChildrenOnly);
+    return w.dialoge().bea_lauf;
 }
 
 BeaTeil *bea_teil(MainUnit &w)
 {
-    return w.findChild<BeaTeil *>(QString(), Qt::FindDirectChildrenOnly);
+    return w.dialoge().bea_teil;
 }
 
 BeaErg *bea_erg(MainUnit &w)
 {
-    return w.findChild<BeaErg *>(QString(), Qt::FindDirectChildrenOnly);
+    return w.dialoge().bea_erg;
 }
 
 } // namespace tlt::ui

@@ -45,13 +45,17 @@ void ansichtEinrichten(QTableView *v, int zeilenhoehe)
 }
 } // namespace
 
-Gitter::Gitter(Tabelle *tabelle, Rueckscroll regel, QWidget *parent)
-    : QTableView(parent), m_tabelle(tabelle), m_regel(regel)
+namespace {
+constexpr int kZeilenhoehe = 18;
+}
+
+Gitter::Gitter(Tabelle *tabelle, Rueckscroll regel, Breiten breiten, QWidget *parent)
+    : QTableView(parent), m_tabelle(tabelle), m_regel(regel), m_start(std::move(breiten))
 {
     m_modell = new TabellenModell(tabelle, this);
     setModel(m_modell);
-    // Rows as high as the table asks, but never so low that the text is cut.
-    const int hoehe = std::max(m_tabelle->rowHeight(), fontMetrics().height() + 2);
+    // Rows 18 pixels high, but never so low that the text is cut.
+    const int hoehe = std::max(kZeilenhoehe, fontMetrics().height() + 2);
     ansichtEinrichten(this, hoehe);
 
     // The fixed leading columns are a second view on top of the first, sharing model and selection.
@@ -73,8 +77,11 @@ Gitter::Gitter(Tabelle *tabelle, Rueckscroll regel, QWidget *parent)
             &QAbstractSlider::setValue);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int spalte, int, int breite) {
         m_breiteGeaendert = true;
-        if (!m_setzt && breite > 0)
-            m_tabelle->setColWidth(spalte, breite);
+        if (!m_setzt && breite > 0) {
+            if (spalte >= static_cast<int>(m_breiten.size()))
+                m_breiten.resize(static_cast<size_t>(spalte) + 1, 0);
+            m_breiten[static_cast<size_t>(spalte)] = breite;
+        }
         if (spalte < m_fix) {
             if (m_fixView->columnWidth(spalte) != breite)
                 m_fixView->setColumnWidth(spalte, breite);
@@ -97,7 +104,43 @@ Gitter::Gitter(Tabelle *tabelle, Rueckscroll regel, QWidget *parent)
     breitenAnwenden();
     m_setzt = false;
     fixierteAnpassen();
-    setAktuelleZelle(m_tabelle->fixedCols(), m_tabelle->fixedRows());
+    setAktuelleZelle(kopfspalten(), fixierteZeilen());
+}
+
+bool Gitter::hatDatensaetze() const
+{
+    // The records of the races table are its columns (column 0 holds the labels).
+    return m_regel == Rueckscroll::Laeufe ? m_tabelle->colCount() > 1 : m_tabelle->rowCount() > 1;
+}
+
+int Gitter::fixierteZeilen() const
+{
+    return hatDatensaetze() ? 1 : 0;
+}
+
+int Gitter::kopfspalten() const
+{
+    if (!hatDatensaetze())
+        return 0;
+    switch (m_regel) {
+    case Rueckscroll::Teilnehmer:
+        return 2;
+    case Rueckscroll::Laeufe:
+        return 1;
+    case Rueckscroll::Klein:
+        break;
+    }
+    return 0;
+}
+
+int Gitter::spaltenbreite(int spalte) const
+{
+    if (spalte >= 0 && spalte < static_cast<int>(m_breiten.size()) && m_breiten[static_cast<size_t>(spalte)] > 0)
+        return m_breiten[static_cast<size_t>(spalte)];
+    for (const auto &[c, b] : m_start.eigene)
+        if (c == spalte)
+            return b;
+    return m_start.standard;
 }
 
 void Gitter::setAktuelleZelle(int spalte, int zeile)
@@ -162,19 +205,20 @@ void Gitter::zuruecksetzen()
 {
     m_setzt = true;
     m_modell->zuruecksetzen();
+    m_breiten.clear();
     breitenAnwenden();
     m_setzt = false;
     fixierteAnpassen();
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
-    setAktuelleZelle(m_tabelle->fixedCols(), m_tabelle->fixedRows());
+    setAktuelleZelle(kopfspalten(), fixierteZeilen());
 }
 
 void Gitter::breitenAnwenden()
 {
-    // The table's widths, widened where a heading (or, in the small tables, a cell) would be cut.
+    // The columns' widths, widened where a heading (or, in the small tables, a cell) would be cut.
     for (int c = 0; c < m_modell->columnCount(); ++c) {
-        int b = std::max(m_tabelle->colWidth(c), mindestbreite(c));
+        int b = std::max(spaltenbreite(c), mindestbreite(c));
         if (m_regel == Rueckscroll::Klein || (m_regel == Rueckscroll::Laeufe && c == 0))
             b = std::max(b, sizeHintForColumn(c));
         setColumnWidth(c, b);
@@ -224,8 +268,10 @@ void Gitter::passendeBreite(int spalte, const QStringList &texte)
 
 void Gitter::fixierteAnpassen()
 {
-    const int k = std::clamp(m_tabelle->fixedCols(), 0, m_modell->columnCount());
+    const int k = std::clamp(kopfspalten(), 0, m_modell->columnCount());
     m_fix = k;
+    // The label column of the races is drawn like a heading.
+    m_modell->setKopfspalten(m_regel == Rueckscroll::Laeufe ? k : 0);
     for (int c = 0; c < m_modell->columnCount(); ++c) {
         const bool versteckt = c >= k;
         if (m_fixView->isColumnHidden(c) != versteckt)
@@ -320,12 +366,12 @@ void Gitter::zurueckscrollen()
     switch (m_regel) {
     case Rueckscroll::Teilnehmer:
         // With participants the two name columns are fixed: every click shows column 2 first again.
-        if (m_tabelle->fixedCols() == 2 || (m_tabelle->colCount() > 2 && m_tabelle->rowCount() > 1))
+        if (kopfspalten() == 2 || (m_tabelle->colCount() > 2 && m_tabelle->rowCount() > 1))
             horizontalScrollBar()->setValue(0);
         break;
     case Rueckscroll::Laeufe:
         // With races the race-number row is fixed: every click shows row 1 first again.
-        if (m_tabelle->fixedRows() == 1 || (m_tabelle->rowCount() > 1 && m_tabelle->colCount() > 1))
+        if (fixierteZeilen() == 1 || (m_tabelle->rowCount() > 1 && m_tabelle->colCount() > 1))
             verticalScrollBar()->setValue(0);
         break;
     case Rueckscroll::Klein:

@@ -16,7 +16,6 @@
 #include "ui/eingabe_anschluss.h"
 #include "ui/fensterhilfe.h"
 #include "ui/gitter.h"
-#include "ui/listenbefehle.h"
 #include "ui/meldung.h"
 #include "ui/tabellenmodell.h"
 #include "ui/teilnehmersuche.h"
@@ -86,7 +85,6 @@ MainUnit::MainUnit(QWidget *parent) : QMainWindow(parent), m_drucker(QPrinter::H
     menueBauen();
     kontextmenuesBauen();
     berichteAnschliessen(*this);
-    listenAnschliessen(*this);
     eingabeAnschliessen(*this);
     urkundenAnschliessen(*this);
     austauschAnschliessen(*this);
@@ -153,28 +151,28 @@ MainUnit::~MainUnit()
 
 void MainUnit::seitenBauen()
 {
-    m_b = new QTabWidget(this);
-    m_b->setObjectName(QStringLiteral("b"));
-    setCentralWidget(m_b);
+    m_seiten = new QTabWidget(this);
+    m_seiten->setObjectName(QStringLiteral("b"));
+    setCentralWidget(m_seiten);
 
     QWidget *cupSeite = cupSeiteBauen();
     cupSeite->setObjectName(QStringLiteral("b_c"));
     // The tabs have access keys of their own (Alt+C, L, T, A), none of them used by the menu bar.
-    m_b->addTab(cupSeite, QStringLiteral("&Cup"));
+    m_seiten->addTab(cupSeite, QStringLiteral("&Cup"));
 
     auto *laufeSeite = new QWidget;
     laufeSeite->setObjectName(QStringLiteral("b_l"));
     auto *ll = new QVBoxLayout(laufeSeite);
-    m_laufeG = new Gitter(&m_cup.laufe, Gitter::Rueckscroll::Laeufe);
+    m_laufeG = new Gitter(&m_cup.laufe, Gitter::Rueckscroll::Laeufe, {200, {{kBeschriftungsspalte, 120}}});
     m_laufeG->setObjectName(QStringLiteral("laufe"));
-    m_laufeG->modell()->setKopfspalten(true);
     ll->addWidget(m_laufeG);
-    m_b->addTab(laufeSeite, QStringLiteral("&Läufe"));
+    m_seiten->addTab(laufeSeite, QStringLiteral("&Läufe"));
 
     auto *teilSeite = new QWidget;
     teilSeite->setObjectName(QStringLiteral("b_t"));
     auto *tl = new QVBoxLayout(teilSeite);
-    m_teilG = new Gitter(&m_cup.teil, Gitter::Rueckscroll::Teilnehmer);
+    m_teilG = new Gitter(&m_cup.teil, Gitter::Rueckscroll::Teilnehmer,
+                         {75, {{Teilspalte::Name, 100}, {Teilspalte::Vorname, 100}, {Teilspalte::Verein, 200}}});
     m_teilG->setObjectName(QStringLiteral("teil"));
     // Dates, start numbers and results are shown whole, in the widest form they usually take.
     m_teilG->setMuster([](int spalte) -> QString {
@@ -192,7 +190,7 @@ void MainUnit::seitenBauen()
     m_suche = new Teilnehmersuche(m_cup, m_teilG, teilSeite);
     tl->addWidget(m_suche);
     tl->addWidget(m_teilG);
-    m_b->addTab(teilSeite, QStringLiteral("&Teilnehmer"));
+    m_seiten->addTab(teilSeite, QStringLiteral("&Teilnehmer"));
     auto *suchen = new QAction(QStringLiteral("Teilnehmer suchen"), teilSeite);
     suchen->setObjectName(QStringLiteral("teil_suchen"));
     suchen->setShortcut(QKeySequence::Find);
@@ -206,15 +204,15 @@ void MainUnit::seitenBauen()
     m_ausgabeAnsicht = new AusgabeAnsicht(&m_ausgabe);
     m_ausgabeAnsicht->setObjectName(QStringLiteral("ausgabe"));
     al->addWidget(m_ausgabeAnsicht);
-    m_b->addTab(m_ausgabeSeite, QStringLiteral("&Ausgabe"));
+    m_seiten->addTab(m_ausgabeSeite, QStringLiteral("&Ausgabe"));
     m_ausgabe.beiAenderung = [this] { m_ausgabeAnsicht->spaeterAktualisieren(); };
 
     m_bilder = new QWidget;
     m_bilder->setObjectName(QStringLiteral("b_b"));
     auto *bl = new QVBoxLayout(m_bilder);
     bl->setObjectName(QStringLiteral("bilderLayout"));
-    m_b->addTab(m_bilder, QStringLiteral("Bilder"));
-    m_b->setTabVisible(m_b->indexOf(m_bilder), false);
+    m_seiten->addTab(m_bilder, QStringLiteral("Bilder"));
+    m_seiten->setTabVisible(m_seiten->indexOf(m_bilder), false);
 
     // Ctrl+PgUp/Ctrl+PgDn go through the visible pages wherever the focus is, a grid included.
     auto blaettern = [this](const QString &name, const QKeySequence &taste, int schritt) {
@@ -228,21 +226,21 @@ void MainUnit::seitenBauen()
     blaettern(QStringLiteral("seite_vor"), QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
     blaettern(QStringLiteral("seite_zurueck"), QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
 
-    m_b->setCurrentIndex(0);
-    connect(m_b, &QTabWidget::currentChanged, this, [this](int i) {
-        if (m_b->widget(i) == m_ausgabeSeite)
+    m_seiten->setCurrentIndex(0);
+    connect(m_seiten, &QTabWidget::currentChanged, this, [this](int i) {
+        if (m_seiten->widget(i) == m_ausgabeSeite)
             m_ausgabeAnsicht->aktualisieren();
     });
 }
 
 void MainUnit::seiteWechseln(int schritt)
 {
-    const int n = m_b->count();
-    int i = m_b->currentIndex();
+    const int n = m_seiten->count();
+    int i = m_seiten->currentIndex();
     for (int k = 0; k < n; ++k) {
         i = (i + schritt + n) % n;
-        if (m_b->isTabVisible(i) && m_b->isTabEnabled(i)) {
-            m_b->setCurrentIndex(i);
+        if (m_seiten->isTabVisible(i) && m_seiten->isTabEnabled(i)) {
+            m_seiten->setCurrentIndex(i);
             return;
         }
     }
@@ -307,9 +305,10 @@ QWidget *MainUnit::cupSeiteBauen()
         maxZeile);
     haupt->addLayout(form);
 
-    auto tabelle = [this](Tabelle *t, const QString &name, const QString &titel, const QString &tipp, Gitter **g) {
+    auto tabelle = [this](Tabelle *t, const QString &name, const QString &titel, const QString &tipp,
+                          const Gitter::Breiten &breiten, Gitter **g) {
         auto *box = new QVBoxLayout;
-        *g = new Gitter(t, Gitter::Rueckscroll::Klein);
+        *g = new Gitter(t, Gitter::Rueckscroll::Klein, breiten);
         (*g)->setObjectName(name);
         (*g)->setToolTip(tipp);
         (*g)->viewport()->setToolTip(tipp);
@@ -323,13 +322,15 @@ QWidget *MainUnit::cupSeiteBauen()
     };
     auto *tabellen = new QHBoxLayout;
     tabellen->addLayout(tabelle(&m_cup.cv, QStringLiteral("cv"), QStringLiteral("Cup-Variationen:"),
-                                QStringLiteral("Hier können Sie den Läufercup in einzelne Unter-Cups aufteilen"), &m_cvG),
+                                QStringLiteral("Hier können Sie den Läufercup in einzelne Unter-Cups aufteilen"), {78, {}},
+                                &m_cvG),
                         3);
     tabellen->addLayout(tabelle(&m_cup.ag, QStringLiteral("ag"), QStringLiteral("Altersklassen:"),
-                                QStringLiteral("Hier können Sie die Altersklassenverteilung variieren"), &m_agG),
+                                QStringLiteral("Hier können Sie die Altersklassenverteilung variieren"),
+                                {110, {{Agspalte::Maximalalter, 70}}}, &m_agG),
                         4);
     tabellen->addLayout(tabelle(&m_cup.pv, QStringLiteral("pv"), QStringLiteral("Punktevergabe:"),
-                                QStringLiteral("Hier können Sie die Punktevergabe anpassen"), &m_pvG),
+                                QStringLiteral("Hier können Sie die Punktevergabe anpassen"), {78, {}}, &m_pvG),
                         2);
     haupt->addLayout(tabellen, 1);
 
@@ -337,19 +338,19 @@ QWidget *MainUnit::cupSeiteBauen()
     connect(m_name, &QLineEdit::textChanged, this, [this](const QString &t) {
         einstellungAendern(QStringLiteral("Bezeichnung des Läufercups"), 1, [t](Cup &c) {
             c.name = t;
-            c.edit(1);
+            c.edit(Cup::Stand::Geaendert);
         });
     });
     connect(m_veranstalter, &QLineEdit::textChanged, this, [this](const QString &t) {
         einstellungAendern(QStringLiteral("Veranstalter des Läufercups"), 2, [t](Cup &c) {
             c.veranstalter = t;
-            c.edit(1);
+            c.edit(Cup::Stand::Geaendert);
         });
     });
     connect(m_kategorie, &QComboBox::currentIndexChanged, this, [this](int i) {
         einstellungAendern(QStringLiteral("Kategorie"), 0, [i](Cup &c) {
             c.kategorie = i;
-            c.edit(1);
+            c.edit(Cup::Stand::Geaendert);
         });
     });
     connect(m_minW, &QSpinBox::valueChanged, this, &MainUnit::minChange);
@@ -364,7 +365,6 @@ QAction *MainUnit::neueAktion(QMenu *menu, const QString &name, const QString &t
     auto *a = new QAction(text, this);
     a->setObjectName(name);
     menu->addAction(a);
-    m_aktionen.insert(name, a);
     return a;
 }
 
@@ -374,179 +374,129 @@ QMenu *MainUnit::neuesUntermenue(QMenu *menu, const QString &name, const QString
     m->setObjectName(name);
     m->menuAction()->setObjectName(name);
     menu->addMenu(m);
-    m_aktionen.insert(name, m->menuAction());
-    m_menues.insert(name, m);
     return m;
 }
 
-void MainUnit::vdh(QMenu *menu, const QString &name)
-{
-    neueAktion(menu, name + QStringLiteral("_v"), QStringLiteral("&Vorschau"));
-    neueAktion(menu, name + QStringLiteral("_d"), QStringLiteral("&Drucken"));
-    neueAktion(menu, name + QStringLiteral("_h"), QStringLiteral("&HTML-Export"));
-}
-
-void MainUnit::trenner(QMenu *menu, const QString &name)
+QAction *MainUnit::trenner(QMenu *menu, const QString &name)
 {
     QAction *a = menu->addSeparator();
     a->setObjectName(name);
-    m_aktionen.insert(name, a);
+    return a;
 }
 
 QAction *MainUnit::aktion(const QString &name) const
 {
-    return m_aktionen.value(name);
-}
-
-void MainUnit::befehleAnschliessen(std::initializer_list<std::pair<const char *, Befehl>> befehle)
-{
-    for (const auto &[name, handler] : befehle) {
-        // Items added by other units (the PDF exports) are children of the window, not in the table.
-        QAction *a = aktion(QLatin1String(name));
-        if (!a)
-            a = findChild<QAction *>(QLatin1String(name));
-        if (!a) {
-            qWarning("Menüpunkt %s fehlt", name);
-            continue;
-        }
-        connect(a, &QAction::triggered, this, [this, handler = handler] { handler(*this); });
-    }
+    return findChild<QAction *>(name);
 }
 
 QMenu *MainUnit::menue(const QString &name) const
 {
-    return m_menues.value(name);
+    return findChild<QMenu *>(name);
 }
 
 void MainUnit::menueBauen()
 {
+    Menuepunkte &p = m_punkte;
     QMenuBar *m = menuBar();
     m->setObjectName(QStringLiteral("m"));
 
-    auto *datei = m->addMenu(QStringLiteral("&Datei"));
-    datei->setObjectName(QStringLiteral("m_d"));
-    m_menues.insert(QStringLiteral("m_d"), datei);
-    neueAktion(datei, QStringLiteral("m_d_n"), QStringLiteral("&Neu"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
-    neueAktion(datei, QStringLiteral("m_d_l"), QStringLiteral("&Laden"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
-    neueAktion(datei, QStringLiteral("m_d_s"), QStringLiteral("&Speichern"))->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    neueAktion(datei, QStringLiteral("m_d_u"), QStringLiteral("Speichern &unter"));
-    neueAktion(datei, QStringLiteral("m_d_w"), QStringLiteral("Ergebnisseiten er&zeugen …"));
-    trenner(datei, QStringLiteral("m_d_1"));
-    neueAktion(datei, QStringLiteral("m_d_x"), QStringLiteral("E&xit"));
+    p.m_d = m->addMenu(QStringLiteral("&Datei"));
+    p.m_d->setObjectName(QStringLiteral("m_d"));
+    p.m_d_n = neueAktion(p.m_d, QStringLiteral("m_d_n"), QStringLiteral("&Neu"));
+    p.m_d_n->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    p.m_d_l = neueAktion(p.m_d, QStringLiteral("m_d_l"), QStringLiteral("&Laden"));
+    p.m_d_l->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
+    p.m_d_s = neueAktion(p.m_d, QStringLiteral("m_d_s"), QStringLiteral("&Speichern"));
+    p.m_d_s->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    p.m_d_u = neueAktion(p.m_d, QStringLiteral("m_d_u"), QStringLiteral("Speichern &unter"));
+    p.m_d_w = neueAktion(p.m_d, QStringLiteral("m_d_w"), QStringLiteral("Ergebnisseiten er&zeugen …"));
+    p.m_d_1 = trenner(p.m_d, QStringLiteral("m_d_1"));
+    p.m_d_x = neueAktion(p.m_d, QStringLiteral("m_d_x"), QStringLiteral("E&xit"));
 
     auto *bearb = m->addMenu(QStringLiteral("&Bearbeiten"));
-    bearb->setObjectName(QStringLiteral("m_b"));
-    m_menues.insert(QStringLiteral("m_b"), bearb);
+    bearb->setObjectName(QStringLiteral("m_seiten"));
     for (QAction *a : {m_bearbeitung->rueckgaengigAktion(), m_bearbeitung->wiederherstellenAktion()}) {
         bearb->addAction(a);
         // The shortcuts work wherever the focus is in the window.
         addAction(a);
-        m_aktionen.insert(a->objectName(), a);
     }
 
     auto *einst = m->addMenu(QStringLiteral("&Einstellungen"));
     einst->setObjectName(QStringLiteral("m_e"));
-    m_menues.insert(QStringLiteral("m_e"), einst);
-    neueAktion(einst, QStringLiteral("m_e_d"), QStringLiteral("&Druckereinstellungen"));
-    neueAktion(einst, QStringLiteral("m_e_h"), QStringLiteral("&HTML Einstellungen"));
-    neueAktion(einst, QStringLiteral("m_e_u"), QStringLiteral("&Urkunden Einstellungen"));
+    p.m_e_d = neueAktion(einst, QStringLiteral("m_e_d"), QStringLiteral("&Druckereinstellungen"));
+    p.m_e_h = neueAktion(einst, QStringLiteral("m_e_h"), QStringLiteral("&HTML Einstellungen"));
+    p.m_e_u = neueAktion(einst, QStringLiteral("m_e_u"), QStringLiteral("&Urkunden Einstellungen"));
 
     auto *hilfe = m->addMenu(QStringLiteral("&Hilfe"));
     hilfe->setObjectName(QStringLiteral("m_h"));
-    m_menues.insert(QStringLiteral("m_h"), hilfe);
-    neueAktion(hilfe, QStringLiteral("m_h_b"), QStringLiteral("Ü&ber TLT"));
+    p.m_h_b = neueAktion(hilfe, QStringLiteral("m_h_b"), QStringLiteral("Ü&ber TLT"));
 
-    connect(aktion(QStringLiteral("m_d_n")), &QAction::triggered, this, &MainUnit::m_d_nClick);
-    connect(aktion(QStringLiteral("m_d_l")), &QAction::triggered, this, &MainUnit::m_d_lClick);
-    connect(aktion(QStringLiteral("m_d_s")), &QAction::triggered, this, &MainUnit::m_d_sClick);
-    connect(aktion(QStringLiteral("m_d_u")), &QAction::triggered, this, &MainUnit::m_d_uClick);
-    connect(aktion(QStringLiteral("m_d_x")), &QAction::triggered, this, &MainUnit::m_d_xClick);
-    connect(aktion(QStringLiteral("m_d_w")), &QAction::triggered, this, [this] { ergebnisseitenErzeugen(this, m_cup); });
-    connect(aktion(QStringLiteral("m_e_d")), &QAction::triggered, this, &MainUnit::m_e_dClick);
-    connect(aktion(QStringLiteral("m_h_b")), &QAction::triggered, this, &MainUnit::m_h_bClick);
+    connect(p.m_d_n, &QAction::triggered, this, &MainUnit::m_d_nClick);
+    connect(p.m_d_l, &QAction::triggered, this, &MainUnit::m_d_lClick);
+    connect(p.m_d_s, &QAction::triggered, this, &MainUnit::m_d_sClick);
+    connect(p.m_d_u, &QAction::triggered, this, &MainUnit::m_d_uClick);
+    connect(p.m_d_x, &QAction::triggered, this, &MainUnit::m_d_xClick);
+    connect(p.m_d_w, &QAction::triggered, this, [this] { ergebnisseitenErzeugen(this, m_cup); });
+    connect(p.m_e_d, &QAction::triggered, this, &MainUnit::m_e_dClick);
+    connect(p.m_h_b, &QAction::triggered, this, &MainUnit::m_h_bClick);
 }
 
 void MainUnit::kontextmenuesBauen()
 {
+    Menuepunkte &p = m_punkte;
     auto menu = [this](const QString &name) {
         auto *m = new QMenu(this);
         m->setObjectName(name);
-        m_menues.insert(name, m);
         return m;
     };
 
-    QMenu *laufe = menu(QStringLiteral("laufe_pop"));
-    neueAktion(laufe, QStringLiteral("laufe_pop_h"), QStringLiteral("Lauf &hinzufügen"));
-    neueAktion(laufe, QStringLiteral("laufe_pop_b"), QStringLiteral("Lauf &bearbeiten"));
+    QMenu *laufe = p.laufe_pop = menu(QStringLiteral("laufe_pop"));
+    p.laufe_pop_h = neueAktion(laufe, QStringLiteral("laufe_pop_h"), QStringLiteral("Lauf &hinzufügen"));
+    p.laufe_pop_b = neueAktion(laufe, QStringLiteral("laufe_pop_b"), QStringLiteral("Lauf &bearbeiten"));
     trenner(laufe, QStringLiteral("laufe_pop_1"));
-    neueAktion(laufe, QStringLiteral("laufe_pop_l"), QStringLiteral("Lauf &löschen"));
+    p.laufe_pop_l = neueAktion(laufe, QStringLiteral("laufe_pop_l"), QStringLiteral("Lauf &löschen"));
     trenner(laufe, QStringLiteral("laufe_pop_2"));
-    neueAktion(laufe, QStringLiteral("laufe_pop_e"), QStringLiteral("schnelle &Ergebniseingabe"));
+    p.laufe_pop_e = neueAktion(laufe, QStringLiteral("laufe_pop_e"), QStringLiteral("schnelle &Ergebniseingabe"));
     trenner(laufe, QStringLiteral("laufe_pop_3"));
-    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_s"), QStringLiteral("&Statistik dieses Laufes")),
-        QStringLiteral("laufe_pop_s"));
-    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_f"), QStringLiteral("E&inlaufliste dieses Laufes")),
-        QStringLiteral("laufe_pop_f"));
-    QMenu *dlv = neuesUntermenue(laufe, QStringLiteral("laufe_pop_d"), QStringLiteral("&DLV-Bericht dieses Laufes"));
-    for (const QString &v : {QStringLiteral("1"), QStringLiteral("2")}) {
-        const QString n = QStringLiteral("laufe_pop_d_") + v;
-        QMenu *version = neuesUntermenue(dlv, n, QStringLiteral("Version &") + v);
-        neueAktion(version, n + QStringLiteral("_v"), QStringLiteral("&Vorschau"));
-        neueAktion(version, n + QStringLiteral("_d"), QStringLiteral("&Drucken"));
-    }
-    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_g"), QStringLiteral("&Gesamtstatistik nach diesem Lauf")),
-        QStringLiteral("laufe_pop_g"));
-    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_x"),
-                        QStringLiteral("Gesamtstatistik &ausführlich nach diesem Lauf")),
-        QStringLiteral("laufe_pop_x"));
-    vdh(neuesUntermenue(laufe, QStringLiteral("laufe_pop_w"), QStringLiteral("&Wer kann noch gewinnen?")),
-        QStringLiteral("laufe_pop_w"));
+    p.laufeBerichte = berichtsmenuesBauen(*this, laufe, Kontextmenue::Laufe);
     trenner(laufe, QStringLiteral("laufe_pop_4"));
     QMenu *urk = neuesUntermenue(laufe, QStringLiteral("laufe_pop_u"), QStringLiteral("&Urkunden drucken"));
-    neueAktion(urk, QStringLiteral("laufe_pop_u_sl"), QStringLiteral("&Siegerurkunden für diesen Lauf"));
-    neueAktion(urk, QStringLiteral("laufe_pop_tl"), QStringLiteral("&Teilnahmeurkunde ..."));
-    neueAktion(urk, QStringLiteral("laufe_pop_u_g"), QStringLiteral("Siegerurkunden für den &Gesamtcup"));
-    neueAktion(urk, QStringLiteral("laufe_pop_u_u"), QStringLiteral("Teilnehmer&urkunde Gesamtcup ..."));
+    p.laufe_pop_u = urk->menuAction();
+    p.laufe_pop_u_sl = neueAktion(urk, QStringLiteral("laufe_pop_u_sl"), QStringLiteral("&Siegerurkunden für diesen Lauf"));
+    p.laufe_pop_tl = neueAktion(urk, QStringLiteral("laufe_pop_tl"), QStringLiteral("&Teilnahmeurkunde ..."));
+    p.laufe_pop_u_g = neueAktion(urk, QStringLiteral("laufe_pop_u_g"), QStringLiteral("Siegerurkunden für den &Gesamtcup"));
+    p.laufe_pop_u_u = neueAktion(urk, QStringLiteral("laufe_pop_u_u"), QStringLiteral("Teilnehmer&urkunde Gesamtcup ..."));
 
-    QMenu *teil = menu(QStringLiteral("teil_pop"));
-    neueAktion(teil, QStringLiteral("teil_pop_h"), QStringLiteral("Teilnehmer &hinzufügen"));
-    neueAktion(teil, QStringLiteral("teil_pop_b"), QStringLiteral("Teilnehmer &bearbeiten"));
+    QMenu *teil = p.teil_pop = menu(QStringLiteral("teil_pop"));
+    p.teil_pop_h = neueAktion(teil, QStringLiteral("teil_pop_h"), QStringLiteral("Teilnehmer &hinzufügen"));
+    p.teil_pop_b = neueAktion(teil, QStringLiteral("teil_pop_b"), QStringLiteral("Teilnehmer &bearbeiten"));
     trenner(teil, QStringLiteral("teil_pop_1"));
-    neueAktion(teil, QStringLiteral("teil_pop_l"), QStringLiteral("Teilnehmer &löschen"));
+    p.teil_pop_l = neueAktion(teil, QStringLiteral("teil_pop_l"), QStringLiteral("Teilnehmer &löschen"));
     trenner(teil, QStringLiteral("teil_pop_2"));
-    neueAktion(teil, QStringLiteral("teil_pop_e"), QStringLiteral("schnelle &Ergebniseingabe"));
+    p.teil_pop_e = neueAktion(teil, QStringLiteral("teil_pop_e"), QStringLiteral("schnelle &Ergebniseingabe"));
     trenner(teil, QStringLiteral("teil_pop_3"));
-    vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_t"), QStringLiteral("&Teilnehmerstatistik")),
-        QStringLiteral("teil_pop_t"));
-    vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_a"), QStringLiteral("Teilnehmerstatistik - &Alle")),
-        QStringLiteral("teil_pop_a"));
-    vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_c"), QStringLiteral("&Cup-Auskunft")),
-        QStringLiteral("teil_pop_c"));
-    vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_s"), QStringLiteral("&Statistik dieses Laufes")),
-        QStringLiteral("teil_pop_s"));
-    vdh(neuesUntermenue(teil, QStringLiteral("teil_pop_g"), QStringLiteral("&Gesamtstatistik nach diesem Lauf")),
-        QStringLiteral("teil_pop_g"));
+    p.teilBerichte = berichtsmenuesBauen(*this, teil, Kontextmenue::Teil);
     trenner(teil, QStringLiteral("teil_pop_4"));
     QMenu *sort = neuesUntermenue(teil, QStringLiteral("teil_pop_p"), QStringLiteral("Sortieren nach dieser S&palte"));
-    neueAktion(sort, QStringLiteral("teil_pop_p_s"), QStringLiteral("auf&steigend"));
-    neueAktion(sort, QStringLiteral("teil_pop_p_f"), QStringLiteral("ab&fallend"));
+    p.teil_pop_p_s = neueAktion(sort, QStringLiteral("teil_pop_p_s"), QStringLiteral("auf&steigend"));
+    p.teil_pop_p_f = neueAktion(sort, QStringLiteral("teil_pop_p_f"), QStringLiteral("ab&fallend"));
 
-    QMenu *ag = menu(QStringLiteral("ag_pop"));
-    neueAktion(ag, QStringLiteral("ag_pop_h"), QStringLiteral("Altersgruppe &hinzufügen"));
-    neueAktion(ag, QStringLiteral("ag_pop_b"), QStringLiteral("Altergruppe &bearbeiten"));
+    QMenu *ag = p.ag_pop = menu(QStringLiteral("ag_pop"));
+    p.ag_pop_h = neueAktion(ag, QStringLiteral("ag_pop_h"), QStringLiteral("Altersgruppe &hinzufügen"));
+    p.ag_pop_b = neueAktion(ag, QStringLiteral("ag_pop_b"), QStringLiteral("Altergruppe &bearbeiten"));
     trenner(ag, QStringLiteral("ag_pop_1"));
-    neueAktion(ag, QStringLiteral("ag_pop_l"), QStringLiteral("Altersgruppe &löschen"));
+    p.ag_pop_l = neueAktion(ag, QStringLiteral("ag_pop_l"), QStringLiteral("Altersgruppe &löschen"));
 
-    QMenu *cv = menu(QStringLiteral("cv_pop"));
-    neueAktion(cv, QStringLiteral("cv_pop_h"), QStringLiteral("Cup-Variation &hinzufügen"));
-    neueAktion(cv, QStringLiteral("cv_pop_b"), QStringLiteral("Cup-Variation &bearbeiten"));
+    QMenu *cv = p.cv_pop = menu(QStringLiteral("cv_pop"));
+    p.cv_pop_h = neueAktion(cv, QStringLiteral("cv_pop_h"), QStringLiteral("Cup-Variation &hinzufügen"));
+    p.cv_pop_b = neueAktion(cv, QStringLiteral("cv_pop_b"), QStringLiteral("Cup-Variation &bearbeiten"));
     trenner(cv, QStringLiteral("cv_pop_1"));
-    neueAktion(cv, QStringLiteral("cv_pop_l"), QStringLiteral("Cup-Variation &löschen"));
+    p.cv_pop_l = neueAktion(cv, QStringLiteral("cv_pop_l"), QStringLiteral("Cup-Variation &löschen"));
 
-    QMenu *pv = menu(QStringLiteral("pv_pop"));
-    neueAktion(pv, QStringLiteral("pv_pop_h"), QStringLiteral("Punktezahl &hinzufügen"));
+    QMenu *pv = p.pv_pop = menu(QStringLiteral("pv_pop"));
+    p.pv_pop_h = neueAktion(pv, QStringLiteral("pv_pop_h"), QStringLiteral("Punktezahl &hinzufügen"));
     trenner(pv, QStringLiteral("pv_pop_1"));
-    neueAktion(pv, QStringLiteral("pv_pop_l"), QStringLiteral("Punktezahl &löschen"));
+    p.pv_pop_l = neueAktion(pv, QStringLiteral("pv_pop_l"), QStringLiteral("Punktezahl &löschen"));
 
     connect(laufe, &QMenu::aboutToShow, this, &MainUnit::laufe_popPopup);
     connect(teil, &QMenu::aboutToShow, this, &MainUnit::teil_popPopup);
@@ -559,19 +509,16 @@ void MainUnit::kontextmenuesBauen()
     menueAnbinden(m_cvG, cv);
     menueAnbinden(m_pvG, pv);
 
-    auto verbinde = [this](const char *name, void (MainUnit::*slot)()) {
-        connect(aktion(QString::fromLatin1(name)), &QAction::triggered, this, slot);
-    };
-    verbinde("teil_pop_p_s", &MainUnit::teil_pop_p_sClick);
-    verbinde("teil_pop_p_f", &MainUnit::teil_pop_p_fClick);
-    verbinde("cv_pop_h", &MainUnit::cv_pop_hClick);
-    verbinde("cv_pop_b", &MainUnit::cv_pop_bClick);
-    verbinde("cv_pop_l", &MainUnit::cv_pop_lClick);
-    verbinde("ag_pop_h", &MainUnit::ag_pop_hClick);
-    verbinde("ag_pop_b", &MainUnit::ag_pop_bClick);
-    verbinde("ag_pop_l", &MainUnit::ag_pop_lClick);
-    verbinde("pv_pop_h", &MainUnit::pv_pop_hClick);
-    verbinde("pv_pop_l", &MainUnit::pv_pop_lClick);
+    connect(p.teil_pop_p_s, &QAction::triggered, this, &MainUnit::teil_pop_p_sClick);
+    connect(p.teil_pop_p_f, &QAction::triggered, this, &MainUnit::teil_pop_p_fClick);
+    connect(p.cv_pop_h, &QAction::triggered, this, &MainUnit::cv_pop_hClick);
+    connect(p.cv_pop_b, &QAction::triggered, this, &MainUnit::cv_pop_bClick);
+    connect(p.cv_pop_l, &QAction::triggered, this, &MainUnit::cv_pop_lClick);
+    connect(p.ag_pop_h, &QAction::triggered, this, &MainUnit::ag_pop_hClick);
+    connect(p.ag_pop_b, &QAction::triggered, this, &MainUnit::ag_pop_bClick);
+    connect(p.ag_pop_l, &QAction::triggered, this, &MainUnit::ag_pop_lClick);
+    connect(p.pv_pop_h, &QAction::triggered, this, &MainUnit::pv_pop_hClick);
+    connect(p.pv_pop_l, &QAction::triggered, this, &MainUnit::pv_pop_lClick);
 }
 
 void MainUnit::menueAnbinden(Gitter *g, QMenu *menu)
@@ -590,63 +537,56 @@ void MainUnit::menueAnbinden(Gitter *g, QMenu *menu)
 
 void MainUnit::laufe_popPopup()
 {
-    auto an = [this](const char *name, bool ein) { aktion(QString::fromLatin1(name))->setEnabled(ein); };
+    Menuepunkte &p = m_punkte;
+    berichtsmenuesFreigeben(*this, p.laufeBerichte);
     const int c = m_laufeG->aktSpalte();
     if (c == 0) {
-        for (const char *n : {"laufe_pop_b", "laufe_pop_l", "laufe_pop_e", "laufe_pop_s", "laufe_pop_d", "laufe_pop_g"})
-            an(n, false);
-        for (const char *n : {"laufe_pop_f", "laufe_pop_x", "laufe_pop_w"})
-            an(n, false);
+        for (QAction *a : {p.laufe_pop_b, p.laufe_pop_l, p.laufe_pop_e})
+            a->setEnabled(false);
         // No race, so no certificate of "this race" either.
-        an("laufe_pop_u", false);
-        an("laufe_pop_u_g", false);
-        an("laufe_pop_u_u", false);
+        for (QAction *a : {p.laufe_pop_u, p.laufe_pop_u_g, p.laufe_pop_u_u})
+            a->setEnabled(false);
         return;
     }
-    an("laufe_pop_b", true);
-    an("laufe_pop_l", true);
+    p.laufe_pop_b->setEnabled(true);
+    p.laufe_pop_l->setEnabled(true);
     const bool teilnehmer = m_cup.teil.rowCount() > 1;
-    for (const char *n : {"laufe_pop_e", "laufe_pop_s", "laufe_pop_d", "laufe_pop_g"})
-        an(n, teilnehmer);
-    for (const char *n : {"laufe_pop_f", "laufe_pop_x", "laufe_pop_w"})
-        an(n, teilnehmer);
-    an("laufe_pop_u", true);
+    p.laufe_pop_e->setEnabled(teilnehmer);
+    p.laufe_pop_u->setEnabled(true);
     // The overall certificates need participants and count every race: offered on the last race only.
     const bool letzter = teilnehmer && c == m_cup.laufe.colCount() - 1;
-    an("laufe_pop_u_g", letzter);
-    an("laufe_pop_u_u", letzter);
+    p.laufe_pop_u_g->setEnabled(letzter);
+    p.laufe_pop_u_u->setEnabled(letzter);
 }
 
 void MainUnit::teil_popPopup()
 {
+    Menuepunkte &p = m_punkte;
+    berichtsmenuesFreigeben(*this, p.teilBerichte);
     const bool zeile = m_teilG->aktZeile() != 0;
-    for (const char *n : {"teil_pop_b", "teil_pop_l", "teil_pop_t", "teil_pop_a"})
-        aktion(QString::fromLatin1(n))->setEnabled(zeile);
-    const bool lauf = Cup::laufDerSpalte(m_teilG->aktSpalte()) >= 1 && m_cup.teil.rowCount() > 1;
-    for (const char *n : {"teil_pop_e", "teil_pop_s", "teil_pop_g"})
-        aktion(QString::fromLatin1(n))->setEnabled(lauf);
-    // The statement needs a participant and at least one race.
-    aktion(QStringLiteral("teil_pop_c"))->setEnabled(zeile && m_cup.anzahlLaufe() > 0);
+    p.teil_pop_b->setEnabled(zeile);
+    p.teil_pop_l->setEnabled(zeile);
+    p.teil_pop_e->setEnabled(Cup::laufDerSpalte(m_teilG->aktSpalte()) >= 1 && m_cup.teil.rowCount() > 1);
 }
 
 void MainUnit::ag_popPopup()
 {
     const bool zeile = m_agG->aktZeile() >= 1;
-    aktion(QStringLiteral("ag_pop_b"))->setEnabled(zeile);
-    aktion(QStringLiteral("ag_pop_l"))->setEnabled(zeile);
-    aktion(QStringLiteral("ag_pop_h"))->setEnabled(m_cup.ag.rowCount() <= 24);
+    m_punkte.ag_pop_b->setEnabled(zeile);
+    m_punkte.ag_pop_l->setEnabled(zeile);
+    m_punkte.ag_pop_h->setEnabled(m_cup.ag.rowCount() <= 24);
 }
 
 void MainUnit::cv_popPopup()
 {
     const bool zeile = m_cvG->aktZeile() != 0;
-    aktion(QStringLiteral("cv_pop_b"))->setEnabled(zeile);
-    aktion(QStringLiteral("cv_pop_l"))->setEnabled(zeile);
+    m_punkte.cv_pop_b->setEnabled(zeile);
+    m_punkte.cv_pop_l->setEnabled(zeile);
 }
 
 void MainUnit::pv_popPopup()
 {
-    aktion(QStringLiteral("pv_pop_l"))->setEnabled(m_pvG->aktZeile() != 0);
+    m_punkte.pv_pop_l->setEnabled(m_pvG->aktZeile() != 0);
 }
 
 // ---------------------------------------------------------------- selection
@@ -787,7 +727,7 @@ void MainUnit::neuAnzeigen()
 void MainUnit::zeigeAusgabe()
 {
     m_ausgabeAnsicht->aktualisieren();
-    m_b->setCurrentWidget(m_ausgabeSeite);
+    m_seiten->setCurrentWidget(m_ausgabeSeite);
 }
 
 void MainUnit::dialogeSchliessen()
@@ -804,7 +744,7 @@ void MainUnit::dialogeSchliessen()
 
 void MainUnit::neu()
 {
-    m_b->setTabVisible(m_b->indexOf(m_bilder), false);
+    m_seiten->setTabVisible(m_seiten->indexOf(m_bilder), false);
     m_ausgabe.clear();
     dialogeSchliessen();
     m_cup.neu();
@@ -821,13 +761,8 @@ bool MainUnit::ladeDatei(const QString &pfad)
 {
     QString text;
     QString hinweis;
-    bool ok = false;
-    try {
-        ok = ladenDatei(m_cup, pfad, &text, &hinweis);
-    } catch (const Konvertierungsfehler &f) {
-        text = f.text();
-    }
-    if (!ok) {
+    // Reading reports every failure of the file as a message; it throws nothing.
+    if (!ladenDatei(m_cup, pfad, &text, &hinweis)) {
         fehler(this, text.isEmpty() ? QStringLiteral("Die Datei %1 konnte nicht gelesen werden.").arg(pfad) : text);
         aktualisieren();
         return false;
@@ -852,13 +787,7 @@ bool MainUnit::speichereDatei(const QString &pfad)
         return false;
     QString text;
     QString nurOhneSicherung;
-    bool ok = false;
-    try {
-        ok = speichernDatei(m_cup, pfad, &text, &nurOhneSicherung);
-    } catch (const Konvertierungsfehler &f) {
-        text = f.text();
-    }
-    if (!ok) {
+    if (!speichernDatei(m_cup, pfad, &text, &nurOhneSicherung)) {
         fehler(this, text.isEmpty() ? QStringLiteral("Die Datei %1 konnte nicht geschrieben werden.").arg(pfad) : text);
         aktualisieren();
         return false;
@@ -937,11 +866,11 @@ void MainUnit::m_h_bClick()
 
 // ---------------------------------------------------------------- sorting by column
 
-void MainUnit::sortieren(int richtung)
+void MainUnit::sortieren(Richtung richtung)
 {
     const int c = m_teilG->aktSpalte();
     const QString text = QStringLiteral("Sortieren nach %1 (%2)")
-                             .arg(m_cup.teil.cell(c, kKopfzeile), richtung < 0 ? QStringLiteral("aufsteigend")
+                             .arg(m_cup.teil.cell(c, kKopfzeile), richtung == Richtung::Aufsteigend ? QStringLiteral("aufsteigend")
                                                                       : QStringLiteral("absteigend"));
     try {
         // Sorting by surname first keeps equal values of column c in surname order (the sort is stable).
@@ -960,12 +889,12 @@ void MainUnit::sortieren(int richtung)
 
 void MainUnit::teil_pop_p_sClick()
 {
-    sortieren(-1);
+    sortieren(Richtung::Aufsteigend);
 }
 
 void MainUnit::teil_pop_p_fClick()
 {
-    sortieren(1);
+    sortieren(Richtung::Absteigend);
 }
 
 // ---------------------------------------------------------------- cup variations, age groups, points
@@ -982,20 +911,30 @@ void MainUnit::cv_pop_bClick()
         m_beaCup->bearbeitenOeffnen(r);
 }
 
+void MainUnit::loeschenNachFrage(const QString &verweigert, const QString &frageText, const QString &schritt,
+                                 const std::function<void(Cup &)> &befehl)
+{
+    if (!verweigert.isEmpty()) {
+        warnung(this, verweigert);
+        return;
+    }
+    if (!frage(this, frageText))
+        return;
+    try {
+        m_dok.ausfuehren(schritt, befehl);
+    } catch (const Konvertierungsfehler &f) {
+        // Re-sorting the points reads them as numbers.
+        fehler(this, f.text());
+    }
+}
+
 void MainUnit::cv_pop_lClick()
 {
     const int r = m_cvG->aktZeile();
-    if (r < 1 || r >= m_cup.cv.rowCount())
-        return;
-    const QString nein = cvLoeschenVerweigert(m_cup, r);
-    if (!nein.isEmpty()) {
-        warnung(this, nein);
-        return;
-    }
-    if (!frage(this, cvLoeschenFrage(m_cup, r)))
-        return;
-    m_dok.ausfuehren(QStringLiteral("Cup-Variation %1 löschen").arg(m_cup.cv.cell(Cvspalte::Name, r)),
-                     [r](Cup &c) { cvLoeschen(c, r); });
+    if (r >= 1 && r < m_cup.cv.rowCount())
+        loeschenNachFrage(cvLoeschenVerweigert(m_cup, r), cvLoeschenFrage(m_cup, r),
+                          QStringLiteral("Cup-Variation %1 löschen").arg(m_cup.cv.cell(Cvspalte::Name, r)),
+                          [r](Cup &c) { cvLoeschen(c, r); });
 }
 
 void MainUnit::ag_pop_hClick()
@@ -1013,17 +952,11 @@ void MainUnit::ag_pop_bClick()
 void MainUnit::ag_pop_lClick()
 {
     const int r = m_agG->aktZeile();
-    if (r < 1 || r >= m_cup.ag.rowCount())
-        return;
-    const QString nein = agLoeschenVerweigert(m_cup, r);
-    if (!nein.isEmpty()) {
-        warnung(this, nein);
-        return;
-    }
-    if (!frage(this, agLoeschenFrage()))
-        return;
-    m_dok.ausfuehren(QStringLiteral("Altersgruppe %1/%2 löschen").arg(m_cup.ag.cell(Agspalte::Weiblich, r), m_cup.ag.cell(Agspalte::Maennlich, r)),
-                     [r](Cup &c) { agLoeschen(c, r); });
+    if (r >= 1 && r < m_cup.ag.rowCount())
+        loeschenNachFrage(agLoeschenVerweigert(m_cup, r), agLoeschenFrage(),
+                          QStringLiteral("Altersgruppe %1/%2 löschen")
+                              .arg(m_cup.ag.cell(Agspalte::Weiblich, r), m_cup.ag.cell(Agspalte::Maennlich, r)),
+                          [r](Cup &c) { agLoeschen(c, r); });
 }
 
 void MainUnit::pv_pop_hClick()
@@ -1034,21 +967,10 @@ void MainUnit::pv_pop_hClick()
 void MainUnit::pv_pop_lClick()
 {
     const int r = m_pvG->aktZeile();
-    if (r < 1 || r >= m_cup.pv.rowCount())
-        return;
-    const QString nein = pvLoeschenVerweigert(m_cup, r);
-    if (!nein.isEmpty()) {
-        warnung(this, nein);
-        return;
-    }
-    if (!frage(this, pvLoeschenFrage(m_cup, r)))
-        return;
-    try {
-        m_dok.ausfuehren(QStringLiteral("Punktezahl %1 löschen").arg(m_cup.pv.cell(Pvspalte::Punkte, r)),
-                         [r](Cup &c) { pvLoeschen(c, r); });
-    } catch (const Konvertierungsfehler &f) {
-        fehler(this, f.text());
-    }
+    if (r >= 1 && r < m_cup.pv.rowCount())
+        loeschenNachFrage(pvLoeschenVerweigert(m_cup, r), pvLoeschenFrage(m_cup, r),
+                          QStringLiteral("Punktezahl %1 löschen").arg(m_cup.pv.cell(Pvspalte::Punkte, r)),
+                          [r](Cup &c) { pvLoeschen(c, r); });
 }
 
 // ---------------------------------------------------------------- minimum and maximum

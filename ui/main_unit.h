@@ -1,16 +1,15 @@
 #pragma once
 
-#include <initializer_list>
-#include <utility>
-
 #include "core/cup.h"
 #include "core/cupdokument.h"
+#include "core/sortierung.h"
 #include "reports/ausgabe.h"
+#include "ui/berichtsbefehle.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QPrinter>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QComboBox;
@@ -27,19 +26,64 @@ class Autosicherung;
 class Bearbeitung;
 class BeaAg;
 class BeaCup;
+class BeaErg;
+class BeaLauf;
 class BeaPv;
+class BeaTeil;
 class Gitter;
+class HtmlUnit;
 class Teilnehmersuche;
+class TeilWahlUnit;
 class UberTlt;
+class UrkundenUnit;
+
+// The menu items that commands are attached to, named as the items are ("m_d_n" is "&Neu" of the
+// menu "&Datei", "laufe_pop_h" the first item of the races' context menu). The report submenus are
+// built from the table in ui/berichtsbefehle.h.
+struct Menuepunkte {
+    QMenu *m_d = nullptr;
+    QAction *m_d_n = nullptr, *m_d_l = nullptr, *m_d_s = nullptr, *m_d_u = nullptr, *m_d_w = nullptr;
+    QAction *m_d_1 = nullptr, *m_d_x = nullptr;
+    QAction *m_e_d = nullptr, *m_e_h = nullptr, *m_e_u = nullptr;
+    QAction *m_h_b = nullptr;
+
+    QMenu *laufe_pop = nullptr;
+    QAction *laufe_pop_h = nullptr, *laufe_pop_b = nullptr, *laufe_pop_l = nullptr, *laufe_pop_e = nullptr;
+    QAction *laufe_pop_u = nullptr, *laufe_pop_u_sl = nullptr, *laufe_pop_tl = nullptr, *laufe_pop_u_g = nullptr,
+            *laufe_pop_u_u = nullptr;
+
+    QMenu *teil_pop = nullptr;
+    QAction *teil_pop_h = nullptr, *teil_pop_b = nullptr, *teil_pop_l = nullptr, *teil_pop_e = nullptr;
+    QAction *teil_pop_p_s = nullptr, *teil_pop_p_f = nullptr;
+
+    QMenu *ag_pop = nullptr, *cv_pop = nullptr, *pv_pop = nullptr;
+    QAction *ag_pop_h = nullptr, *ag_pop_b = nullptr, *ag_pop_l = nullptr;
+    QAction *cv_pop_h = nullptr, *cv_pop_b = nullptr, *cv_pop_l = nullptr;
+    QAction *pv_pop_h = nullptr, *pv_pop_l = nullptr;
+
+    // The report submenus of the two context menus, as the table built them.
+    std::vector<Berichtsmenue> laufeBerichte;
+    std::vector<Berichtsmenue> teilBerichte;
+};
+
+// The dialogs that live as long as the window; the units that connect them create them.
+struct Dialoge {
+    BeaLauf *bea_lauf = nullptr;
+    BeaTeil *bea_teil = nullptr;
+    BeaErg *bea_erg = nullptr;
+    HtmlUnit *html = nullptr;
+    UrkundenUnit *urkunden = nullptr;
+    TeilWahlUnit *teil_wahl = nullptr;
+};
 
 // The main window `w`: owns the cup, shows its settings and tables on the pages "Cup", "Läufe",
 // "Teilnehmer", "Ausgabe" (and the hidden "Bilder"), and carries the main menu and the context menus
 // from which every command starts.
 //
 // Every menu item is a QAction whose objectName is its item name ("m_d_n", "laufe_pop_h",
-// "teil_pop_s_v", ...); aktion(name) returns it, menue(name) the QMenu of a menu or submenu
-// ("laufe_pop", "teil_pop_s", ...). Other units connect their handlers to QAction::triggered.
-// After a command that changed the cup, call aktualisieren() (edit() does it already).
+// "teil_pop_s_v", ...), every menu a QMenu named likewise ("laufe_pop", "teil_pop_s"). Other units
+// connect their handlers to the typed items of punkte(). After a command that changed the cup, call
+// aktualisieren() (edit() does it already).
 class MainUnit : public QMainWindow {
     Q_OBJECT
 public:
@@ -73,12 +117,13 @@ public:
     Gitter *laufeGitter() const { return m_laufeG; }
     Gitter *teilGitter() const { return m_teilG; }
 
+    const Menuepunkte &punkte() const { return m_punkte; }
+    Dialoge &dialoge() { return m_dialoge; }
+
+    // A menu item or menu found by its object name, for tests and diagnostics: the program's own
+    // units use punkte().
     QAction *aktion(const QString &name) const;
     QMenu *menue(const QString &name) const;
-
-    // Connects menu items, named as above, to command handlers that take the window.
-    using Befehl = void (*)(MainUnit &);
-    void befehleAnschliessen(std::initializer_list<std::pair<const char *, Befehl>> befehle);
 
     // The setting controls of page "Cup". Setting minW/maxW runs minChange/maxChange.
     QLineEdit *nameFeld() const { return m_name; }
@@ -87,7 +132,7 @@ public:
     QSpinBox *minW() const { return m_minW; }
     QSpinBox *maxW() const { return m_maxW; }
 
-    QTabWidget *seiten() const { return m_b; }
+    QTabWidget *seiten() const { return m_seiten; }
     // The hidden page "Bilder"; it has an empty QVBoxLayout for the certificate pictures.
     QWidget *bilderSeite() const { return m_bilder; }
     QWidget *ausgabeSeite() const { return m_ausgabeSeite; }
@@ -161,13 +206,15 @@ private:
     void kontextmenuesBauen();
     QAction *neueAktion(QMenu *menu, const QString &name, const QString &text);
     QMenu *neuesUntermenue(QMenu *menu, const QString &name, const QString &text);
-    void vdh(QMenu *menu, const QString &name);
-    void trenner(QMenu *menu, const QString &name);
+    QAction *trenner(QMenu *menu, const QString &name);
     void menueAnbinden(Gitter *g, QMenu *menu);
     void felderAnzeigen();
     void statusAnzeigen();
     void dialogeSchliessen();
-    void sortieren(int richtung);
+    void sortieren(Richtung richtung);
+    // Deletes a row of a small table as one step: a refusal is shown, otherwise the question is asked.
+    void loeschenNachFrage(const QString &verweigert, const QString &frageText, const QString &schritt,
+                           const std::function<void(Cup &)> &befehl);
     void einstellungAendern(const QString &text, int schluessel, const std::function<void(Cup &)> &befehl);
     void teilBreitenAnpassen(bool immer);
     QString startordner() const;
@@ -180,7 +227,7 @@ private:
     QString m_version;
     bool m_sperre = false;
 
-    QTabWidget *m_b = nullptr;
+    QTabWidget *m_seiten = nullptr;
     QWidget *m_bilder = nullptr;
     QWidget *m_ausgabeSeite = nullptr;
     AusgabeAnsicht *m_ausgabeAnsicht = nullptr;
@@ -202,8 +249,8 @@ private:
     QStringList m_agNamen;
     QStringList m_cvNamen;
 
-    QHash<QString, QAction *> m_aktionen;
-    QHash<QString, QMenu *> m_menues;
+    Menuepunkte m_punkte;
+    Dialoge m_dialoge;
 
     BeaCup *m_beaCup = nullptr;
     BeaAg *m_beaAg = nullptr;

@@ -2,11 +2,13 @@
 
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
 #include <QMessageBox>
 #include <QPushButton>
+#include <algorithm>
 #include <deque>
 
 namespace tlt::ui {
@@ -15,6 +17,7 @@ namespace {
 struct Hooks {
     std::deque<Antwort> antworten;
     std::deque<QString> dateien;
+    std::deque<int> zahlen;
     QList<Protokolleintrag> protokoll;
     bool testmodus = false;
 };
@@ -74,22 +77,71 @@ void okBox(QWidget *parent, const QString &art, const QString &titel, const QStr
     box.exec();
 }
 
-QString dateiGescriptet(const QString &art, const Dateiauswahl &a, bool *gescriptet)
+QString alsText(const QString &s)
+{
+    return s;
+}
+QString alsText(int n)
+{
+    return QString::number(n);
+}
+
+// The next queued value (file name, number) instead of a dialog, recorded under art with what the
+// dialog proposed. In test mode a dialog without one is recorded as unexpected and answered with
+// abbruch. False: show the dialog.
+template <class T>
+bool gescriptetWert(std::deque<T> &schlange, const QString &art, const QString &titel, T abbruch, T *wert,
+                    const QString &vorschlag = {})
 {
     Hooks &h = hooks();
-    *gescriptet = true;
-    if (!h.dateien.empty()) {
-        QString n = h.dateien.front();
-        h.dateien.pop_front();
-        h.protokoll.append({art, a.titel, n, a.verzeichnis});
-        return n;
+    if (!schlange.empty()) {
+        *wert = schlange.front();
+        schlange.pop_front();
+        h.protokoll.append({art, titel, alsText(*wert), vorschlag});
+        return true;
     }
     if (h.testmodus) {
-        h.protokoll.append({QStringLiteral("unerwartet"), a.titel, QString(), a.verzeichnis});
-        return {};
+        h.protokoll.append({QStringLiteral("unerwartet"), titel, QString(), vorschlag});
+        *wert = abbruch;
+        return true;
     }
-    *gescriptet = false;
-    return {};
+    return false;
+}
+
+// The system's print dialog under a caption, or a scripted answer (Ja or Ok confirms). Neither a
+// file, a selection nor a page range: a printer and its properties, every print the whole report.
+bool systemDruckdialog(QWidget *parent, QPrinter *drucker, const QString &art, const QString &name, const QString &titel)
+{
+    Antwort a;
+    if (gescriptet(art, titel, QString(), &a))
+        return a == Antwort::Ja || a == Antwort::Ok;
+    QPrintDialog dlg(drucker, parent);
+    dlg.setObjectName(name);
+    dlg.setWindowTitle(titel);
+    dlg.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    return dlg.exec() == QDialog::Accepted;
+}
+
+// The open or save dialog (a save dialog asks before overwriting), or a scripted file name.
+QString dateidialog(QWidget *parent, const Dateiauswahl &a, QFileDialog::AcceptMode modus)
+{
+    const bool oeffnen = modus == QFileDialog::AcceptOpen;
+    QString n;
+    if (gescriptetWert(hooks().dateien, oeffnen ? QStringLiteral("oeffnen") : QStringLiteral("speichern"), a.titel,
+                       QString(), &n, a.verzeichnis))
+        return n;
+    QFileDialog dlg(parent, a.titel, a.verzeichnis, a.filter);
+    dlg.setAcceptMode(modus);
+    dlg.setFileMode(oeffnen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (oeffnen)
+        dlg.setOption(QFileDialog::ReadOnly, false);
+    dlg.setDefaultSuffix(a.endung);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
+        return {};
+    return dlg.selectedFiles().first();
 }
 
 } // namespace
@@ -142,57 +194,42 @@ Antwort frageMitKnoepfen(QWidget *parent, const QString &titel, const QString &t
 
 QString dateiOeffnen(QWidget *parent, const Dateiauswahl &a)
 {
-    bool g = false;
-    QString n = dateiGescriptet(QStringLiteral("oeffnen"), a, &g);
-    if (g)
-        return n;
-    QFileDialog dlg(parent, a.titel, a.verzeichnis, a.filter);
-    dlg.setAcceptMode(QFileDialog::AcceptOpen);
-    dlg.setFileMode(QFileDialog::ExistingFile);
-    dlg.setOption(QFileDialog::ReadOnly, false);
-    dlg.setDefaultSuffix(a.endung);
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
-        return {};
-    return dlg.selectedFiles().first();
+    return dateidialog(parent, a, QFileDialog::AcceptOpen);
 }
 
 QString dateiSpeichern(QWidget *parent, const Dateiauswahl &a)
 {
-    bool g = false;
-    QString n = dateiGescriptet(QStringLiteral("speichern"), a, &g);
-    if (g)
-        return n;
-    QFileDialog dlg(parent, a.titel, a.verzeichnis, a.filter);
-    dlg.setAcceptMode(QFileDialog::AcceptSave);
-    dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setDefaultSuffix(a.endung);
-    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty())
-        return {};
-    return dlg.selectedFiles().first();
+    return dateidialog(parent, a, QFileDialog::AcceptSave);
 }
 
 QString ordnerWaehlen(QWidget *parent, const Dateiauswahl &a)
 {
-    bool g = false;
-    QString n = dateiGescriptet(QStringLiteral("ordner"), a, &g);
-    if (g)
+    QString n;
+    if (gescriptetWert(hooks().dateien, QStringLiteral("ordner"), a.titel, QString(), &n))
         return n;
     return QFileDialog::getExistingDirectory(parent, a.titel, a.verzeichnis);
 }
 
+bool druckdialog(QWidget *parent, QPrinter *drucker)
+{
+    return systemDruckdialog(parent, drucker, QStringLiteral("drucken"), QStringLiteral("drucken"),
+                             QStringLiteral("Drucken"));
+}
+
+int zahlFragen(QWidget *parent, const QString &titel, const QString &text, int vorgabe, int min, int max)
+{
+    int n = 0;
+    if (gescriptetWert(hooks().zahlen, QStringLiteral("zahl"), titel, -1, &n))
+        return std::max(n, -1);
+    bool ok = false;
+    n = QInputDialog::getInt(parent, titel, text, vorgabe, min, max, 1, &ok);
+    return ok ? n : -1;
+}
+
 bool druckerEinrichten(QWidget *parent, QPrinter *drucker)
 {
-    Antwort a;
-    if (gescriptet(QStringLiteral("drucker"), QStringLiteral("Druckereinstellungen"), QString(), &a))
-        return a == Antwort::Ja || a == Antwort::Ok;
-    QPrintDialog dlg(drucker, parent);
-    dlg.setWindowTitle(QStringLiteral("Druckereinstellungen"));
-    // Only the choice of printer and its properties: the pages are chosen by each command.
-    dlg.setOption(QAbstractPrintDialog::PrintToFile, false);
-    dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    dlg.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    return dlg.exec() == QDialog::Accepted;
+    return systemDruckdialog(parent, drucker, QStringLiteral("drucker"), QStringLiteral("druckersetup"),
+                             QStringLiteral("Druckereinstellungen"));
 }
 
 void adresseOeffnen(const QString &adresse)
@@ -215,9 +252,22 @@ void setNextFileName(const QString &name)
     hooks().dateien.push_back(name);
 }
 
+void setNextNumber(int zahl)
+{
+    hooks().zahlen.push_back(zahl);
+}
+
 const QList<Protokolleintrag> &protokoll()
 {
     return hooks().protokoll;
+}
+
+int protokollAnzahl(const QString &art)
+{
+    int n = 0;
+    for (const Protokolleintrag &e : hooks().protokoll)
+        n += e.art == art ? 1 : 0;
+    return n;
 }
 
 void resetTestHooks()

@@ -43,6 +43,13 @@ QString dateiSpeichern(QWidget *parent, const Dateiauswahl &a);
 // setNextFileName like the file dialogs (art "ordner").
 QString ordnerWaehlen(QWidget *parent, const Dateiauswahl &a);
 
+// The print dialog `drucken` for this printer; true when the user confirms it. Only the whole
+// report is printed, on paper. A scripted answer (Ja/Ok prints) replaces it (art "drucken").
+bool druckdialog(QWidget *parent, QPrinter *drucker);
+// Asks for a whole number from min to max, proposing vorgabe; -1 when cancelled. A number queued
+// with setNextNumber replaces the question (art "zahl").
+int zahlFragen(QWidget *parent, const QString &titel, const QString &text, int vorgabe, int min, int max);
+
 // The system's printer setup for this printer; false when cancelled. A scripted answer (Ja/Ok or
 // Nein/Abbrechen) replaces the dialog in tests.
 bool druckerEinrichten(QWidget *parent, QPrinter *drucker);
@@ -53,13 +60,17 @@ void adresseOeffnen(const QString &adresse);
 // every message shown while hooks are active is recorded.
 void setNextAnswer(Antwort a);
 void setNextFileName(const QString &name); // an empty name means "cancelled"
+void setNextNumber(int zahl);              // a negative number means "cancelled"
 struct Protokolleintrag {
-    QString art; // "frage", "warnung", "hinweis", "ordner", "frageOhneSymbol", "fehler", "oeffnen", "speichern", "drucker", "web"
+    QString art; // "frage", "warnung", "hinweis", "ordner", "frageOhneSymbol", "fehler", "oeffnen", "speichern",
+                 // "drucker", "drucken", "zahl", "web"
     QString titel;
     QString text;
     QString vorschlag; // file dialogs: the folder or file they proposed
 };
 const QList<Protokolleintrag> &protokoll();
+// How many entries of that art the record holds.
+int protokollAnzahl(const QString &art);
 void resetTestHooks();
 // When set, a dialog that has no scripted answer is a test failure: it is recorded with art "unerwartet"
 // and answered "&Nein"/cancel instead of blocking.

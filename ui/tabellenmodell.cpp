@@ -36,11 +36,11 @@ QVariant TabellenModell::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return m_tabelle->cell(index.column(), index.row() + 1);
     case Qt::BackgroundRole:
-        if (m_kopfspalten && index.column() < m_tabelle->fixedCols())
+        if (index.column() < m_kopfspalten)
             return QApplication::palette().brush(QPalette::Button);
         return {};
     case Qt::ForegroundRole:
-        if (m_kopfspalten && index.column() < m_tabelle->fixedCols())
+        if (index.column() < m_kopfspalten)
             return QApplication::palette().brush(QPalette::ButtonText);
         return {};
     default:

@@ -25,7 +25,8 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
     // The fixed leading columns hold row labels (races table): drawn like header cells.
-    void setKopfspalten(bool an) { m_kopfspalten = an; }
+    // The leading columns drawn like headings.
+    void setKopfspalten(int anzahl) { m_kopfspalten = anzahl; }
     // The heading cell that is current (drawn in bold), -1 for none.
     void setKopfMarke(int spalte);
     int kopfMarke() const { return m_kopfMarke; }
@@ -37,7 +38,7 @@ public:
 
 private:
     const Tabelle *m_tabelle;
-    bool m_kopfspalten = false;
+    int m_kopfspalten = 0;
     int m_kopfMarke = -1;
     int m_zeilen = 0;
     int m_spalten = 0;

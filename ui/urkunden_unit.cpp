@@ -123,7 +123,7 @@ namespace {
 
 UrkundenUnit *einstellungen(MainUnit &w)
 {
-    return w.findChild<UrkundenUnit *>(QStringLiteral("urkunden"));
+    return w.dialoge().urkunden;
 }
 
 // Runs one certificate command on the window's printer, or into a PDF file when the settings ask
@@ -191,7 +191,7 @@ void laufe_pop_u_slClick(MainUnit &w)
 
 void laufe_pop_tlClick(MainUnit &w)
 {
-    if (auto *t = w.findChild<TeilWahlUnit *>(QStringLiteral("teil_wahl")))
+    if (TeilWahlUnit *t = w.dialoge().teil_wahl)
         t->oeffnen(kTeilWahlLauf, w.cup().teil);
 }
 
@@ -205,7 +205,7 @@ void laufe_pop_u_gClick(MainUnit &w)
 
 void laufe_pop_u_uClick(MainUnit &w)
 {
-    if (auto *t = w.findChild<TeilWahlUnit *>(QStringLiteral("teil_wahl")))
+    if (TeilWahlUnit *t = w.dialoge().teil_wahl)
         t->oeffnen(kTeilWahlGesamt, w.cup().teil);
 }
 
@@ -264,21 +264,25 @@ void urkundenAnschliessen(MainUnit &w)
         return;
     auto *urkunden = new UrkundenUnit(w.cup(), &w);
     auto *teilWahl = new TeilWahlUnit(&w);
+    w.dialoge().urkunden = urkunden;
+    w.dialoge().teil_wahl = teilWahl;
     QObject::connect(teilWahl, &TeilWahlUnit::gewaehlt, &w,
                      [&w](const QString &titel, const QString &s) { klickClick(w, titel, s); });
     // A new or loaded cup brings its own style; an open dialog shows it at once.
-    for (const char *name : {"m_d_n", "m_d_l"})
-        if (QAction *a = w.findChild<QAction *>(QLatin1String(name)))
-            QObject::connect(a, &QAction::triggered, urkunden, &UrkundenUnit::stilAnzeigen);
+    const Menuepunkte &p = w.punkte();
+    for (QAction *a : {p.m_d_n, p.m_d_l})
+        QObject::connect(a, &QAction::triggered, urkunden, &UrkundenUnit::stilAnzeigen);
     bilderZeigen(w);
 
-    w.befehleAnschliessen({
-        {"m_e_u", m_e_uClick},
-        {"laufe_pop_u_sl", laufe_pop_u_slClick},
-        {"laufe_pop_tl", laufe_pop_tlClick},
-        {"laufe_pop_u_g", laufe_pop_u_gClick},
-        {"laufe_pop_u_u", laufe_pop_u_uClick},
-    });
+    const std::pair<QAction *, void (*)(MainUnit &)> befehle[] = {
+        {p.m_e_u, m_e_uClick},
+        {p.laufe_pop_u_sl, laufe_pop_u_slClick},
+        {p.laufe_pop_tl, laufe_pop_tlClick},
+        {p.laufe_pop_u_g, laufe_pop_u_gClick},
+        {p.laufe_pop_u_u, laufe_pop_u_uClick},
+    };
+    for (const auto &[aktion, befehl] : befehle)
+        QObject::connect(aktion, &QAction::triggered, &w, [&w, befehl = befehl] { befehl(w); });
 }
 
 } // namespace tlt::ui

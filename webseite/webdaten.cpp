@@ -81,7 +81,7 @@ public:
             namen.teil.setCell(Teilspalte::Name, r, teil.cell(Teilspalte::Name, r));
             namen.teil.setCell(kZeilenindex, r, QString::number(r));
         }
-        teilsort(namen, -1, Teilspalte::Name);
+        teilsort(namen, Richtung::Aufsteigend, Teilspalte::Name);
         m_nachName.reserve(static_cast<size_t>(m));
         for (int r = 1; r <= m; ++r)
             m_nachName.push_back(namen.teil.cell(kZeilenindex, r).toInt());
@@ -105,7 +105,7 @@ public:
             t.setCell(kZeilenindex, static_cast<int>(i) + 1, QString::number(mitEintrag[i]));
             t.setCell(ergebnis, static_cast<int>(i) + 1, cup.teil.cell(spalte, mitEintrag[i]));
         }
-        teilsort(sortierung, -1, ergebnis);
+        teilsort(sortierung, Richtung::Aufsteigend, ergebnis);
         std::vector<int> folge;
         folge.reserve(mitEintrag.size());
         for (int r = 1; r < t.rowCount(); ++r)

@@ -74,11 +74,6 @@ private slots:
         QCOMPARE(cup.laufe.cell(0, 31), QStringLiteral("DLV-Veranstaltungsnr.:"));
         QVERIFY(cup.laufe.cell(0, 6).isEmpty());
         QCOMPARE(cup.teil.cell(7, 0), QStringLiteral("ggf. Cup"));
-        QCOMPARE(cup.ag.colWidth(2), 70);
-        QCOMPARE(cup.teil.colWidth(4), 200);
-        QCOMPARE(cup.teil.colWidth(5), 75);
-        QCOMPARE(cup.laufe.colWidth(0), 120);
-        QCOMPARE(cup.laufe.colWidth(1), 200);
         QCOMPARE(cup.min, 1);
         QCOMPARE(cup.max, 1);
         QCOMPARE(cup.kategorie, 0);
@@ -98,7 +93,7 @@ private slots:
         cup.dateiname = QStringLiteral("/tmp/x.tl3");
         cup.teil.setColCount(10);
         cup.teil.setRowCount(5);
-        cup.edit(1);
+        cup.edit(Cup::Stand::Geaendert);
         QVERIFY(cup.geaendert);
         QCOMPARE(cup.statusAenderung(), QStringLiteral("geändert"));
         QCOMPARE(cup.statusDatei(), QStringLiteral("/tmp/x.tl3"));

@@ -128,7 +128,7 @@ Cup kleinerCup()
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 10; ++c)
             cup.teil.setCell(c, r + 1, QString::fromUtf8(zeilen[r][c]));
-    cup.edit(1);
+    cup.edit(Cup::Stand::Geaendert);
     return cup;
 }
 
@@ -731,7 +731,7 @@ private slots:
         Cup cup = kleinerCup();
         cup.dateiname = QStringLiteral("/daten/fruehjahr.tl3");
         const QByteArray vorher = speichereInPuffer(cup);
-        cup.edit(1);
+        cup.edit(Cup::Stand::Geaendert);
         int meldungen = 0;
         cup.beiAenderung = [&] { ++meldungen; };
         QString fehler;
@@ -757,7 +757,7 @@ private slots:
         cup.name = QStringLiteral("ungesichert");
         cup.htmlstil = 2;
         cup.urkundenstil = 1;
-        cup.edit(1);
+        cup.edit(Cup::Stand::Geaendert);
         QStringList status;
         cup.beiAenderung = [&] { status << cup.statusDatei() + QLatin1Char('/') + cup.statusAenderung(); };
         QVERIFY2(ladenDatei(cup, pfad, &fehler), qPrintable(fehler));
@@ -831,7 +831,7 @@ private slots:
         gross.teil.setRowCount(3000);
         for (int r = 5; r < 3000; ++r)
             gross.teil.setCell(0, r, QStringLiteral("Teilnehmerin Nummer %1").arg(r));
-        gross.edit(1);
+        gross.edit(Cup::Stand::Geaendert);
 
         rlimit alteGrenze{};
         getrlimit(RLIMIT_FSIZE, &alteGrenze);

@@ -21,7 +21,7 @@ QString abbild(const Cup &cup)
 {
     QString s = QStringLiteral("%1|%2|%3|%4|%5\n").arg(cup.name, cup.veranstalter).arg(cup.kategorie).arg(cup.min).arg(cup.max);
     for (const Tabelle *t : {&cup.cv, &cup.ag, &cup.pv, &cup.laufe, &cup.teil}) {
-        s += QStringLiteral("#%1x%2 fix %3/%4\n").arg(t->colCount()).arg(t->rowCount()).arg(t->fixedCols()).arg(t->fixedRows());
+        s += QStringLiteral("#%1x%2\n").arg(t->colCount()).arg(t->rowCount());
         for (Kennung id : t->colIds())
             s += QString::number(id) + QLatin1Char(' ');
         s += QLatin1Char('\n');
@@ -71,9 +71,9 @@ private slots:
         for (int r = 1; r < cup.teil.rowCount(); ++r)
             wer.insert(cup.teil.rowId(r), cup.teil.cell(0, r));
         QCOMPARE(wer.size(), 12);
-        teilsort(cup, 1, 8);
+        teilsort(cup, Richtung::Absteigend, 8);
         deleterow(cup.teil, 4);
-        teilsort(cup, -1, 4);
+        teilsort(cup, Richtung::Aufsteigend, 4);
         for (int r = 1; r < cup.teil.rowCount(); ++r)
             QCOMPARE(cup.teil.cell(0, r), wer.value(cup.teil.rowId(r)));
         QCOMPARE(cup.teil.rowCount(), 12);
@@ -158,7 +158,7 @@ private slots:
         case 14: f = [](Cup &c) { pvLoeschen(c, 1); }; break;
         case 15: f = [](Cup &c) { c.name = QStringLiteral("Neu"); c.kategorie = 4; }; break;
         case 16: f = [](Cup &c) { minSetzen(c, 3); }; break;
-        case 17: f = [](Cup &c) { teilsort(c, 1, 9); }; break;
+        case 17: f = [](Cup &c) { teilsort(c, Richtung::Absteigend, 9); }; break;
         }
         QVERIFY(dok.ausfuehren(QStringLiteral("Schritt"), f));
         QCOMPARE(stapel.schritte.size(), 1);
@@ -195,7 +195,7 @@ private slots:
         // Steps that moved rows first put them back where they stood.
         dok.ausfuehren(QStringLiteral("Löschen"), [](Cup &c) { teilnehmerLoeschen(c, 1); });
         const QByteArray nachLoeschen = datei(dok.cup());
-        teilsort(dok.cup(), -1, 8);
+        teilsort(dok.cup(), Richtung::Aufsteigend, 8);
         dok.rueckgaengig(*stapel.schritte.last());
         QCOMPARE(dok.cup().teil.rowCount(), 31);
         dok.wiederholen(*stapel.schritte.last());

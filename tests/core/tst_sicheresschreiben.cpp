@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(erwartet.size() < 16384, teilnehmer < 100);
         m_faelle += sweep({QStringLiteral("Cup speichern"), pfad,
                            [&](QString *m) {
-                               cup.edit(1);
+                               cup.edit(Cup::Stand::Geaendert);
                                const bool ok = speichernDatei(cup, pfad, m);
                                // A failed save leaves the cup unsaved.
                                if (ok == cup.geaendert)
@@ -227,7 +227,7 @@ private slots:
         QVERIFY(QFile::remove(sicherungsdatei(pfad)));
         QVERIFY(QDir().mkdir(sicherungsdatei(pfad)));
         cup.name = QStringLiteral("Vierte Fassung");
-        cup.edit(1);
+        cup.edit(Cup::Stand::Geaendert);
         QVERIFY(speichernDatei(cup, pfad, &fehler, &warnung));
         QVERIFY(!cup.geaendert);
         QVERIFY2(warnung.contains(QStringLiteral("Sicherungskopie")), qPrintable(warnung));

@@ -45,8 +45,7 @@ QStringList spalteVon(const Tabelle &t, int spalte)
 
 bool gleich(const Tabelle &a, const Tabelle &b)
 {
-    if (a.rowCount() != b.rowCount() || a.colCount() != b.colCount() || a.fixedRows() != b.fixedRows() ||
-        a.fixedCols() != b.fixedCols())
+    if (a.rowCount() != b.rowCount() || a.colCount() != b.colCount())
         return false;
     for (int r = 0; r < a.rowCount(); ++r)
         if (a.row(r) != b.row(r))
@@ -234,24 +233,19 @@ private slots:
         QCOMPARE(cup.teil.cell(10, 1), QStringLiteral("E1"));
         QCOMPARE(cup.teil.cell(8, 0), QStringLiteral("01.05.2005"));
         QCOMPARE(cup.teil.cell(10, 0), QStringLiteral("03.06.2005"));
-        QCOMPARE(cup.laufe.fixedRows(), 1);
-        QCOMPARE(cup.laufe.fixedCols(), 1);
         // The label column stays.
         QCOMPARE(cup.laufe.cell(0, 2), QStringLiteral("Datum:"));
     }
 
-    void raceFixedCounts()
+    void singleRaceIsNumberOne()
     {
         Cup cup;
         laufesort(cup);
-        QCOMPARE(cup.laufe.fixedRows(), 0);
-        QCOMPARE(cup.laufe.fixedCols(), 0);
+        QCOMPARE(cup.laufe.colCount(), 1);
         cup.laufe.setColCount(2);
         cup.laufe.setCell(1, 2, QStringLiteral("01.05.2005"));
         laufesort(cup);
         QCOMPARE(cup.laufe.cell(1, 0), QStringLiteral("1"));
-        QCOMPARE(cup.laufe.fixedRows(), 1);
-        QCOMPARE(cup.laufe.fixedCols(), 1);
     }
 
     void malformedRaceDateSurvivesTheSort()
@@ -300,7 +294,7 @@ private slots:
     {
         Tabelle cv(3, 1);
         cvsort(cv);
-        QCOMPARE(cv.fixedRows(), 0);
+        QCOMPARE(cv.rowCount(), 1);
         const QStringList namen{QStringLiteral("b-Cup"), QStringLiteral("ä-Cup"), QStringLiteral("A-Cup"),
                                 QStringLiteral("a-Cup"), QStringLiteral("Z-Cup")};
         cv.setRowCount(6);
@@ -314,7 +308,6 @@ private slots:
                               QStringLiteral("Z-Cup"), QStringLiteral("ä-Cup")}));
         QCOMPARE(spalteVon(cv, 1), (QStringList{QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("1"),
                                                 QStringLiteral("5"), QStringLiteral("2")}));
-        QCOMPARE(cv.fixedRows(), 1);
     }
 
     void ageGroupsByMaximumAge()
@@ -325,7 +318,6 @@ private slots:
         agsort(cup.ag);
         QCOMPARE(cup.ag.cell(0, 1), QStringLiteral("WK U8"));
         QCOMPARE(cup.ag.cell(1, 14), QStringLiteral("M70 u.ä."));
-        QCOMPARE(cup.ag.fixedRows(), 1);
         // A bad age stops the sort and leaves the table as it was.
         cup.ag.setCell(2, 3, QStringLiteral("elf"));
         cup.ag.swapRows(1, 2);
@@ -364,7 +356,6 @@ private slots:
                 QCOMPARE(pv.cell(0, r), QString::number(r));
         else
             QCOMPARE(pv.cell(0, 1), QStringLiteral("x"));
-        QCOMPARE(pv.fixedRows(), 1);
     }
 
     void smallTablesMatchLiteralSorts()
@@ -460,7 +451,7 @@ private slots:
         QFETCH(QStringList, erwartet);
         Cup cup = mitSpalte(spalte, werte, lauftyp);
         Cup lit = cup;
-        teilsort(cup, richtung, spalte);
+        teilsort(cup, test::richtungVon(richtung), spalte);
         test::teilsortLiteral(lit, richtung, spalte);
         QCOMPARE(spalteVon(lit.teil, spalte), erwartet);
         QCOMPARE(spalteVon(cup.teil, spalte), erwartet);
@@ -474,7 +465,7 @@ private slots:
         for (int r = 14; r >= 1; --r)
             labels << cup.ag.cell(1, r) << cup.ag.cell(0, r);
         cup = mitSpalte(5, labels);
-        teilsort(cup, -1, 5);
+        teilsort(cup, Richtung::Aufsteigend, 5);
         const QStringList l = spalteVon(cup.teil, 5);
         QCOMPARE(l.mid(0, 6), (QStringList{"WK U8", "WK U10", "MK U8", "MK U10", "WK U12", "WJ U14"}));
         QCOMPARE(l.mid(12, 6), (QStringList{"F40", "F50", "F60", "MK U12", "MJ U14", "MJ U16"}));
@@ -492,9 +483,9 @@ private slots:
     void unknownAgeGroupSortsBehindAllGroups()
     {
         Cup cup = mitSpalte(5, {QStringLiteral("Senioren"), QStringLiteral("M70 u.ä."), QStringLiteral("WK U8")});
-        teilsort(cup, -1, 5);
+        teilsort(cup, Richtung::Aufsteigend, 5);
         QCOMPARE(spalteVon(cup.teil, 5), (QStringList{"WK U8", "M70 u.ä.", "Senioren"}));
-        teilsort(cup, 1, 5);
+        teilsort(cup, Richtung::Absteigend, 5);
         QCOMPARE(spalteVon(cup.teil, 5), (QStringList{"Senioren", "M70 u.ä.", "WK U8"}));
     }
 
@@ -520,7 +511,7 @@ private slots:
         for (bool literal : {false, true}) {
             Cup c = cup;
             try {
-                literal ? test::teilsortLiteral(c, -1, spalte) : teilsort(c, -1, spalte);
+                literal ? test::teilsortLiteral(c, -1, spalte) : teilsort(c, Richtung::Aufsteigend, spalte);
                 QFAIL("no conversion error");
             } catch (const Konvertierungsfehler &f) {
                 QCOMPARE(f.meldung(), meldung);
@@ -545,22 +536,10 @@ private slots:
         for (int r = 1; r <= 5; ++r)
             cup.teil.setCell(0, r, QString::number(r));
         Cup lit = cup;
-        teilsort(cup, -1, 5);
+        teilsort(cup, Richtung::Aufsteigend, 5);
         test::teilsortLiteral(lit, -1, 5);
         QCOMPARE(spalteVon(lit.teil, 0), (QStringList{"3", "5", "1", "2", "4"}));
         QCOMPARE(spalteVon(cup.teil, 0), spalteVon(lit.teil, 0));
-    }
-
-    void participantFixedCounts()
-    {
-        Cup cup;
-        teilsort(cup, -1, 0);
-        QCOMPARE(cup.teil.fixedRows(), 0);
-        QCOMPARE(cup.teil.fixedCols(), 0);
-        cup = mitSpalte(0, {QStringLiteral("a")});
-        teilsort(cup, -1, 0);
-        QCOMPARE(cup.teil.fixedRows(), 1);
-        QCOMPARE(cup.teil.fixedCols(), 2);
     }
 
     void surnameThenColumnKeepsSurnameOrderAmongTies()
@@ -569,8 +548,8 @@ private slots:
         cup.teil.setCell(4, 1, QStringLiteral("TSV"));
         cup.teil.setCell(4, 2, QStringLiteral("TSV"));
         cup.teil.setCell(4, 3, QStringLiteral("LG"));
-        teilsort(cup, -1, 0);
-        teilsort(cup, -1, 4);
+        teilsort(cup, Richtung::Aufsteigend, 0);
+        teilsort(cup, Richtung::Aufsteigend, 4);
         QCOMPARE(spalteVon(cup.teil, 0), (QStringList{"Meier", "Abel", "Zorn"}));
     }
 
@@ -589,7 +568,7 @@ private slots:
             Cup lit = cup;
             QString fFast, fLit;
             try {
-                teilsort(cup, richtung, spalte);
+                teilsort(cup, test::richtungVon(richtung), spalte);
             } catch (const Konvertierungsfehler &f) {
                 fFast = f.meldung();
             }

@@ -35,7 +35,7 @@ Cup zweiLaeufe()
     Cup cup;
     laufHinzufuegen(cup, lauf(kZeitlauf, QStringLiteral("12.05.2001")));
     laufHinzufuegen(cup, lauf(kDistanzlauf, QStringLiteral("19.05.2001")));
-    cup.edit(0);
+    cup.edit(Cup::Stand::Gesichert);
     return cup;
 }
 } // namespace
@@ -161,7 +161,7 @@ private slots:
         teilnehmerHinzufuegen(cup, person(QStringLiteral("Adler"), QStringLiteral("001")));
         QCOMPARE(teilnehmerLoeschenFrage(cup, 1),
                  QStringLiteral("Sind Sie sicher, dass Sie den Teilnehmer (Adler, Eva) löschen wollen?"));
-        cup.edit(0);
+        cup.edit(Cup::Stand::Gesichert);
         teilnehmerLoeschen(cup, 1);
         QCOMPARE(cup.teil.rowCount(), 1);
         QVERIFY(cup.geaendert);
@@ -236,7 +236,7 @@ private slots:
         teilnehmerHinzufuegen(cup, person(QStringLiteral("Adler"), QStringLiteral("007")));
         QCOMPARE(startnummerSuchen(cup, QStringLiteral("007")), 1);
         QCOMPARE(startnummerSuchen(cup, QStringLiteral("7")), -1);
-        cup.edit(0);
+        cup.edit(Cup::Stand::Gesichert);
         ergebnisEintragen(cup, 1, 2, QStringLiteral("4000m"));
         QCOMPARE(cup.teil.cell(9, 1), QStringLiteral("4000m"));
         QVERIFY(cup.geaendert);

@@ -27,7 +27,7 @@ Cup beispiel(const QString &dateiname)
     cup.teil.setCell(0, 1, QStringLiteral("Zander"));
     cup.teil.setCell(0, 2, QStringLiteral("Adler"));
     cup.teil.setCell(0, 3, QStringLiteral("Müller"));
-    cup.edit(1);
+    cup.edit(Cup::Stand::Geaendert);
     return cup;
 }
 

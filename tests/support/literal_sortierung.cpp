@@ -8,11 +8,6 @@ namespace tlt::test {
 
 namespace {
 
-void fix(Tabelle &t, bool daten)
-{
-    t.setFixedRows(daten ? 1 : 0);
-}
-
 // Integer comparison of two digit strings of any length.
 int zahlen(QString a, QString b)
 {
@@ -73,15 +68,10 @@ void laufesortLiteral(Cup &cup)
     Tabelle &laufe = cup.laufe;
     Tabelle &teil = cup.teil;
     const int n = laufe.colCount() - 1;
-    if (n == 0) {
-        laufe.setFixedRows(0);
-        laufe.setFixedCols(0);
+    if (n == 0)
         return;
-    }
     if (n == 1) {
         laufe.setCell(1, 0, QStringLiteral("1"));
-        laufe.setFixedRows(1);
-        laufe.setFixedCols(1);
         return;
     }
     for (int c = 1; c <= n; ++c) {
@@ -107,8 +97,6 @@ void laufesortLiteral(Cup &cup)
         laufe.setCell(c, 2, d.mid(6, 2) + QLatin1Char('.') + d.mid(4, 2) + QLatin1Char('.') + d.mid(0, 4));
         laufe.setCell(c, 0, QString::number(c));
     }
-    laufe.setFixedRows(1);
-    laufe.setFixedCols(1);
 }
 
 void cvsortLiteral(Tabelle &cv)
@@ -118,7 +106,6 @@ void cvsortLiteral(Tabelle &cv)
         for (int u = 1; u < i; ++u)
             if (textvergleich(cv.cell(0, u), cv.cell(0, u + 1)) > 0)
                 cv.swapRows(u, u + 1);
-    fix(cv, m >= 1);
 }
 
 void agsortLiteral(Tabelle &ag)
@@ -128,7 +115,6 @@ void agsortLiteral(Tabelle &ag)
         for (int u = 1; u < i; ++u)
             if (toInt(ag.cell(2, u)) > toInt(ag.cell(2, u + 1)))
                 ag.swapRows(u, u + 1);
-    fix(ag, m >= 1);
 }
 
 void pvsortLiteral(Tabelle &pv)
@@ -145,7 +131,6 @@ void pvsortLiteral(Tabelle &pv)
         for (int r = 1; r <= m; ++r)
             pv.setCell(0, r, QString::number(r));
     }
-    fix(pv, m >= 1);
 }
 
 void teilsortLiteral(Cup &cup, int richtung, int spalte)
@@ -192,8 +177,6 @@ void teilsortLiteral(Cup &cup, int richtung, int spalte)
             if (tausch)
                 teil.swapRows(u, u + 1);
         }
-    teil.setFixedRows(m >= 1 ? 1 : 0);
-    teil.setFixedCols(m >= 1 ? 2 : 0);
 }
 
 } // namespace tlt::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/cup.h"
+#include "core/sortierung.h"
 
 namespace tlt::test {
 
@@ -14,5 +15,10 @@ void pvsortLiteral(Tabelle &pv);
 // below it (so it ends up last); a start number or age-group key that is no integer stops the sort
 // with Konvertierungsfehler before anything moves; a label of no age group sorts behind every group.
 void teilsortLiteral(Cup &cup, int richtung, int spalte);
+// The literal sort's direction (-1 ascending, 1 descending) as the fast sort takes it.
+inline Richtung richtungVon(int richtung)
+{
+    return richtung < 0 ? Richtung::Aufsteigend : Richtung::Absteigend;
+}
 
 } // namespace tlt::test

@@ -145,8 +145,8 @@ void gesamt_berechnen(Cup &cup, int n)
         t.setColCount(c - 3);
         throw;
     }
-    teilsort(cup, -1, 0);
-    teilsort(cup, -1, c - 1);
+    teilsort(cup, Richtung::Aufsteigend, 0);
+    teilsort(cup, Richtung::Aufsteigend, c - 1);
 }
 
 void laufeAnlegen(Cup &cup, int n, const QString &typ)

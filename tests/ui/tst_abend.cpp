@@ -161,7 +161,7 @@ private slots:
     }
     void cleanup()
     {
-        w->cup().edit(0);
+        w->cup().edit(Cup::Stand::Gesichert);
         delete w;
         w = nullptr;
         for (const auto &e : protokoll())

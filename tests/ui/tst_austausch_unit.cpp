@@ -102,7 +102,7 @@ private slots:
     }
     void cleanup()
     {
-        w->cup().edit(0);
+        w->cup().edit(Cup::Stand::Gesichert);
         delete w;
         w = nullptr;
         for (const auto &e : protokoll())
@@ -197,7 +197,7 @@ private slots:
             cup.teil.setCell(6, r, QString::number(101 + i));
         }
         cup.teil.setCell(8, 4, QStringLiteral("1:05'00,00\""));
-        cup.edit(0);
+        cup.edit(Cup::Stand::Gesichert);
         cupSetzen(std::move(cup));
 
         setNextFileName(pfad("ergebnisse_1252.csv"));

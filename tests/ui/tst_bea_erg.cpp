@@ -51,7 +51,7 @@ Cup kleinerCup()
                                     QString::fromLatin1(sn),
                                     QStringLiteral("A-Cup"),
                                     {}});
-    cup.edit(0);
+    cup.edit(Cup::Stand::Gesichert);
     return cup;
 }
 } // namespace
@@ -134,7 +134,7 @@ private slots:
     {
         Cup cup = kleinerCup();
         cup.teil.setCell(9, 2, QStringLiteral("4000m"));
-        cup.edit(0);
+        cup.edit(Cup::Stand::Gesichert);
         CupDokument dok(cup);
         BeaErg d(dok);
         oeffnen(d, 2);

@@ -35,7 +35,7 @@ Cup ohneVariationen()
 {
     Cup cup;
     cup.cv.setRowCount(1);
-    cup.edit(0);
+    cup.edit(Cup::Stand::Gesichert);
     return cup;
 }
 } // namespace

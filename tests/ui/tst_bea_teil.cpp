@@ -47,7 +47,7 @@ Cup zweiLaeufe(bool variationen = true)
     d[2] = QStringLiteral("19.05.2005");
     d[3] = variationen ? QStringLiteral("ja") : QStringLiteral("1:00'00,00\"");
     laufHinzufuegen(cup, d);
-    cup.edit(0);
+    cup.edit(Cup::Stand::Gesichert);
     return cup;
 }
 
@@ -116,7 +116,7 @@ private slots:
     {
         Cup cup = zweiLaeufe();
         teilnehmerHinzufuegen(cup, person(QStringLiteral("Zander"), QStringLiteral("041")));
-        cup.edit(0);
+        cup.edit(Cup::Stand::Gesichert);
         CupDokument dok(cup);
         BeaTeil d(dok);
         d.hinzufuegen();
@@ -354,7 +354,7 @@ private slots:
         Teilnehmerdaten p = person(QStringLiteral("Berg"), QStringLiteral("002"));
         p.alt = QStringLiteral("W99");
         teilnehmerHinzufuegen(cup, p);
-        cup.edit(0);
+        cup.edit(Cup::Stand::Gesichert);
         CupDokument dok(cup);
         BeaTeil d(dok);
         d.bearbeiten(1);

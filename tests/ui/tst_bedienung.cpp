@@ -74,7 +74,7 @@ Cup cupMitNamen(const QList<QPair<QString, QString>> &namen)
                                   {n.first, n.second, QStringLiteral("01.01.1980"), m, QStringLiteral("TV"),
                                    QStringLiteral("M40"), QString()},
                                   {});
-    cup.edit(0);
+    cup.edit(Cup::Stand::Gesichert);
     return cup;
 }
 
@@ -149,7 +149,7 @@ private slots:
         for (const char *n : {"laufe_pop", "teil_pop", "laufe_pop_u"})
             if (QMenu *menu = w->menue(QString::fromLatin1(n)))
                 menu->hide();
-        w->cup().edit(0);
+        w->cup().edit(Cup::Stand::Gesichert);
         delete w;
         w = nullptr;
         for (const auto &e : protokoll())
@@ -316,7 +316,7 @@ private slots:
         Cup cup;
         for (int i = 1; i <= 3; ++i)
             test::laufAnhaengen(cup, kZeitlauf, QStringLiteral("0%1.05.2026").arg(i), QStringLiteral("ja"));
-        cup.edit(0);
+        cup.edit(Cup::Stand::Gesichert);
         uebernehmen(std::move(cup));
         w->seiten()->setCurrentIndex(0);
         QSpinBox *min = w->minW();
@@ -350,7 +350,7 @@ private slots:
         cup.cv.setRowCount(1);
         test::laufAnhaengen(cup, kZeitlauf, QStringLiteral("02.03.2026"), QStringLiteral("5000m"));
         cup.laufe.setCell(1, Laufzeile::Zeitmessung, QStringLiteral("Strecke vermessen am 02.03.2026"));
-        cup.edit(0);
+        cup.edit(Cup::Stand::Gesichert);
         uebernehmen(std::move(cup));
         w->laufeGitter()->setAktuelleZelle(1, 1);
         w->aktion(QStringLiteral("laufe_pop_b"))->trigger();

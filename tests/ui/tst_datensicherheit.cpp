@@ -95,7 +95,7 @@ private slots:
         QCOMPARE(erwartet.size() < 16384, teilnehmer < 100);
         m_faelle += sweep({QStringLiteral("Speichern"), pfad,
                            [&](QString *m) {
-                               w.cup().edit(1);
+                               w.cup().edit(Cup::Stand::Geaendert);
                                // The previous version would be kept as a .bak: keep it out of the folder check.
                                QFile::remove(sicherungsdatei(pfad));
                                const bool ok = imFenster(

@@ -62,7 +62,7 @@ Cup abendCup()
     };
     teilnehmerHinzufuegen(cup, person("Adler", "Zug", "001", {"0:12'00,00\"", "0:20'00,00\"", ""}));
     teilnehmerHinzufuegen(cup, person("Berg", "Alpha", "002", {"", "0:21'00,00\"", "0:41'00,00\""}));
-    cup.edit(0);
+    cup.edit(Cup::Stand::Gesichert);
     return cup;
 }
 } // namespace
@@ -171,7 +171,7 @@ private slots:
     }
     void cleanup()
     {
-        w->cup().edit(0);
+        w->cup().edit(Cup::Stand::Gesichert);
         delete w;
         w = nullptr;
         for (const auto &e : protokoll())

@@ -58,7 +58,7 @@ class TstEinstellungen : public QObject {
         test::teilnehmerAnhaengen(cup(), {name, QStringLiteral("V"), QStringLiteral("01.01.1980"), geschlecht,
                                           QStringLiteral("TV"), ag, cv},
                                   {});
-        teilsort(cup(), -1, 0);
+        teilsort(cup(), Richtung::Aufsteigend, 0);
         w->aktualisieren();
     }
     // Types into a field and leaves it, as the user does.
@@ -83,7 +83,7 @@ private slots:
     }
     void cleanup()
     {
-        cup().edit(0);
+        cup().edit(Cup::Stand::Gesichert);
         delete w;
         for (const auto &e : protokoll())
             QVERIFY2(e.art != QStringLiteral("unerwartet"), qPrintable(e.text));
@@ -433,7 +433,7 @@ private slots:
         QCOMPARE(cup().pv.cell(0, 21), QStringLiteral("21"));
         QCOMPARE(cup().pv.cell(1, 21), QStringLiteral("1"));
         QVERIFY(cup().geaendert);
-        cup().edit(0);
+        cup().edit(Cup::Stand::Gesichert);
         d->hinzufugenClick();
         QCOMPARE(cup().pv.rowCount(), 22);
         QVERIFY(!cup().geaendert);
@@ -472,7 +472,7 @@ private slots:
         QCOMPARE(w->minW()->value(), 1);
         QCOMPARE(cup().min, 1);
         laeufe(3);
-        cup().edit(0);
+        cup().edit(Cup::Stand::Gesichert);
         w->minW()->setValue(3);
         QCOMPARE(cup().min, 3);
         QCOMPARE(w->maxW()->value(), 3);

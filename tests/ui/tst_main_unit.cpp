@@ -56,8 +56,8 @@ Cup cupMit(int laeufe, const QList<QPair<QString, QString>> &teilnehmer)
                                         QStringLiteral("TV"), QStringLiteral("M40"), QStringLiteral("A-Cup")},
                                   {t.second});
     laufesort(cup);
-    teilsort(cup, -1, 0);
-    cup.edit(0);
+    teilsort(cup, Richtung::Aufsteigend, 0);
+    cup.edit(Cup::Stand::Gesichert);
     return cup;
 }
 
@@ -117,7 +117,7 @@ private slots:
     void cleanup()
     {
         menueZu();
-        w->cup().edit(0);
+        w->cup().edit(Cup::Stand::Gesichert);
         delete w;
         w = nullptr;
         // No test may have met a question or dialog it did not script.
@@ -301,16 +301,16 @@ private slots:
         QCOMPARE(w->cup().name, QStringLiteral("Testcup"));
         QVERIFY(w->cup().geaendert);
         QCOMPARE(w->statusText(1), QStringLiteral("geändert"));
-        w->cup().edit(0);
+        w->cup().edit(Cup::Stand::Gesichert);
         QTest::keyClicks(w->veranstalterFeld(), QStringLiteral("TSV"));
         QCOMPARE(w->cup().veranstalter, QStringLiteral("TSV"));
         QVERIFY(w->cup().geaendert);
-        w->cup().edit(0);
+        w->cup().edit(Cup::Stand::Gesichert);
         w->kategorieFeld()->setCurrentIndex(5);
         QCOMPARE(w->cup().kategorie, 5);
         QVERIFY(w->cup().geaendert);
         // Values set by a command appear in the controls without marking the cup changed.
-        w->cup().edit(0);
+        w->cup().edit(Cup::Stand::Gesichert);
         w->cup().name = QStringLiteral("Anders");
         w->aktualisieren();
         QCOMPARE(w->nameFeld()->text(), QStringLiteral("Anders"));
@@ -647,10 +647,78 @@ private slots:
         }
     }
 
+    // The fixed heading rows and columns follow what the tables hold.
+    void kopfbereichFolgtDemInhalt()
+    {
+        QCOMPARE(w->laufeGitter()->fixierteZeilen(), 0);
+        QCOMPARE(w->laufeGitter()->fixierteSpalten(), 0);
+        QCOMPARE(w->teilGitter()->fixierteZeilen(), 0);
+        QCOMPARE(w->teilGitter()->fixierteSpalten(), 0);
+        for (Gitter *g : {w->cvGitter(), w->agGitter(), w->pvGitter()}) {
+            QCOMPARE(g->fixierteZeilen(), 1);
+            QCOMPARE(g->fixierteSpalten(), 0);
+        }
+        uebernehmen(cupMit(1, {{"Adler", ""}}));
+        QCOMPARE(w->laufeGitter()->fixierteZeilen(), 1);
+        QCOMPARE(w->laufeGitter()->fixierteSpalten(), 1);
+        QCOMPARE(w->teilGitter()->fixierteZeilen(), 1);
+        QCOMPARE(w->teilGitter()->fixierteSpalten(), 2);
+        // The label column of the races is drawn as a heading only while it is fixed.
+        const QModelIndex beschriftung = w->laufeGitter()->model()->index(0, 0);
+        QVERIFY(beschriftung.data(Qt::BackgroundRole).isValid());
+
+        // Deleting the last participant and the last race from their menus: nothing stays fixed.
+        klick(w->teilGitter(), 0, 1);
+        menueZu();
+        setNextAnswer(Antwort::Ja);
+        w->aktion("teil_pop_l")->trigger();
+        QCOMPARE(w->cup().anzahlTeilnehmer(), 0);
+        QCOMPARE(w->teilGitter()->fixierteZeilen(), 0);
+        QCOMPARE(w->teilGitter()->fixierteSpalten(), 0);
+        klick(w->laufeGitter(), 1, 1);
+        menueZu();
+        setNextAnswer(Antwort::Ja);
+        w->aktion("laufe_pop_l")->trigger();
+        QCOMPARE(w->cup().anzahlLaufe(), 0);
+        QCOMPARE(w->laufeGitter()->fixierteZeilen(), 0);
+        QCOMPARE(w->laufeGitter()->fixierteSpalten(), 0);
+        QVERIFY(!w->laufeGitter()->model()->index(0, 0).data(Qt::BackgroundRole).isValid());
+    }
+
+    // The grids hold the column widths: the starting widths, a width the user dragged survives a
+    // change of the table's shape, and a new cup starts from the starting widths again.
+    void spaltenbreitenImGitter()
+    {
+        QCOMPARE(w->agGitter()->spaltenbreite(2), 70);
+        QCOMPARE(w->agGitter()->spaltenbreite(0), 110);
+        QCOMPARE(w->cvGitter()->spaltenbreite(1), 78);
+        QCOMPARE(w->pvGitter()->spaltenbreite(1), 78);
+        QCOMPARE(w->laufeGitter()->spaltenbreite(0), 120);
+        QCOMPARE(w->laufeGitter()->spaltenbreite(1), 200);
+        Gitter *t = w->teilGitter();
+        QCOMPARE(t->spaltenbreite(0), 100);
+        QCOMPARE(t->spaltenbreite(1), 100);
+        QCOMPARE(t->spaltenbreite(4), 200);
+        QCOMPARE(t->spaltenbreite(5), 75);
+        QCOMPARE(t->columnWidth(4), 200);
+
+        uebernehmen(cupMit(1, {{"Adler", ""}}));
+        t->horizontalHeader()->resizeSection(4, 321);
+        QCOMPARE(t->spaltenbreite(4), 321);
+        w->cup().teil.setRowCount(3);
+        w->aktualisieren();
+        QCOMPARE(t->model()->rowCount(), 2);
+        QCOMPARE(t->columnWidth(4), 321);
+
+        w->aktion("m_d_n")->trigger();
+        QCOMPARE(t->spaltenbreite(4), 200);
+        QCOMPARE(t->columnWidth(4), 200);
+    }
+
     void neuFragtNurWennGeaendert()
     {
         w->cup().name = QStringLiteral("X");
-        w->cup().edit(1);
+        w->cup().edit(Cup::Stand::Geaendert);
         setNextAnswer(Antwort::Nein);
         w->aktion("m_d_n")->trigger();
         QCOMPARE(w->cup().name, QStringLiteral("X"));
@@ -677,7 +745,7 @@ private slots:
         const QString pfad = dir.filePath(QStringLiteral("cup.tl3"));
         uebernehmen(cupMit(2, {{"Berg", "0:45'00,00\""}, {"Adler", "0:40'00,00\""}}));
         w->cup().name = QStringLiteral("Testcup");
-        w->cup().edit(1);
+        w->cup().edit(Cup::Stand::Geaendert);
 
         // An unnamed cup asks for a file name; cancelling changes nothing.
         setNextFileName(QString());
@@ -697,7 +765,7 @@ private slots:
 
         // A named cup is written without a dialog.
         const int n = protokoll().size();
-        w->cup().edit(1);
+        w->cup().edit(Cup::Stand::Geaendert);
         w->aktion("m_d_s")->trigger();
         QCOMPARE(protokoll().size(), n);
         QVERIFY(!w->cup().geaendert);
@@ -772,7 +840,7 @@ private slots:
         d.write("Cup|V|x|1|1|0|0|\r\n");
         d.close();
         w->nameFeld()->setText(QStringLiteral("bleibt"));
-        w->cup().edit(0);
+        w->cup().edit(Cup::Stand::Gesichert);
         setNextFileName(pfad);
         setNextAnswer(Antwort::Ok);
         w->aktion("m_d_l")->trigger();
@@ -906,8 +974,6 @@ private slots:
             cup.teil.setCell(6, r, QString::number(r));
             cup.teil.setCell(8, r, QStringLiteral("0:40'00,00\""));
         }
-        cup.teil.setFixedRows(1);
-        cup.teil.setFixedCols(2);
         QElapsedTimer t;
         t.start();
         uebernehmen(std::move(cup));

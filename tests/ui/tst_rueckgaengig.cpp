@@ -202,7 +202,7 @@ class TstRueckgaengig : public QObject {
             });
         case 13: {
             const int spalte = zahl(cup.teil.colCount());
-            const int richtung = zahl(2) ? 1 : -1;
+            const Richtung richtung = zahl(2) ? Richtung::Absteigend : Richtung::Aufsteigend;
             return dok.ausfuehren(QStringLiteral("Sortieren"), [&](Cup &k) {
                 teilsort(k, richtung, 0);
                 teilsort(k, richtung, spalte);
@@ -288,7 +288,7 @@ private slots:
             // Saving sorts the participants by surname outside any step: later steps still find
             // their rows by identity.
             if (schritte % 17 == 0)
-                teilsort(w.cup(), -1, 0);
+                teilsort(w.cup(), Richtung::Aufsteigend, 0);
         }
         QCOMPARE(schritte, 220);
         for (int k = schritte; k > 0; --k) {
@@ -301,7 +301,7 @@ private slots:
             stapel->redo();
             QVERIFY2(datei(w.cup()) == stand[k], qPrintable(QStringLiteral("nach Wiederholung von Schritt %1").arg(k)));
         }
-        w.cup().edit(0);
+        w.cup().edit(Cup::Stand::Gesichert);
         resetTestHooks();
     }
 };
