@@ -172,12 +172,11 @@ Ausfuhrtabelle laufergebnisTabelle(const Cup &original, int k)
     return t;
 }
 
-Ausfuhrtabelle gesamtTabelle(const Cup &original, int n)
+Ausfuhrtabelle gesamtTabelle(const Cup &cup, int n)
 {
-    Cup cup = kopie(original);
-    GesamtScope scope(cup, n);
-    const Laufwertungen wertungen(cup, 1, n);
-    const bool mitMinimum = cup.cv.rowCount() > 1;
+    const Gesamtstand stand = gesamtstand(cup, n);
+    const int bis = std::clamp(n, 0, cup.anzahlLaufe());
+    const Laufwertungen wertungen(cup, 1, bis);
 
     Ausfuhrtabelle t;
     t.blatt = QStringLiteral("Gesamt nach Lauf %1").arg(n);
@@ -187,41 +186,25 @@ Ausfuhrtabelle gesamtTabelle(const Cup &original, int n)
     for (int k = 1; k <= n; ++k)
         t.kopf << QStringLiteral("Lauf %1").arg(k);
     const Tabelle &teil = cup.teil;
-    const int teilnahmenSpalte = scope.teilnahmenSpalte();
-    const int punkteSpalte = scope.punkteSpalte();
-    nachVarianten(
-        cup, [](int) { return true; },
-        [&](const std::vector<int> &zeilen) {
-            int laufnummer = 1, letzter = 1;
-            QString vorige;
-            for (int r : zeilen) {
-                const QString &teilnahmen = teil.cell(teilnahmenSpalte, r);
-                const QString punkte = teil.cell(punkteSpalte, r);
-                Ausfuhrzelle platz;
-                const bool ohneWertung = mitMinimum && toInt(teilnahmen) < cup.min;
-                if (!ohneWertung) {
-                    if (punkte != vorige)
-                        letzter = laufnummer;
-                    platz = Ausfuhrzelle::zahl(letzter);
-                }
-                ++laufnummer;
-                vorige = punkte;
-                QList<Ausfuhrzelle> z{platz,
-                                      Ausfuhrzelle::ausText(teil.cell(Teilspalte::Name, r)),
-                                      Ausfuhrzelle::ausText(teil.cell(Teilspalte::Vorname, r)),
-                                      jahrgangszelle(teil.cell(Teilspalte::Geburtsdatum, r)),
-                                      Ausfuhrzelle::ausText(teil.cell(Teilspalte::Verein, r)),
-                                      Ausfuhrzelle::ausText(teil.cell(Teilspalte::Altersgruppe, r)),
-                                      Ausfuhrzelle::ausText(teil.cell(Teilspalte::Cupvariation, r)),
-                                      Ausfuhrzelle::zahl(toInt(teilnahmen)),
-                                      ohneWertung ? Ausfuhrzelle::leer() : Ausfuhrzelle::zahl(toInt(punkte))};
-                for (int k = 1; k <= n; ++k) {
-                    const QString &eintrag = teil.cell(Cup::ergebnisspalte(k), r);
-                    z << (istLeistung(eintrag) ? Ausfuhrzelle::zahl(wertungen.punkte(k, r)) : Ausfuhrzelle::leer());
-                }
-                t.zeilen << z;
+    for (const Standgruppe &g : stand.gruppen) {
+        for (int r : g.zeilen) {
+            const Standzeile &s = stand.zeile(r);
+            QList<Ausfuhrzelle> z{s.platz > 0 ? Ausfuhrzelle::zahl(s.platz) : Ausfuhrzelle::leer(),
+                                  Ausfuhrzelle::ausText(teil.cell(Teilspalte::Name, r)),
+                                  Ausfuhrzelle::ausText(teil.cell(Teilspalte::Vorname, r)),
+                                  jahrgangszelle(teil.cell(Teilspalte::Geburtsdatum, r)),
+                                  Ausfuhrzelle::ausText(teil.cell(Teilspalte::Verein, r)),
+                                  Ausfuhrzelle::ausText(teil.cell(Teilspalte::Altersgruppe, r)),
+                                  Ausfuhrzelle::ausText(teil.cell(Teilspalte::Cupvariation, r)),
+                                  Ausfuhrzelle::zahl(s.teilnahmen),
+                                  s.unterMinimum ? Ausfuhrzelle::leer() : Ausfuhrzelle::zahl(s.punkte)};
+            for (int k = 1; k <= n; ++k) {
+                const QString &eintrag = k <= bis ? teil.cell(Cup::ergebnisspalte(k), r) : QString();
+                z << (istLeistung(eintrag) ? Ausfuhrzelle::zahl(wertungen.punkte(k, r)) : Ausfuhrzelle::leer());
             }
-        });
+            t.zeilen << z;
+        }
+    }
     return t;
 }
 

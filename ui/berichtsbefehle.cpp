@@ -2,6 +2,7 @@
 
 #include "core/cup.h"
 #include "core/konvertierung.h"
+#include "core/sortierung.h"
 #include "reports/ausgabe.h"
 #include "reports/dlv.h"
 #include "reports/drucken.h"
@@ -9,6 +10,7 @@
 #include "reports/html.h"
 #include "reports/laufergebnis.h"
 #include "reports/teilnehmer.h"
+#include "scoring/gesamtwertung.h"
 #include "ui/html_unit.h"
 #include "ui/main_unit.h"
 
@@ -105,7 +107,14 @@ void laufergebnis(MainUnit &w, Ziel ziel, int k)
 void gesamt(MainUnit &w, Ziel ziel, int n)
 {
     if (n > 0)
-        ausfuehren(w, ziel, [n](Cup &c, Ausgabe &a) { ausgabe_gesamt(c, a, n); });
+        ausfuehren(w, ziel, [&w, n](const Cup &c, Ausgabe &a) {
+            const Gesamtstand stand = gesamtstand(c, n);
+            gesamt_vorschau(c, a, stand);
+            // The participants table is left in the standings' order, as a step of its own.
+            w.dokument().ausfuehren(
+                QStringLiteral("Sortieren nach der Gesamtwertung"),
+                [&](Cup &cup) { teilOrdnen(cup, stand.reihenfolge); }, CupDokument::Art::Ordnung);
+        });
 }
 void dlv(MainUnit &w, Ziel ziel, int version)
 {

@@ -6,6 +6,7 @@
 #include "certificates/urkundenpdf.h"
 #include "core/cup.h"
 #include "core/konvertierung.h"
+#include "reports/gesamt.h"
 #include "ui/fensterhilfe.h"
 #include "ui/main_unit.h"
 #include "ui/meldung.h"
@@ -127,6 +128,13 @@ UrkundenUnit *einstellungen(MainUnit &w)
     return w.findChild<UrkundenUnit *>(QStringLiteral("urkunden"));
 }
 
+// The overall certificates leave the standings they follow in the pane (the page is not switched).
+void standInAusgabe(MainUnit &w, int n)
+{
+    if (n >= 1 && n <= w.cup().anzahlLaufe())
+        ausgabe_gesamt(w.cup(), w.ausgabe(), n);
+}
+
 // Runs one certificate command on the window's printer, or into a PDF file when the settings ask
 // for it. Conversion failures and printer failures are shown.
 void ausfuehren(MainUnit &w, const std::function<int(Leinwand &, const Unterschriften &)> &befehl)
@@ -187,8 +195,10 @@ void laufe_pop_tlClick(MainUnit &w)
 void laufe_pop_u_gClick(MainUnit &w)
 {
     const int n = w.gewaehlterLauf();
-    ausfuehren(
-        w, [&](Leinwand &l, const Unterschriften &u) { return gesamtsiegerurkunde(w.cup(), w.ausgabe(), n, l, u); });
+    ausfuehren(w, [&](Leinwand &l, const Unterschriften &u) {
+        standInAusgabe(w, n);
+        return gesamtsiegerurkunde(w.cup(), n, l, u);
+    });
 }
 
 void laufe_pop_u_uClick(MainUnit &w)
@@ -205,7 +215,8 @@ void klickClick(MainUnit &w, const QString &titel, const QString &s)
         ausfuehren(w, [&](Leinwand &l, const Unterschriften &u) { return teilnehmerurkunde(w.cup(), k, s, l, u); });
     } else if (titel == kTeilWahlGesamt) {
         ausfuehren(w, [&](Leinwand &l, const Unterschriften &u) {
-            return gesamtteilnehmerurkunde(w.cup(), w.ausgabe(), k, s, l, u);
+            standInAusgabe(w, k);
+            return gesamtteilnehmerurkunde(w.cup(), k, s, l, u);
         });
     }
 }
