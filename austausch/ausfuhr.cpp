@@ -56,6 +56,17 @@ Ausfuhrzelle snZelle(const QString &sn)
     return istInt(sn, &n) ? Ausfuhrzelle::zahl(n) : Ausfuhrzelle::ausText(sn);
 }
 
+// Name, Vorname, Jahrgang, Verein, Altersgruppe and Cupvariante of row r, as the lists show them.
+QList<Ausfuhrzelle> personenzellen(const Tabelle &teil, int r)
+{
+    return {Ausfuhrzelle::ausText(teil.cell(Teilspalte::Name, r)),
+            Ausfuhrzelle::ausText(teil.cell(Teilspalte::Vorname, r)),
+            jahrgangszelle(teil.cell(Teilspalte::Geburtsdatum, r)),
+            Ausfuhrzelle::ausText(teil.cell(Teilspalte::Verein, r)),
+            Ausfuhrzelle::ausText(teil.cell(Teilspalte::Altersgruppe, r)),
+            Ausfuhrzelle::ausText(teil.cell(Teilspalte::Cupvariation, r))};
+}
+
 // Rows in the order of the printed lists: per cup variation (or all rows), per age group the women's
 // and then the men's label, each in table order.
 template <typename F>
@@ -157,16 +168,11 @@ Ausfuhrtabelle laufergebnisTabelle(const Cup &original, int k)
                 }
                 vorige = eintrag;
                 const int punkte = istCode(eintrag) ? 0 : wertung.punkte(r);
-                t.zeilen << QList<Ausfuhrzelle>{platzzelle,
-                                                Ausfuhrzelle::ausText(teil.cell(Teilspalte::Name, r)),
-                                                Ausfuhrzelle::ausText(teil.cell(Teilspalte::Vorname, r)),
-                                                jahrgangszelle(teil.cell(Teilspalte::Geburtsdatum, r)),
-                                                Ausfuhrzelle::ausText(teil.cell(Teilspalte::Verein, r)),
-                                                Ausfuhrzelle::ausText(teil.cell(Teilspalte::Altersgruppe, r)),
-                                                Ausfuhrzelle::ausText(teil.cell(Teilspalte::Cupvariation, r)),
-                                                snZelle(teil.cell(Teilspalte::Startnummer, r)),
-                                                ergebniszelle(eintrag),
-                                                istCode(eintrag) ? Ausfuhrzelle::leer() : Ausfuhrzelle::zahl(punkte)};
+                t.zeilen << QList<Ausfuhrzelle>{platzzelle} + personenzellen(teil, r) +
+                                QList<Ausfuhrzelle>{snZelle(teil.cell(Teilspalte::Startnummer, r)),
+                                                    ergebniszelle(eintrag),
+                                                    istCode(eintrag) ? Ausfuhrzelle::leer()
+                                                                     : Ausfuhrzelle::zahl(punkte)};
             }
         });
     return t;
@@ -189,15 +195,12 @@ Ausfuhrtabelle gesamtTabelle(const Cup &cup, int n)
     for (const Standgruppe &g : stand.gruppen) {
         for (int r : g.zeilen) {
             const Standzeile &s = stand.zeile(r);
-            QList<Ausfuhrzelle> z{s.platz > 0 ? Ausfuhrzelle::zahl(s.platz) : Ausfuhrzelle::leer(),
-                                  Ausfuhrzelle::ausText(teil.cell(Teilspalte::Name, r)),
-                                  Ausfuhrzelle::ausText(teil.cell(Teilspalte::Vorname, r)),
-                                  jahrgangszelle(teil.cell(Teilspalte::Geburtsdatum, r)),
-                                  Ausfuhrzelle::ausText(teil.cell(Teilspalte::Verein, r)),
-                                  Ausfuhrzelle::ausText(teil.cell(Teilspalte::Altersgruppe, r)),
-                                  Ausfuhrzelle::ausText(teil.cell(Teilspalte::Cupvariation, r)),
-                                  Ausfuhrzelle::zahl(s.teilnahmen),
-                                  s.unterMinimum ? Ausfuhrzelle::leer() : Ausfuhrzelle::zahl(s.punkte)};
+            QList<Ausfuhrzelle> z = QList<Ausfuhrzelle>{s.platz > 0 ? Ausfuhrzelle::zahl(s.platz)
+                                                                    : Ausfuhrzelle::leer()} +
+                                    personenzellen(teil, r) +
+                                    QList<Ausfuhrzelle>{Ausfuhrzelle::zahl(s.teilnahmen),
+                                                        s.unterMinimum ? Ausfuhrzelle::leer()
+                                                                       : Ausfuhrzelle::zahl(s.punkte)};
             for (int k = 1; k <= n; ++k) {
                 const QString &eintrag = k <= bis ? teil.cell(Cup::ergebnisspalte(k), r) : QString();
                 z << (istLeistung(eintrag) ? Ausfuhrzelle::zahl(wertungen.punkte(k, r)) : Ausfuhrzelle::leer());

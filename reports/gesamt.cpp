@@ -4,24 +4,13 @@
 #include "reports/ausgabe.h"
 #include "scoring/gesamtwertung.h"
 
-#include <QHash>
-#include <vector>
-
 namespace tlt {
 
 namespace {
 
 class Gesamtliste {
 public:
-    Gesamtliste(const Cup &cup, Ausgabe &aus, const Gesamtstand &stand) : m_cup(cup), m_aus(aus), m_stand(stand)
-    {
-        for (size_t g = 0; g < stand.gruppen.size(); ++g) {
-            const Standgruppe &gruppe = stand.gruppen[g];
-            // A label of two age-group rows is one group listed twice; the first will do.
-            if (!m_gruppen.contains({gruppe.variante, gruppe.label}))
-                m_gruppen.insert({gruppe.variante, gruppe.label}, &gruppe);
-        }
-    }
+    Gesamtliste(const Cup &cup, Ausgabe &aus, const Gesamtstand &stand) : m_cup(cup), m_aus(aus), m_stand(stand) {}
 
     // The age-group blocks of one cup variation (0: the cup has none); returns the number of
     // participant lines.
@@ -32,7 +21,7 @@ public:
                              linksbuendig(QStringLiteral("Verein"), 28) + rechtsbuendig(QStringLiteral("Läufe"), 6) +
                              rechtsbuendig(QStringLiteral("Punkte"), 7);
         return altersgruppenBloecke(m_aus, m_cup.ag, kopf, [&](const QString &label) {
-            const Standgruppe *g = m_gruppen.value({variante, label});
+            const Standgruppe *g = m_stand.gruppe(variante, label);
             return g ? gruppe(*g) : 0;
         });
     }
@@ -58,7 +47,6 @@ private:
     const Cup &m_cup;
     Ausgabe &m_aus;
     const Gesamtstand &m_stand;
-    QHash<std::pair<int, QString>, const Standgruppe *> m_gruppen;
 };
 
 } // namespace

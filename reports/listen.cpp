@@ -232,10 +232,6 @@ void ausgabe_gesamt_ausfuehrlich(const Cup &cup, Ausgabe &aus, int n)
 
     const Gesamtstand stand = gesamtstand(cup, n);
     const Laufanteilrechner anteile(cup, n);
-    QHash<std::pair<int, QString>, const Standgruppe *> gruppen;
-    for (const Standgruppe &g : stand.gruppen)
-        gruppen.insert({g.variante, g.label}, &g);
-
     QString kopf = linksbuendig(QStringLiteral("Pos."), 5) + linksbuendig(QStringLiteral("Name, Vorname"), 26) +
                    linksbuendig(QStringLiteral("Verein"), 14);
     for (int d = 1; d <= n; ++d)
@@ -245,7 +241,7 @@ void ausgabe_gesamt_ausfuehrlich(const Cup &cup, Ausgabe &aus, int n)
     const Tabelle &teil = cup.teil;
     auto bloecke = [&](int variante) {
         return altersgruppenBloecke(aus, cup.ag, kopf, [&](const QString &label) {
-            const Standgruppe *g = gruppen.value({variante, label});
+            const Standgruppe *g = stand.gruppe(variante, label);
             if (!g)
                 return 0;
             for (int r : g->zeilen) {

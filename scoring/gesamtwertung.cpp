@@ -26,6 +26,14 @@ int Gesamtstand::gruppeVon(int r) const
     return m_gruppe[static_cast<size_t>(r)];
 }
 
+const Standgruppe *Gesamtstand::gruppe(int variante, const QString &label) const
+{
+    for (const Standgruppe &g : gruppen)
+        if (g.variante == variante && g.label == label)
+            return &g;
+    return nullptr;
+}
+
 namespace {
 
 // Participations, scored results and points of every row.

@@ -49,6 +49,8 @@ struct Gesamtstand {
     bool platziert(int r) const { return zeile(r).platz > 0; }
     // Index into gruppen of the first group that lists row r; -1 when the list does not show it.
     int gruppeVon(int r) const;
+    // The group of a cup variation (0 without variations) and a label; nullptr when it is empty.
+    const Standgruppe *gruppe(int variante, const QString &label) const;
 
 private:
     friend Gesamtstand gesamtstand(const Cup &cup, int n);

@@ -193,13 +193,9 @@ Webliste gesamtliste(const Cup &cup, int n, std::vector<Webteilnehmer> &tn)
     for (int r = 1; r < cup.teil.rowCount(); ++r)
         tn[static_cast<size_t>(r - 1)].teilnahmen = QString::number(stand.zeile(r).teilnahmen);
 
-    QHash<std::pair<int, QString>, const Standgruppe *> gruppen;
-    for (const Standgruppe &g : stand.gruppen)
-        if (!gruppen.contains({g.variante, g.label}))
-            gruppen.insert({g.variante, g.label}, &g);
     auto gruppe = [&](int variante, const QString &label) {
         std::vector<Webzeile> ergebnis;
-        const Standgruppe *g = gruppen.value({variante, label});
+        const Standgruppe *g = stand.gruppe(variante, label);
         if (!g)
             return ergebnis;
         for (int r : g->zeilen) {
