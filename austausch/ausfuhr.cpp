@@ -56,6 +56,17 @@ Ausfuhrzelle snZelle(const QString &sn)
     return istInt(sn, &n) ? Ausfuhrzelle::zahl(n) : Ausfuhrzelle::ausText(sn);
 }
 
+// Name, Vorname, Jahrgang, Verein, Altersgruppe and Cupvariante of row r, as the lists show them.
+QList<Ausfuhrzelle> personenzellen(const Tabelle &teil, int r)
+{
+    return {Ausfuhrzelle::ausText(teil.cell(Teilspalte::Name, r)),
+            Ausfuhrzelle::ausText(teil.cell(Teilspalte::Vorname, r)),
+            jahrgangszelle(teil.cell(Teilspalte::Geburtsdatum, r)),
+            Ausfuhrzelle::ausText(teil.cell(Teilspalte::Verein, r)),
+            Ausfuhrzelle::ausText(teil.cell(Teilspalte::Altersgruppe, r)),
+            Ausfuhrzelle::ausText(teil.cell(Teilspalte::Cupvariation, r))};
+}
+
 // Rows in the order of the printed lists: per cup variation (or all rows), per age group the women's
 // and then the men's label, each in table order.
 template <typename F>
@@ -157,27 +168,21 @@ Ausfuhrtabelle laufergebnisTabelle(const Cup &original, int k)
                 }
                 vorige = eintrag;
                 const int punkte = istCode(eintrag) ? 0 : wertung.punkte(r);
-                t.zeilen << QList<Ausfuhrzelle>{platzzelle,
-                                                Ausfuhrzelle::ausText(teil.cell(Teilspalte::Name, r)),
-                                                Ausfuhrzelle::ausText(teil.cell(Teilspalte::Vorname, r)),
-                                                jahrgangszelle(teil.cell(Teilspalte::Geburtsdatum, r)),
-                                                Ausfuhrzelle::ausText(teil.cell(Teilspalte::Verein, r)),
-                                                Ausfuhrzelle::ausText(teil.cell(Teilspalte::Altersgruppe, r)),
-                                                Ausfuhrzelle::ausText(teil.cell(Teilspalte::Cupvariation, r)),
-                                                snZelle(teil.cell(Teilspalte::Startnummer, r)),
-                                                ergebniszelle(eintrag),
-                                                istCode(eintrag) ? Ausfuhrzelle::leer() : Ausfuhrzelle::zahl(punkte)};
+                t.zeilen << QList<Ausfuhrzelle>{platzzelle} + personenzellen(teil, r) +
+                                QList<Ausfuhrzelle>{snZelle(teil.cell(Teilspalte::Startnummer, r)),
+                                                    ergebniszelle(eintrag),
+                                                    istCode(eintrag) ? Ausfuhrzelle::leer()
+                                                                     : Ausfuhrzelle::zahl(punkte)};
             }
         });
     return t;
 }
 
-Ausfuhrtabelle gesamtTabelle(const Cup &original, int n)
+Ausfuhrtabelle gesamtTabelle(const Cup &cup, int n)
 {
-    Cup cup = kopie(original);
-    GesamtScope scope(cup, n);
-    const Laufwertungen wertungen(cup, 1, n);
-    const bool mitMinimum = cup.cv.rowCount() > 1;
+    const Gesamtstand stand = gesamtstand(cup, n);
+    const int bis = std::clamp(n, 0, cup.anzahlLaufe());
+    const Laufwertungen wertungen(cup, 1, bis);
 
     Ausfuhrtabelle t;
     t.blatt = QStringLiteral("Gesamt nach Lauf %1").arg(n);
@@ -187,41 +192,22 @@ Ausfuhrtabelle gesamtTabelle(const Cup &original, int n)
     for (int k = 1; k <= n; ++k)
         t.kopf << QStringLiteral("Lauf %1").arg(k);
     const Tabelle &teil = cup.teil;
-    const int teilnahmenSpalte = scope.teilnahmenSpalte();
-    const int punkteSpalte = scope.punkteSpalte();
-    nachVarianten(
-        cup, [](int) { return true; },
-        [&](const std::vector<int> &zeilen) {
-            int laufnummer = 1, letzter = 1;
-            QString vorige;
-            for (int r : zeilen) {
-                const QString &teilnahmen = teil.cell(teilnahmenSpalte, r);
-                const QString punkte = teil.cell(punkteSpalte, r);
-                Ausfuhrzelle platz;
-                const bool ohneWertung = mitMinimum && toInt(teilnahmen) < cup.min;
-                if (!ohneWertung) {
-                    if (punkte != vorige)
-                        letzter = laufnummer;
-                    platz = Ausfuhrzelle::zahl(letzter);
-                }
-                ++laufnummer;
-                vorige = punkte;
-                QList<Ausfuhrzelle> z{platz,
-                                      Ausfuhrzelle::ausText(teil.cell(Teilspalte::Name, r)),
-                                      Ausfuhrzelle::ausText(teil.cell(Teilspalte::Vorname, r)),
-                                      jahrgangszelle(teil.cell(Teilspalte::Geburtsdatum, r)),
-                                      Ausfuhrzelle::ausText(teil.cell(Teilspalte::Verein, r)),
-                                      Ausfuhrzelle::ausText(teil.cell(Teilspalte::Altersgruppe, r)),
-                                      Ausfuhrzelle::ausText(teil.cell(Teilspalte::Cupvariation, r)),
-                                      Ausfuhrzelle::zahl(toInt(teilnahmen)),
-                                      ohneWertung ? Ausfuhrzelle::leer() : Ausfuhrzelle::zahl(toInt(punkte))};
-                for (int k = 1; k <= n; ++k) {
-                    const QString &eintrag = teil.cell(Cup::ergebnisspalte(k), r);
-                    z << (istLeistung(eintrag) ? Ausfuhrzelle::zahl(wertungen.punkte(k, r)) : Ausfuhrzelle::leer());
-                }
-                t.zeilen << z;
+    for (const Standgruppe &g : stand.gruppen) {
+        for (int r : g.zeilen) {
+            const Standzeile &s = stand.zeile(r);
+            QList<Ausfuhrzelle> z = QList<Ausfuhrzelle>{s.platz > 0 ? Ausfuhrzelle::zahl(s.platz)
+                                                                    : Ausfuhrzelle::leer()} +
+                                    personenzellen(teil, r) +
+                                    QList<Ausfuhrzelle>{Ausfuhrzelle::zahl(s.teilnahmen),
+                                                        s.unterMinimum ? Ausfuhrzelle::leer()
+                                                                       : Ausfuhrzelle::zahl(s.punkte)};
+            for (int k = 1; k <= n; ++k) {
+                const QString &eintrag = k <= bis ? teil.cell(Cup::ergebnisspalte(k), r) : QString();
+                z << (istLeistung(eintrag) ? Ausfuhrzelle::zahl(wertungen.punkte(k, r)) : Ausfuhrzelle::leer());
             }
-        });
+            t.zeilen << z;
+        }
+    }
     return t;
 }
 

@@ -40,8 +40,8 @@ Ausfuhrtabelle teilnehmerTabelle(const Cup &cup);
 // variation, age group, women's then men's label), best first: Platz (empty for codes), Name,
 // Vorname, Jahrgang, Verein, Altersgruppe, Cupvariante, Startnummer, Ergebnis, Punkte.
 Ausfuhrtabelle laufergebnisTabelle(const Cup &cup, int k);
-// The overall standings after race n, grouped and ordered as the printed standings: Platz (empty
-// below the minimum of participations in a cup with variations, as printed), Name, Vorname, Jahrgang,
+// The overall standings after race n, grouped and ordered as the printed standings: Platz (the
+// placing the printed standings show; empty where they rank nobody), Name, Vorname, Jahrgang,
 // Verein, Altersgruppe, Cupvariante, Teilnahmen, Punkte, and the race points of races 1 … n.
 // Throws Konvertierungsfehler as the printed standings do.
 Ausfuhrtabelle gesamtTabelle(const Cup &cup, int n);

@@ -4,7 +4,6 @@
 #include "core/konvertierung.h"
 #include "core/pruefungen.h"
 #include "core/sortierung.h"
-#include "reports/gesamt.h"
 #include "scoring/gesamtwertung.h"
 
 namespace tlt {
@@ -88,17 +87,34 @@ int laufurkunden(Cup &cup, int k, const QString *startnummer, Leinwand &l, const
     return druck.fehlgeschlagen() ? -1 : druck.anzahl();
 }
 
-Gesamturkundendaten gesamtdaten(const Cup &cup, int r)
+Gesamturkundendaten gesamtdaten(const Cup &cup, const Gesamtstand &stand, int r)
 {
     const Tabelle &t = cup.teil;
+    const Standzeile &z = stand.zeile(r);
     Gesamturkundendaten d;
-    d.platz = t.cell(gesamtPlatzSpalte(cup), r);
+    // A participant the list does not rank gets no place on the certificate.
+    d.platz = z.platz > 0 ? QString::number(z.platz) : QString();
     d.altersgruppe = t.cell(Teilspalte::Altersgruppe, r);
     d.variation = t.cell(Teilspalte::Cupvariation, r);
     d.person = t.cell(Teilspalte::Vorname, r) + QLatin1Char(' ') + t.cell(Teilspalte::Name, r);
     d.verein = t.cell(Teilspalte::Verein, r);
-    d.punkte = t.cell(gesamtPunkteSpalte(cup), r);
+    d.punkte = QString::number(z.punkte);
     return d;
+}
+
+// The order of the winners' certificates (every row, listed or not).
+std::vector<int> gesamturkundenfolge(const Cup &cup, const Gesamtstand &stand)
+{
+    // Stable sorts from the least to the most significant key, starting from the standings' order:
+    // surname, placing (the smallest number first), age group, variation.
+    std::vector<QString> plaetze(stand.teilnehmer.size());
+    for (size_t r = 1; r < plaetze.size(); ++r)
+        plaetze[r] = QString::number(stand.teilnehmer[r].platz);
+    const int platzspalte = Cup::ergebnisspalte(cup.anzahlLaufe()) + 1;
+    std::vector<int> folge = teilfolge(cup, Richtung::Aufsteigend, Teilspalte::Name, stand.reihenfolge);
+    folge = teilfolge(cup, Richtung::Absteigend, platzspalte, folge, &plaetze);
+    folge = teilfolge(cup, Richtung::Aufsteigend, Teilspalte::Altersgruppe, folge);
+    return teilfolge(cup, Richtung::Aufsteigend, Teilspalte::Cupvariation, folge);
 }
 
 } // namespace
@@ -113,46 +129,35 @@ int teilnehmerurkunde(Cup &cup, int k, const QString &s, Leinwand &l, const Unte
     return laufurkunden(cup, k, &s, l, u, {});
 }
 
-int gesamtsiegerurkunde(Cup &cup, Ausgabe &a, int n, Leinwand &l, const Unterschriften &u)
+int gesamtsiegerurkunde(const Cup &cup, int n, Leinwand &l, const Unterschriften &u)
 {
     if (n < 1 || n > cup.anzahlLaufe())
         return 0; // no race to count up to (the choice dialog may outlive the selection)
-    GesamtScope gesamt(cup, n);
-    gesamt_vorschau(cup, a, n);
-    // Stable sorts from the least to the most significant key: variation, age group, placing, surname.
-    teilsort(cup, Richtung::Aufsteigend, Teilspalte::Name);
-    teilsort(cup, Richtung::Absteigend, gesamt.platzSpalte());
-    teilsort(cup, Richtung::Aufsteigend, Teilspalte::Altersgruppe);
-    teilsort(cup, Richtung::Aufsteigend, Teilspalte::Cupvariation);
+    const Gesamtstand stand = gesamtstand(cup, n);
+    const std::vector<int> folge = gesamturkundenfolge(cup, stand);
 
     Urkundendruck druck(l, cup, u);
     druck.beginne();
-    const Tabelle &t = cup.teil;
-    for (int r = 1; r < t.rowCount(); ++r) {
-        int platz = 0;
-        int punkte = 0;
-        if (!istInt(t.cell(gesamt.platzSpalte(), r), &platz) || !istInt(t.cell(gesamt.punkteSpalte(), r), &punkte))
-            continue;
-        if (platz >= 1 && platz <= 3 && punkte > 0)
-            druck.gesamturkunde(gesamtdaten(cup, r));
+    for (int r : folge) {
+        const Standzeile &z = stand.zeile(r);
+        if (z.platz >= 1 && z.platz <= 3 && z.punkte > 0)
+            druck.gesamturkunde(gesamtdaten(cup, stand, r));
     }
     druck.beende();
     return druck.fehlgeschlagen() ? -1 : druck.anzahl();
 }
 
-int gesamtteilnehmerurkunde(Cup &cup, Ausgabe &a, int n, const QString &s, Leinwand &l, const Unterschriften &u)
+int gesamtteilnehmerurkunde(const Cup &cup, int n, const QString &s, Leinwand &l, const Unterschriften &u)
 {
     if (n < 1 || n > cup.anzahlLaufe())
         return 0; // no race to count up to (the choice dialog may outlive the selection)
-    GesamtScope gesamt(cup, n);
-    gesamt_vorschau(cup, a, n);
+    const Gesamtstand stand = gesamtstand(cup, n);
 
     Urkundendruck druck(l, cup, u);
     druck.beginne();
-    const Tabelle &t = cup.teil;
-    for (int r = 1; r < t.rowCount(); ++r)
-        if (t.cell(Teilspalte::Startnummer, r) == s)
-            druck.gesamturkunde(gesamtdaten(cup, r));
+    for (int r : stand.reihenfolge)
+        if (cup.teil.cell(Teilspalte::Startnummer, r) == s)
+            druck.gesamturkunde(gesamtdaten(cup, stand, r));
     druck.beende();
     return druck.fehlgeschlagen() ? -1 : druck.anzahl();
 }

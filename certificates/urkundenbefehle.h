@@ -6,7 +6,6 @@
 
 namespace tlt {
 
-class Ausgabe;
 class Cup;
 
 // The question asked before each cup variation's winners' certificates ("A-Cup drucken?");
@@ -25,12 +24,13 @@ int siegerurkunde(Cup &cup, int k, Leinwand &l, const Unterschriften &u, const V
 // The race certificate of the participant(s) with start number s, with their running place.
 int teilnehmerurkunde(Cup &cup, int k, const QString &s, Leinwand &l, const Unterschriften &u);
 
-// Overall winners' certificates after race n: places 1-3 with more than 0 points, by variation,
-// age group and place. Leaves the standings list in the pane and teil in certificate order.
-// A cell that is no integer throws Konvertierungsfehler before the job starts.
-int gesamtsiegerurkunde(Cup &cup, Ausgabe &a, int n, Leinwand &l, const Unterschriften &u);
+// Overall winners' certificates after race n: the placings 1-3 with more than 0 points that the
+// standings list shows, by variation, age group and placing (equal placings by surname).
+// A cell that is no integer throws Konvertierungsfehler before the job starts. The cup is not changed.
+int gesamtsiegerurkunde(const Cup &cup, int n, Leinwand &l, const Unterschriften &u);
 
-// The overall certificate of the participant(s) with start number s after race n.
-int gesamtteilnehmerurkunde(Cup &cup, Ausgabe &a, int n, const QString &s, Leinwand &l, const Unterschriften &u);
+// The overall certificate of the participant(s) with start number s after race n, with the placing
+// the standings list shows; a participant the list does not rank gets the page without a place.
+int gesamtteilnehmerurkunde(const Cup &cup, int n, const QString &s, Leinwand &l, const Unterschriften &u);
 
 } // namespace tlt

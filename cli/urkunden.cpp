@@ -7,7 +7,6 @@
 #include "core/cup.h"
 #include "core/cupdatei.h"
 #include "core/konvertierung.h"
-#include "reports/ausgabe.h"
 
 namespace tlt::cli {
 
@@ -148,7 +147,6 @@ int ausfuehren(const QString &name, Art art, QStringList args, Umgebung &u)
         startnummer = gefunden;
     }
 
-    Ausgabe aus;
     int anzahl = 0;
     try {
         anzahl = urkundenAlsPdf(
@@ -160,9 +158,9 @@ int ausfuehren(const QString &name, Art art, QStringList args, Umgebung &u)
                 case Art::Teilnahme:
                     return teilnehmerurkunde(cup, k, startnummer, l, e.unter);
                 case Art::Gesamtsieger:
-                    return gesamtsiegerurkunde(cup, aus, k, l, e.unter);
+                    return gesamtsiegerurkunde(cup, k, l, e.unter);
                 case Art::Gesamtteilnehmer:
-                    return gesamtteilnehmerurkunde(cup, aus, k, startnummer, l, e.unter);
+                    return gesamtteilnehmerurkunde(cup, k, startnummer, l, e.unter);
                 }
                 return 0;
             },

@@ -107,16 +107,17 @@ namespace {
 //    crosses an empty cell in either direction.
 // When the empty key comes last this is a plain stable sort; when it comes first the empty cells
 // are fixed barriers; the age-group column can have keys on both sides of the empty cell's key.
-// vor(i, j) compares the keys of rows i and j; index 0 stands for the empty cell.
-template <class Vor> std::vector<int> folgeMitLeerzellen(const Tabelle &teil, int spalte, Vor vor)
+// The rows are walked in the order given; vor(i, j) compares the keys of rows i and j; index 0
+// stands for the empty cell.
+template <class Leer, class Vor>
+std::vector<int> folgeMitLeerzellen(const std::vector<int> &zeilen, Leer leer, Vor vor)
 {
-    const int m = teil.rowCount() - 1;
     std::vector<int> vorn;
     std::vector<int> rest;
     std::vector<size_t> laufStart;
-    vorn.reserve(static_cast<size_t>(m));
-    for (int r = 1; r <= m; ++r) {
-        if (teil.cell(spalte, r).isEmpty()) {
+    vorn.reserve(zeilen.size());
+    for (int r : zeilen) {
+        if (leer(r)) {
             laufStart.push_back(rest.size());
             rest.push_back(r);
         } else if (laufStart.empty() || vor(r, 0)) {
@@ -188,16 +189,24 @@ qint64 gruppenschluessel(const Tabelle &ag, const QString &label)
     return gefunden ? toInt(text) : kUnbekannteGruppe;
 }
 
-void teilsort(Cup &cup, Richtung richtung, int spalte)
+std::vector<int> teilfolge(const Cup &cup, Richtung richtung, int spalte, const std::vector<int> &zeilen,
+                           const std::vector<QString> *werte)
 {
-    Tabelle &teil = cup.teil;
+    const Tabelle &teil = cup.teil;
     const int m = teil.rowCount() - 1;
+    std::vector<int> folge = zeilen;
+    if (zeilen.empty()) {
+        folge.resize(static_cast<size_t>(std::max(m, 0)));
+        std::iota(folge.begin(), folge.end(), 1);
+    }
     const bool ab = richtung == Richtung::Absteigend;
-    if (m >= 2 && spalte >= 0 && spalte < teil.colCount()) {
+    if (folge.size() >= 2 && spalte >= 0 && (werte || spalte < teil.colCount())) {
         const size_t n = static_cast<size_t>(m) + 1;
         static const QString leer;
-        auto zelle = [&](int r) -> const QString & { return r == 0 ? leer : teil.cell(spalte, r); };
-        std::vector<int> folge;
+        auto zelle = [&](int r) -> const QString & {
+            return r == 0 ? leer : werte ? (*werte)[static_cast<size_t>(r)] : teil.cell(spalte, r);
+        };
+        auto istLeer = [&](int r) { return zelle(r).isEmpty(); };
         const Spaltenart art = spaltenart(spalte);
 
         if (art == Spaltenart::Text) {
@@ -206,7 +215,7 @@ void teilsort(Cup &cup, Richtung richtung, int spalte)
             std::vector<const QString *> k(n);
             for (int r = 0; r <= m; ++r)
                 k[static_cast<size_t>(r)] = &zelle(r);
-            folge = folgeMitLeerzellen(teil, spalte, [&](int x, int y) {
+            folge = folgeMitLeerzellen(folge, istLeer, [&](int x, int y) {
                 const int v = textvergleich(*k[static_cast<size_t>(x)], *k[static_cast<size_t>(y)]);
                 return umgekehrt ? v > 0 : v < 0;
             });
@@ -214,7 +223,7 @@ void teilsort(Cup &cup, Richtung richtung, int spalte)
             std::vector<QString> k(n);
             for (int r = 0; r <= m; ++r)
                 k[static_cast<size_t>(r)] = datumsschluessel(zelle(r));
-            folge = folgeMitLeerzellen(teil, spalte, [&](int x, int y) {
+            folge = folgeMitLeerzellen(folge, istLeer, [&](int x, int y) {
                 const int v = codevergleich(k[static_cast<size_t>(x)], k[static_cast<size_t>(y)]);
                 return ab ? v > 0 : v < 0;
             });
@@ -244,7 +253,7 @@ void teilsort(Cup &cup, Richtung richtung, int spalte)
                 }
             }
             folge = folgeMitLeerzellen(
-                teil, spalte, [&](int x, int y) { return k[static_cast<size_t>(x)] < k[static_cast<size_t>(y)]; });
+                folge, istLeer, [&](int x, int y) { return k[static_cast<size_t>(x)] < k[static_cast<size_t>(y)]; });
         } else {
             // Results: performances, then codes and other texts without digits, then no entry.
             // A column behind the last race counts as a distance run.
@@ -273,7 +282,7 @@ void teilsort(Cup &cup, Richtung richtung, int spalte)
             }
             // Among performances the smaller number comes first for a time run ascending.
             const bool kleinerZuerst = zeitlauf != ab;
-            folge = folgeMitLeerzellen(teil, spalte, [&](int x, int y) {
+            folge = folgeMitLeerzellen(folge, istLeer, [&](int x, int y) {
                 const Schluessel &a = k[static_cast<size_t>(x)];
                 const Schluessel &b = k[static_cast<size_t>(y)];
                 if (a.klasse != b.klasse)
@@ -291,9 +300,31 @@ void teilsort(Cup &cup, Richtung richtung, int spalte)
                 return false;
             });
         }
-        if (!std::is_sorted(folge.begin(), folge.end()))
-            teil.permuteRows(1, folge);
     }
+    return folge;
+}
+
+void teilOrdnen(Cup &cup, const std::vector<int> &folge)
+{
+    Tabelle &teil = cup.teil;
+    const int m = teil.rowCount() - 1;
+    bool vollstaendig = static_cast<int>(folge.size()) == m;
+    std::vector<bool> gesehen(static_cast<size_t>(std::max(m, 0)) + 1, false);
+    for (size_t i = 0; vollstaendig && i < folge.size(); ++i) {
+        const int r = folge[i];
+        vollstaendig = r >= 1 && r <= m && !gesehen[static_cast<size_t>(r)];
+        if (vollstaendig)
+            gesehen[static_cast<size_t>(r)] = true;
+    }
+    if (!vollstaendig)
+        return;
+    if (!std::is_sorted(folge.begin(), folge.end()))
+        teil.permuteRows(1, folge);
+}
+
+void teilsort(Cup &cup, Richtung richtung, int spalte)
+{
+    teilOrdnen(cup, teilfolge(cup, richtung, spalte));
 }
 
 void deleterow(Tabelle &t, int r)

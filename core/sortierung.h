@@ -2,6 +2,8 @@
 
 #include "core/tabelle.h"
 
+#include <vector>
+
 namespace tlt {
 
 class Cup;
@@ -20,6 +22,16 @@ enum class Richtung { Aufsteigend, Absteigend };
 // Stable ordering of the participant rows by one column.
 // Gives exactly the order of the neighbour-exchange sort, in which an empty lower cell never moves up.
 void teilsort(Cup &cup, Richtung richtung, int spalte);
+// The order teilsort(cup, richtung, spalte) would give, without moving a row: element i is the row
+// that would then stand at row i + 1. `zeilen` (every participant row, in some order; empty: the
+// table's order) is taken as the present order. With `werte` (one text per row of teil, index 0
+// unused) those texts are sorted in place of the column's cells; the column number still decides how
+// they compare (a column behind the last race compares as the results of a distance race).
+std::vector<int> teilfolge(const Cup &cup, Richtung richtung, int spalte, const std::vector<int> &zeilen = {},
+                           const std::vector<QString> *werte = nullptr);
+// Brings the participant rows into the order `folge` (new row i + 1 is the old row folge[i]), as a
+// sort does; a list that does not hold every row once leaves the table as it is.
+void teilOrdnen(Cup &cup, const std::vector<int> &folge);
 
 // Sort key of an age-group label in teilsort: "1" (women's label) or "2" (men's label) followed by
 // the group's maximum age, read as an integer (throws Konvertierungsfehler when that is no integer).

@@ -200,10 +200,6 @@ void ausgabe_gesamt_ausfuehrlich(const Cup &cup, Ausgabe &aus, int n)
 
     const Gesamtstand stand = gesamtstand(cup, n);
     const Laufanteilrechner anteile(cup, n);
-    QHash<std::pair<int, QString>, const Standgruppe *> gruppen;
-    for (const Standgruppe &g : stand.gruppen)
-        gruppen.insert({g.variante, g.label}, &g);
-
     QString kopf = linksbuendig(QStringLiteral("Pos."), 5) + linksbuendig(QStringLiteral("Name, Vorname"), 26) +
                    linksbuendig(QStringLiteral("Verein"), 14);
     for (int d = 1; d <= n; ++d)
@@ -213,10 +209,11 @@ void ausgabe_gesamt_ausfuehrlich(const Cup &cup, Ausgabe &aus, int n)
     const Tabelle &teil = cup.teil;
     auto bloecke = [&](int variante) {
         return altersgruppenBloecke(aus, cup.ag, kopf, [&](const QString &label) {
-            const Standgruppe *g = gruppen.value({variante, label});
+            const Standgruppe *g = stand.gruppe(variante, label);
             if (!g)
                 return 0;
-            for (const Standzeile &z : g->zeilen) {
+            for (int r : g->zeilen) {
+                const Standzeile &z = stand.zeile(r);
                 QString zeile = rechtsbuendig(z.platzGezeigt ? platztext(z.platz) + QLatin1Char(' ') : QString(), 5) +
                                 linksbuendig(namensfeld(teil, z.zeile), 25) + QLatin1Char(' ') +
                                 linksbuendig(teil.cell(Teilspalte::Verein, z.zeile), 14);
@@ -255,10 +252,11 @@ QString gesamtAusfuehrlichCsv(const Cup &cup, int n)
     kopf << QStringLiteral("Läufe") << QStringLiteral("Punkte");
     csvZeile(csv, kopf);
     for (const Standgruppe &g : stand.gruppen) {
-        for (const Standzeile &z : g.zeilen) {
+        for (int r : g.zeilen) {
+            const Standzeile &z = stand.zeile(r);
             QStringList f{variantenname(cup, g.variante),
                           g.label,
-                          z.unterMinimum ? QString() : QString::number(z.platz),
+                          z.platz > 0 ? QString::number(z.platz) : QString(),
                           teil.cell(Teilspalte::Name, z.zeile),
                           teil.cell(Teilspalte::Vorname, z.zeile),
                           jahrgang(teil, z.zeile),
@@ -348,17 +346,17 @@ void ausgabe_auskunft(const Cup &cup, Ausgabe &aus, int r, int n)
                   QStringLiteral(" bis zur Wertung"));
 
     const Gesamtstand stand = gesamtstand(cup, n);
-    const Standzeile *z = stand.finde(r);
-    if (!z) {
+    const Standzeile *z = &stand.zeile(r);
+    if (!z->gelistet) {
         aus.p(0, Normal, 9,
               QStringLiteral("Gesamtwertung      : nicht gelistet (Altersgruppe oder Cup-Variation unbekannt)"));
     } else {
-        const Standgruppe &g = stand.gruppen[static_cast<size_t>(stand.ort[static_cast<size_t>(r)].first)];
+        const Standgruppe &g = stand.gruppen[static_cast<size_t>(stand.gruppeVon(r))];
         QString gruppe = g.label;
         if (g.variante > 0)
             gruppe += QStringLiteral(", ") + cup.cv.cell(Cvspalte::Name, g.variante);
         aus.p(0, Normal, 9, QStringLiteral("Gesamtpunkte       : ") + punktetext(*z));
-        if (z->unterMinimum)
+        if (z->platz == 0)
             aus.p(0, Normal, 9, QStringLiteral("Gesamtplatzierung  : ohne Platzierung (") + gruppe + QLatin1Char(')'));
         else
             aus.p(0, Normal, 9,

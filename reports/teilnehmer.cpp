@@ -115,7 +115,7 @@ void teilnehmerblock(const Cup &cup, Ausgabe &aus, int r, bool kurz, Platzierung
 
 } // namespace
 
-void ausgabe_teilnehmer(Cup &cup, Ausgabe &aus, int zeile)
+void ausgabe_teilnehmer(const Cup &cup, Ausgabe &aus, int zeile)
 {
     aus.berichtskopf(cup);
     if (zeile < 1 || zeile >= cup.teil.rowCount())
@@ -125,7 +125,7 @@ void ausgabe_teilnehmer(Cup &cup, Ausgabe &aus, int zeile)
     aus.berichtsfuss();
 }
 
-void ausgabe_teilnehmeralle(Cup &cup, Ausgabe &aus)
+void ausgabe_teilnehmeralle(const Cup &cup, Ausgabe &aus)
 {
     aus.clear();
     aus.p(0, Fett, 14, cup.veranstalter);

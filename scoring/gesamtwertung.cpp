@@ -1,138 +1,150 @@
 #include "scoring/gesamtwertung.h"
 
 #include "core/cup.h"
-#include "core/pruefungen.h"
 #include "core/sortierung.h"
+#include "core/spalten.h"
 #include "scoring/wertung.h"
 
+#include <QHash>
 #include <algorithm>
 #include <functional>
 
 namespace tlt {
 
+const Standzeile &Gesamtstand::zeile(int r) const
+{
+    static const Standzeile keine;
+    if (r < 1 || static_cast<size_t>(r) >= teilnehmer.size())
+        return keine;
+    return teilnehmer[static_cast<size_t>(r)];
+}
+
+int Gesamtstand::gruppeVon(int r) const
+{
+    if (r < 1 || static_cast<size_t>(r) >= m_gruppe.size())
+        return -1;
+    return m_gruppe[static_cast<size_t>(r)];
+}
+
+const Standgruppe *Gesamtstand::gruppe(int variante, const QString &label) const
+{
+    for (const Standgruppe &g : gruppen)
+        if (g.variante == variante && g.label == label)
+            return &g;
+    return nullptr;
+}
+
 namespace {
 
-int normaleSpalten(const Cup &cup)
+// Participations, scored results and points of every row.
+void summieren(const Cup &cup, int bis, std::vector<Standzeile> &zeilen)
 {
-    return Teilspalte::Anzahl + std::max(cup.anzahlLaufe(), 0);
-}
-
-} // namespace
-
-bool gesamt_aktiv(const Cup &cup)
-{
-    return cup.teil.colCount() >= normaleSpalten(cup) + 3;
-}
-
-int gesamtPlatzSpalte(const Cup &cup)
-{
-    return cup.teil.colCount() - 3;
-}
-
-int gesamtTeilnahmenSpalte(const Cup &cup)
-{
-    return cup.teil.colCount() - 2;
-}
-
-int gesamtPunkteSpalte(const Cup &cup)
-{
-    return cup.teil.colCount() - 1;
-}
-
-void gesamt_berechnen(Cup &cup, int n)
-{
-    Tabelle &t = cup.teil;
-    const int alteSpalten = t.colCount();
-    t.setColCount(alteSpalten + 3);
-    // Any failure from here on removes the scratch columns again before it leaves.
-    struct Rueckbau {
-        Tabelle &t;
-        int spalten;
-        bool aktiv = true;
-        ~Rueckbau()
-        {
-            if (aktiv)
-                t.setColCount(spalten);
-        }
-    } rueckbau{t, alteSpalten};
-
-    const int platzSpalte = alteSpalten;
-    const int teilnahmenSpalte = alteSpalten + 1;
-    const int punkteSpalte = alteSpalten + 2;
-    const QString null = QStringLiteral("0");
-    for (int r = 1; r < t.rowCount(); ++r) {
-        t.setCell(platzSpalte, r, null);
-        t.setCell(teilnahmenSpalte, r, null);
-        t.setCell(punkteSpalte, r, null);
-    }
-
-    // Only existing races count: behind the last race lie the scratch columns, not results.
-    n = std::min(n, cup.anzahlLaufe());
     // Placings of each race are computed once, for all groups, before the rows are summed up.
-    const Laufwertungen laeufe(cup, 1, n);
+    const Laufwertungen laeufe(cup, 1, bis);
     using Art = Laufwertungen::Art;
-
     std::vector<int> pktarr;
-    for (int r = 1; r < t.rowCount(); ++r) {
+    for (size_t r = 1; r < zeilen.size(); ++r) {
+        Standzeile &z = zeilen[r];
+        z.zeile = static_cast<int>(r);
         pktarr.clear();
-        int teilnahmen = 0;
-        for (int d = 1; d <= n; ++d) {
-            const Art a = laeufe.art(d, r);
+        for (int d = 1; d <= bis; ++d) {
+            const Art a = laeufe.art(d, z.zeile);
             if (a == Art::Leer)
                 continue;
-            ++teilnahmen;
+            ++z.teilnahmen;
             if (a == Art::Code)
                 continue;
-            pktarr.push_back(laeufe.punkte(d, r));
+            ++z.wertungen;
+            pktarr.push_back(laeufe.punkte(d, z.zeile));
         }
-        qint64 summe = 0;
         const int m = static_cast<int>(pktarr.size());
         if (m >= cup.min) {
             const int gezaehlt = std::clamp(cup.max, 0, m);
             std::partial_sort(pktarr.begin(), pktarr.begin() + gezaehlt, pktarr.end(), std::greater<int>());
             for (int i = 0; i < gezaehlt; ++i)
-                summe += pktarr[static_cast<size_t>(i)];
+                z.punkte += pktarr[static_cast<size_t>(i)];
         }
-        t.setCell(teilnahmenSpalte, r, QString::number(teilnahmen));
-        t.setCell(punkteSpalte, r, QString::number(summe));
     }
-
-    // Surname first, then points: the column lies behind the races, so its best-first (ascending)
-    // order is the distance order, highest first; equal points stay in surname order.
-    teilsort(cup, Richtung::Aufsteigend, Teilspalte::Name);
-    teilsort(cup, Richtung::Aufsteigend, punkteSpalte);
-    rueckbau.aktiv = false;
 }
 
-void gesamt_reset(Cup &cup)
+// Walks one group as the list numbers it.
+void platzieren(const Cup &cup, bool varianten, const std::vector<int> &gruppe, std::vector<Standzeile> &zeilen)
 {
-    if (gesamt_aktiv(cup))
-        cup.teil.setColCount(cup.teil.colCount() - 3);
+    int laufnummer = 1;
+    int voriger = 0; // placing of the previous line; 0 when it had none
+    const Standzeile *vorige = nullptr;
+    for (int r : gruppe) {
+        Standzeile &z = zeilen[static_cast<size_t>(r)];
+        z.gelistet = true;
+        z.platzGezeigt = false;
+        z.unterMinimum = false;
+        if (varianten && z.teilnahmen < cup.min) {
+            z.unterMinimum = true;
+            z.platz = 0;
+        } else if (vorige && vorige->punkte == z.punkte) {
+            // A tied line: the placing of the line it ties with, none when that one had none.
+            z.platz = voriger;
+        } else {
+            z.platzGezeigt = true;
+            z.platz = laufnummer;
+        }
+        voriger = z.platz;
+        vorige = &z;
+        ++laufnummer;
+    }
 }
 
-GesamtScope::GesamtScope(Cup &cup, int n) : m_cup(cup)
-{
-    gesamt_berechnen(cup, n);
-}
+} // namespace
 
-GesamtScope::~GesamtScope()
+Gesamtstand gesamtstand(const Cup &cup, int n)
 {
-    gesamt_reset(m_cup);
-}
+    Gesamtstand stand;
+    stand.lauf = n;
+    const Tabelle &t = cup.teil;
+    const int zeilen = std::max(t.rowCount(), 1);
+    stand.teilnehmer.resize(static_cast<size_t>(zeilen));
+    stand.m_gruppe.assign(static_cast<size_t>(zeilen), -1);
 
-int GesamtScope::platzSpalte() const
-{
-    return gesamtPlatzSpalte(m_cup);
-}
+    summieren(cup, std::clamp(n, 0, cup.anzahlLaufe()), stand.teilnehmer);
 
-int GesamtScope::teilnahmenSpalte() const
-{
-    return gesamtTeilnahmenSpalte(m_cup);
-}
+    // Surname first, then points, highest first; equal points stay in surname order. The points
+    // sort as the results of a column behind the last race: the larger first.
+    std::vector<QString> punkte(static_cast<size_t>(zeilen));
+    for (int r = 1; r < zeilen; ++r)
+        punkte[static_cast<size_t>(r)] = QString::number(stand.teilnehmer[static_cast<size_t>(r)].punkte);
+    stand.reihenfolge = teilfolge(cup, Richtung::Aufsteigend, Cup::ergebnisspalte(cup.anzahlLaufe()) + 1,
+                                  teilfolge(cup, Richtung::Aufsteigend, Teilspalte::Name), &punkte);
 
-int GesamtScope::punkteSpalte() const
-{
-    return gesamtPunkteSpalte(m_cup);
+    // Rows of each (variation name, label) in standings order.
+    const bool varianten = cup.cv.rowCount() > 1;
+    QHash<std::pair<QString, QString>, std::vector<int>> mitglieder;
+    for (int r : stand.reihenfolge)
+        mitglieder[{varianten ? t.cell(Teilspalte::Cupvariation, r) : QString(), t.cell(Teilspalte::Altersgruppe, r)}]
+            .push_back(r);
+
+    // Groups in list order: variation, age-group row, women's label, men's label.
+    const int varianteBis = varianten ? cup.cv.rowCount() - 1 : 0;
+    for (int v = varianten ? 1 : 0; v <= varianteBis; ++v) {
+        const QString variante = v > 0 ? cup.cv.cell(Cvspalte::Name, v) : QString();
+        for (int a = 1; a < cup.ag.rowCount(); ++a) {
+            for (int spalte : {Agspalte::Weiblich, Agspalte::Maennlich}) {
+                Standgruppe gruppe;
+                gruppe.variante = v;
+                gruppe.label = cup.ag.cell(spalte, a);
+                gruppe.zeilen = mitglieder.value({variante, gruppe.label});
+                if (gruppe.zeilen.empty())
+                    continue;
+                // A group listed twice is walked the same way twice.
+                platzieren(cup, varianten, gruppe.zeilen, stand.teilnehmer);
+                const int g = static_cast<int>(stand.gruppen.size());
+                for (int r : gruppe.zeilen)
+                    if (stand.m_gruppe[static_cast<size_t>(r)] < 0)
+                        stand.m_gruppe[static_cast<size_t>(r)] = g;
+                stand.gruppen.push_back(std::move(gruppe));
+            }
+        }
+    }
+    return stand;
 }
 
 } // namespace tlt

@@ -112,115 +112,6 @@ std::vector<Einlaufblock> einlauf(const Cup &cup, int k)
     return bloecke;
 }
 
-// ---------------------------------------------------------------- overall standings
-
-const Standzeile *Gesamtstand::finde(int zeile) const
-{
-    if (zeile < 0 || static_cast<size_t>(zeile) >= ort.size() || ort[static_cast<size_t>(zeile)].first < 0)
-        return nullptr;
-    const auto [g, i] = ort[static_cast<size_t>(zeile)];
-    return &gruppen[static_cast<size_t>(g)].zeilen[static_cast<size_t>(i)];
-}
-
-Gesamtstand gesamtstand(const Cup &cup, int n)
-{
-    Gesamtstand stand;
-    stand.lauf = n;
-    const int zeilen = cup.teil.rowCount();
-    stand.ort.assign(static_cast<size_t>(std::max(zeilen, 1)), {-1, -1});
-
-    // The order is the one gesamt_berechnen leaves in the table: computed on a copy that carries
-    // each row's number in a column of its own, so the cup itself stays untouched.
-    Cup kopie = cup;
-    kopie.beiAenderung = nullptr;
-    const int nummernspalte = kopie.teil.colCount();
-    kopie.teil.setColCount(nummernspalte + 1);
-    for (int r = 1; r < zeilen; ++r)
-        kopie.teil.setCell(nummernspalte, r, QString::number(r));
-    std::vector<int> teilnahmen(static_cast<size_t>(zeilen), 0);
-    std::vector<int> punkte(static_cast<size_t>(zeilen), 0);
-    {
-        GesamtScope scope(kopie, n);
-        for (int i = 1; i < zeilen; ++i) {
-            const int r = kopie.teil.cell(nummernspalte, i).toInt();
-            stand.reihenfolge.push_back(r);
-            teilnahmen[static_cast<size_t>(r)] = toInt(kopie.teil.cell(scope.teilnahmenSpalte(), i));
-            punkte[static_cast<size_t>(r)] = toInt(kopie.teil.cell(scope.punkteSpalte(), i));
-        }
-    }
-
-    const Tabelle &t = cup.teil;
-    const int bis = std::min(n, cup.anzahlLaufe());
-    std::vector<int> wertungen(static_cast<size_t>(zeilen), 0);
-    for (int r = 1; r < zeilen; ++r)
-        for (int d = 1; d <= bis; ++d)
-            if (istLeistung(t.cell(Cup::ergebnisspalte(d), r)))
-                ++wertungen[static_cast<size_t>(r)];
-
-    // Groups in list order: variation, age-group row, women's label, men's label.
-    const bool varianten = mitVarianten(cup);
-    std::vector<int> varianteZeilen;
-    if (varianten) {
-        for (int v = 1; v < cup.cv.rowCount(); ++v)
-            varianteZeilen.push_back(v);
-    } else {
-        varianteZeilen.push_back(0);
-    }
-    // Rows of each (variation name, label) in standings order.
-    QHash<std::pair<QString, QString>, std::vector<int>> mitglieder;
-    for (int r : stand.reihenfolge)
-        mitglieder[{varianten ? t.cell(Teilspalte::Cupvariation, r) : QString(), t.cell(Teilspalte::Altersgruppe, r)}]
-            .push_back(r);
-
-    for (int v : varianteZeilen) {
-        const QString variante = v > 0 ? cup.cv.cell(Cvspalte::Name, v) : QString();
-        for (int a = 1; a < cup.ag.rowCount(); ++a) {
-            for (int geschlecht = 0; geschlecht < 2; ++geschlecht) {
-                Standgruppe gruppe;
-                gruppe.variante = v;
-                gruppe.label = cup.ag.cell(geschlecht == 0 ? Agspalte::Weiblich : Agspalte::Maennlich, a);
-                // Walked as the list walks it: running number, the last placing given, the
-                // previous points text.
-                int laufnummer = 1;
-                int letzterPlatz = 1;
-                QString vorige;
-                bool erste = true;
-                for (int r : mitglieder.value({variante, gruppe.label})) {
-                    Standzeile z;
-                    z.zeile = r;
-                    z.teilnahmen = teilnahmen[static_cast<size_t>(r)];
-                    z.wertungen = wertungen[static_cast<size_t>(r)];
-                    z.punkte = punkte[static_cast<size_t>(r)];
-                    const QString text = QString::number(z.punkte);
-                    if (varianten && z.teilnahmen < cup.min) {
-                        z.unterMinimum = true;
-                    } else if (!erste && text == vorige) {
-                    } else {
-                        z.platzGezeigt = true;
-                        letzterPlatz = laufnummer;
-                    }
-                    ++laufnummer;
-                    z.platz = letzterPlatz;
-                    vorige = text;
-                    erste = false;
-                    gruppe.zeilen.push_back(z);
-                }
-                if (gruppe.zeilen.empty())
-                    continue;
-                const int g = static_cast<int>(stand.gruppen.size());
-                for (size_t i = 0; i < gruppe.zeilen.size(); ++i) {
-                    auto &o = stand.ort[static_cast<size_t>(gruppe.zeilen[i].zeile)];
-                    // A label listed twice (two age groups with one label) keeps its first place.
-                    if (o.first < 0)
-                        o = {g, static_cast<int>(i)};
-                }
-                stand.gruppen.push_back(std::move(gruppe));
-            }
-        }
-    }
-    return stand;
-}
-
 // ---------------------------------------------------------------- race points of one participant
 
 long long cupsumme(std::vector<int> punkte, int min, int max)
@@ -388,10 +279,11 @@ Ausblick werKannGewinnen(const Cup &cup, int n, int verbleibend)
         Aussichtsgruppe ag;
         ag.variante = g.variante;
         ag.label = g.label;
-        for (const Standzeile &z : g.zeilen) {
+        for (int r : g.zeilen) {
+            const Standzeile &z = stand.zeile(r);
             Aussicht s;
             s.zeile = z.zeile;
-            s.punkte = z.punkte;
+            s.punkte = static_cast<int>(z.punkte);
             s.wertungen = z.wertungen;
             if (z.wertungen + a.verbleibend >= cup.min) {
                 // The best case: every remaining race at the most points.

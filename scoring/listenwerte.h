@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scoring/gesamtwertung.h"
 #include "scoring/wertung.h"
 
 #include <QString>
@@ -12,7 +13,7 @@ namespace tlt {
 class Cup;
 
 // The numbers behind the finish list, the detailed standings, the cup statement and the outlook
-// "who can still win". Everything is computed from a const Cup& and returned as plain data; the cup
+// "who can still win" (the standings themselves: scoring/gesamtwertung.h). Everything is computed from a const Cup& and returned as plain data; the cup
 // is never changed. Rows are rows of teil (1-based), races are 1-based, cup variations are rows of
 // cv (0 when the cup has none). Integer cells that cannot be read throw Konvertierungsfehler.
 
@@ -37,39 +38,6 @@ struct Einlaufblock {
 // One block per cup variation in cv order (blocks may be empty), or one block without variations.
 // Participants whose "ggf. Cup" names no variation are not listed, as in the race result list.
 std::vector<Einlaufblock> einlauf(const Cup &cup, int k);
-
-// ---------------------------------------------------------------- overall standings
-
-// One participant in the overall standings after race n, as the standings list shows them.
-struct Standzeile {
-    int zeile = 0;
-    int teilnahmen = 0;        // non-empty entries in races 1..n, codes included
-    int wertungen = 0;         // scored results in races 1..n
-    int punkte = 0;            // overall points (0 below the minimum)
-    int platz = 0;             // the placing as the list stores it (shared by equal points)
-    bool platzGezeigt = false; // the list prints a placing number on this line (not tied, not "---")
-    bool unterMinimum = false; // the list prints "---" (only with cup variations)
-};
-
-// One group of the list: a cup variation and an age-group label, its participants in list order.
-struct Standgruppe {
-    int variante = 0; // cv row, 0 without variations
-    QString label;
-    std::vector<Standzeile> zeilen;
-};
-
-struct Gesamtstand {
-    int lauf = 0;
-    std::vector<Standgruppe> gruppen; // in list order: variation, age-group row, women, men
-    // Participants in the order of the standings (points high to low, equal points by surname).
-    std::vector<int> reihenfolge;
-    // The group and position of a row (-1 when the list does not show the row).
-    const Standzeile *finde(int zeile) const;
-    std::vector<std::pair<int, int>> ort; // index = teil row: (group, position) or (-1, -1)
-};
-
-// The standings after race n with the placings, groups and order of the standings list.
-Gesamtstand gesamtstand(const Cup &cup, int n);
 
 // ---------------------------------------------------------------- race points of one participant
 

@@ -3,6 +3,7 @@
 #include "core/cup.h"
 #include "core/konvertierung.h"
 #include "core/spalten.h"
+#include "core/sortierung.h"
 #include "reports/ausgabe.h"
 #include "reports/dlv.h"
 #include "reports/drucken.h"
@@ -11,6 +12,7 @@
 #include "reports/laufergebnis.h"
 #include "reports/listen.h"
 #include "reports/teilnehmer.h"
+#include "scoring/gesamtwertung.h"
 #include "ui/html_unit.h"
 #include "ui/main_unit.h"
 
@@ -41,6 +43,14 @@ constexpr Zielpunkt kZiele[] = {{Ziel::Vorschau, "_v", "&Vorschau"},
                                 {Ziel::Html, "_h", "&HTML-Export"},
                                 {Ziel::Pdf, "_p", "&PDF-Export"}};
 
+// The standings list; the window then leaves the participants table in the standings' order.
+void gesamtMitOrdnung(Cup &c, Ausgabe &a, const Berichtsobjekt &o)
+{
+    const Gesamtstand stand = gesamtstand(c, o.lauf);
+    gesamt_vorschau(c, a, stand);
+    o.ordnung = stand.reihenfolge;
+}
+
 // Each row: menu, submenu, text, group submenu and its text, where the object comes from, the
 // report, the file name an export proposes, HTML, PDF (and, for "Statistik dieses Laufes", that
 // printing needs participants).
@@ -62,7 +72,7 @@ const std::vector<Berichtsbefehl> kBerichte = {
      [](const Cup &, const Berichtsobjekt &o) { return QStringLiteral("Lauf_%1_DLV-Bericht_Version_2").arg(o.lauf); },
      false, true},
     {Kontextmenue::Laufe, "laufe_pop_g", "&Gesamtstatistik nach diesem Lauf", nullptr, nullptr, Quelle::LaufAusLaufe,
-     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_gesamt(c, a, o.lauf); },
+     gesamtMitOrdnung,
      [](const Cup &, const Berichtsobjekt &o) { return QStringLiteral("Gesamtwertung_nach_Lauf_%1").arg(o.lauf); },
      true, true},
     {Kontextmenue::Laufe, "laufe_pop_x", "Gesamtstatistik &ausführlich nach diesem Lauf", nullptr, nullptr,
@@ -101,7 +111,7 @@ const std::vector<Berichtsbefehl> kBerichte = {
      [](const Cup &, const Berichtsobjekt &o) { return QStringLiteral("Lauf_%1_Ergebnisliste").arg(o.lauf); }, true,
      true},
     {Kontextmenue::Teil, "teil_pop_g", "&Gesamtstatistik nach diesem Lauf", nullptr, nullptr, Quelle::LaufAusTeil,
-     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_gesamt(c, a, o.lauf); },
+     gesamtMitOrdnung,
      [](const Cup &, const Berichtsobjekt &o) { return QStringLiteral("Gesamtwertung_nach_Lauf_%1").arg(o.lauf); },
      true, true},
 };
@@ -182,6 +192,12 @@ void ausfuehren(MainUnit &w, const Berichtsbefehl &b, Ziel ziel)
     bool ok = true;
     try {
         b.bericht(w.cup(), w.ausgabe(), *o);
+        // The participants table follows the report's order as a step of its own (it can be undone
+        // and does not make the cup changed).
+        if (!o->ordnung.empty())
+            w.dokument().ausfuehren(
+                QStringLiteral("Sortieren nach der Gesamtwertung"), [&o](Cup &cup) { teilOrdnen(cup, o->ordnung); },
+                CupDokument::Art::Ordnung);
     } catch (const Konvertierungsfehler &f) {
         // The lines written up to the failure stay in the pane; nothing is printed or exported.
         ok = false;

@@ -44,6 +44,8 @@ struct Berichtsobjekt {
     int lauf = 0;
     int zeile = 0;
     int verbleibend = 0;
+    // Set by a report after which the participants table is put into this order (the standings).
+    mutable std::vector<int> ordnung;
 };
 
 // One report of a context menu: its submenu with "&Vorschau", "&Drucken", "&HTML-Export" (where

@@ -6,6 +6,7 @@
 #include "certificates/urkundenpdf.h"
 #include "core/cup.h"
 #include "core/konvertierung.h"
+#include "reports/gesamt.h"
 #include "ui/fensterhilfe.h"
 #include "ui/main_unit.h"
 #include "ui/meldung.h"
@@ -126,6 +127,13 @@ UrkundenUnit *einstellungen(MainUnit &w)
     return w.dialoge().urkunden;
 }
 
+// The overall certificates leave the standings they follow in the pane (the page is not switched).
+void standInAusgabe(MainUnit &w, int n)
+{
+    if (n >= 1 && n <= w.cup().anzahlLaufe())
+        ausgabe_gesamt(w.cup(), w.ausgabe(), n);
+}
+
 // Runs one certificate command on the window's printer, or into a PDF file when the settings ask
 // for it. Conversion failures and printer failures are shown.
 // A command that would draw nothing starts no print job and writes no file; the user is told so.
@@ -199,7 +207,8 @@ void laufe_pop_u_gClick(MainUnit &w)
 {
     const int n = w.gewaehlterLauf();
     ausfuehren(w, Art::Gesamt, [&](Leinwand &l, const Unterschriften &u) {
-        return gesamtsiegerurkunde(w.cup(), w.ausgabe(), n, l, u);
+        standInAusgabe(w, n);
+        return gesamtsiegerurkunde(w.cup(), n, l, u);
     });
 }
 
@@ -218,7 +227,8 @@ void klickClick(MainUnit &w, const QString &titel, const QString &s)
                    [&](Leinwand &l, const Unterschriften &u) { return teilnehmerurkunde(w.cup(), k, s, l, u); });
     } else if (titel == kTeilWahlGesamt) {
         ausfuehren(w, Art::Gesamt, [&](Leinwand &l, const Unterschriften &u) {
-            return gesamtteilnehmerurkunde(w.cup(), w.ausgabe(), k, s, l, u);
+            standInAusgabe(w, k);
+            return gesamtteilnehmerurkunde(w.cup(), k, s, l, u);
         });
     }
 }

@@ -183,80 +183,49 @@ Webliste laufliste(const Cup &cup, int k, const Laufreihenfolge &reihenfolge, st
     return liste;
 }
 
-// The standings after race n: the table order of the overall computation, grouped and placed as
-// the standings list does it. The computation runs on a copy that carries each row's index.
+// The standings after race n, grouped, ordered and placed as the standings list shows them.
 Webliste gesamtliste(const Cup &cup, int n, std::vector<Webteilnehmer> &tn)
 {
-    Cup kopie;
-    kopie.min = cup.min;
-    kopie.max = cup.max;
-    kopie.cv = cup.cv;
-    kopie.ag = cup.ag;
-    kopie.pv = cup.pv;
-    kopie.laufe = cup.laufe;
-    kopie.teil = cup.teil;
-    for (int r = 1; r < kopie.teil.rowCount(); ++r)
-        kopie.teil.setCell(kZeilenindex, r, QString::number(r));
-    GesamtScope scope(kopie, n);
-    const Tabelle &teil = kopie.teil;
-    const bool minimum = mitVarianten(cup);
-
+    const Gesamtstand stand = gesamtstand(cup, n);
     Webliste liste;
     liste.titel = n == cup.anzahlLaufe() ? QStringLiteral("Gesamtergebnis")
                                          : QStringLiteral("vorl. Gesamtergebnis nach Lauf ") + QString::number(n);
-    auto gruppe = [&](const std::vector<int> &zeilen) {
+    // Participations of everyone, listed or not, for the search.
+    for (int r = 1; r < cup.teil.rowCount(); ++r)
+        tn[static_cast<size_t>(r - 1)].teilnahmen = QString::number(stand.zeile(r).teilnahmen);
+
+    auto gruppe = [&](int variante, const QString &label) {
         std::vector<Webzeile> ergebnis;
-        int laufnummer = 1;
-        int letzterPlatz = 1;
-        QString vorigePunkte;
-        for (int r : zeilen) {
-            const QString &teilnahmen = teil.cell(scope.teilnahmenSpalte(), r);
-            const QString &punkte = teil.cell(scope.punkteSpalte(), r);
+        const Standgruppe *g = stand.gruppe(variante, label);
+        if (!g)
+            return ergebnis;
+        for (int r : g->zeilen) {
+            const Standzeile &s = stand.zeile(r);
             Webzeile z;
-            z.teilnehmer = teil.cell(kZeilenindex, r).toInt() - 1;
-            z.laeufe = teilnahmen;
+            z.teilnehmer = r - 1;
+            z.laeufe = QString::number(s.teilnahmen);
+            z.wert = s.unterMinimum ? QStringLiteral("---") : QString::number(s.punkte);
+            if (s.platzGezeigt)
+                z.platz = s.platz;
             Webteilnehmer &t = tn[static_cast<size_t>(z.teilnehmer)];
-            if (minimum && toInt(teilnahmen) < cup.min) {
-                z.wert = QStringLiteral("---");
-            } else if (punkte == vorigePunkte) {
-                z.wert = punkte;
-            } else {
-                z.wert = punkte;
-                z.platz = laufnummer;
-                letzterPlatz = laufnummer;
-            }
-            t.gesamtplatz = z.wert == QLatin1String("---") ? 0 : letzterPlatz;
+            t.gesamtplatz = s.platz;
             t.gesamtpunkte = z.wert;
-            ++laufnummer;
-            vorigePunkte = punkte;
             ergebnis.push_back(std::move(z));
         }
         return ergebnis;
     };
-    auto bloecke = [&](const std::vector<int> &zeilen, const QString &titel) {
-        const auto karte = nachLabel(teil, zeilen);
+    auto bloecke = [&](int variante, const QString &titel) {
         Webblock b;
         b.titel = titel;
-        b.gruppen = altersgruppen(cup.ag, [&](const QString &label) { return gruppe(karte.value(label)); });
+        b.gruppen = altersgruppen(cup.ag, [&](const QString &label) { return gruppe(variante, label); });
         if (!b.gruppen.empty())
             liste.bloecke.push_back(std::move(b));
     };
-    std::vector<int> alle;
-    for (int r = 1; r < teil.rowCount(); ++r)
-        alle.push_back(r);
-    // Participations of everyone, listed or not, for the search.
-    for (int r : alle)
-        tn[static_cast<size_t>(teil.cell(kZeilenindex, r).toInt() - 1)].teilnahmen = teil.cell(scope.teilnahmenSpalte(), r);
-    if (!minimum) {
-        bloecke(alle, QString());
+    if (!mitVarianten(cup)) {
+        bloecke(0, QString());
     } else {
-        QHash<QString, std::vector<int>> nachVariante;
-        for (int r : alle)
-            nachVariante[teil.cell(Teilspalte::Cupvariation, r)].push_back(r);
-        for (int v = 1; v < cup.cv.rowCount(); ++v) {
-            const QString &name = cup.cv.cell(Cvspalte::Name, v);
-            bloecke(nachVariante.value(name), QStringLiteral("Ergebnisse im ") + name);
-        }
+        for (int v = 1; v < cup.cv.rowCount(); ++v)
+            bloecke(v, QStringLiteral("Ergebnisse im ") + cup.cv.cell(Cvspalte::Name, v));
     }
     return liste;
 }
@@ -415,18 +384,16 @@ Webliste einzelliste(const Cup &cup, int n)
 
     const Gesamtstand stand = gesamtstand(cup, n);
     const Laufanteilrechner anteile(cup, n);
-    QHash<std::pair<int, QString>, const Standgruppe *> gruppen;
-    for (const Standgruppe &g : stand.gruppen)
-        gruppen.insert({g.variante, g.label}, &g);
     auto bloecke = [&](int variante, const QString &titel) {
         Webblock b;
         b.titel = titel;
         b.gruppen = altersgruppen(cup.ag, [&](const QString &label) {
             std::vector<Webzeile> zeilen;
-            const Standgruppe *g = gruppen.value({variante, label});
+            const Standgruppe *g = stand.gruppe(variante, label);
             if (!g)
                 return zeilen;
-            for (const Standzeile &z : g->zeilen) {
+            for (int r : g->zeilen) {
+                const Standzeile &z = stand.zeile(r);
                 Webzeile w;
                 w.teilnehmer = z.zeile - 1;
                 w.platz = z.platzGezeigt ? z.platz : 0;

@@ -52,7 +52,7 @@ struct Webteilnehmer {
     std::vector<QString> ergebnisse; // per race 1..n: entry or long text of its code, empty without
     std::vector<int> plaetze;        // per race: placing in the group, 0 without a scored result
     std::vector<int> punkte;         // per race: race points, 0 without a scored result
-    int gesamtplatz = 0;             // placing in the standings list (shared by ties), 0 if not listed
+    int gesamtplatz = 0;             // placing the standings list shows (shared by ties), 0 if it ranks nobody
     QString gesamtpunkte;            // points as the standings show them, "---" below the minimum
     QString teilnahmen;
 };

@@ -6,7 +6,6 @@
 #include "core/cup.h"
 #include "core/pruefungen.h"
 #include "core/teilnehmerbefehle.h"
-#include "scoring/gesamtwertung.h"
 #include "support/berichtscups.h"
 #include "support/testhilfe.h"
 
@@ -149,8 +148,33 @@ private slots:
                 summe += z[9 + k].wert;
             QVERIFY(z[8].wert <= summe);
         }
-        // The standings leave no scratch columns behind in the cup they read.
-        QVERIFY(!gesamt_aktiv(cup));
+        // The standings do not touch the cup they read.
+        QCOMPARE(personen(cup), personen(test::zufallsCup(7, 300, 6, false)));
+    }
+
+    // The placing cell is the one the printed standings show: none beside "---" (below the minimum)
+    // and none on a line tied with such a line.
+    void standingsPlacingOnlyWhereTheListShowsOne()
+    {
+        Cup cup;
+        cup.min = 2;
+        cup.max = 2;
+        test::laufAnhaengen(cup, kZeitlauf, "01.05.2026", "ja");
+        test::laufAnhaengen(cup, kZeitlauf, "01.06.2026", "ja");
+        const QString w = QStringLiteral("weiblich");
+        test::teilnehmerAnhaengen(cup, {"Erst", "Eva", "01.01.1980", w, "", "F40", "A-Cup"},
+                                  {"0:40'00,00\"", "0:40'00,00\""});
+        test::teilnehmerAnhaengen(cup, {"Aaa", "Ada", "01.01.1980", w, "", "F40", "A-Cup"}, {"0:41'00,00\""});
+        test::teilnehmerAnhaengen(cup, {"Zet", "Zoe", "01.01.1980", w, "", "F40", "A-Cup"},
+                                  {"n.a.", "0:42'00,00\""});
+        const Ausfuhrtabelle t = gesamtTabelle(cup, 2);
+        QStringList zeilen;
+        for (const auto &z : t.zeilen)
+            zeilen << z[1].text + QLatin1Char(':') +
+                          (z[0].art == Ausfuhrzelle::Art::Zahl ? QString::number(z[0].wert) : QStringLiteral("-")) +
+                          QLatin1Char('/') +
+                          (z[8].art == Ausfuhrzelle::Art::Zahl ? QString::number(z[8].wert) : QStringLiteral("-"));
+        QCOMPARE(zeilen, (QStringList{"Erst:1/40", "Aaa:-/-", "Zet:-/0"}));
     }
 
     void participantsRoundTrip_data()

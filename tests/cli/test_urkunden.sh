@@ -97,6 +97,16 @@ pdftotext "$TMP/gt.pdf" "$TMP/gt.txt"
 enthaelt "$TMP/gt.txt" "Bärbel Ahlers" "gesamtteilnehmerurkunde"
 tlt_de gesamtteilnehmerurkunde "$CUP" 081 2 --pdf "$TMP/gt2.pdf"
 erwarte_rc 0 "gesamtteilnehmerurkunde nach Lauf 2"
+enthaelt "$TMP/gt.txt" "den 2. Platz" "gesamtteilnehmerurkunde"
+# The place is the one the standings list shows: 152 stands there with "---", 044 without a number
+# below a "---" line; neither gets a place.
+for sn in 152 044; do
+    tlt_de gesamtteilnehmerurkunde "$CUP" "$sn" --pdf "$TMP/gu$sn.pdf"
+    erwarte_rc 0 "gesamtteilnehmerurkunde $sn"
+    pdftotext "$TMP/gu$sn.pdf" "$TMP/gu$sn.txt"
+    enthaelt "$TMP/gu$sn.txt" "für die Teilnahme" "gesamtteilnehmerurkunde $sn"
+    enthaelt_nicht "$TMP/gu$sn.txt" "Platz" "gesamtteilnehmerurkunde $sn"
+done
 
 # --- Wrong calls ---------------------------------------------------------------------------------
 tlt_de siegerurkunden "$CUP" 1

@@ -7,6 +7,7 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <algorithm>
+#include <numeric>
 
 using namespace tlt;
 
@@ -592,6 +593,78 @@ private slots:
         }
         QVERIFY(verglichen >= 10000);
         QVERIFY(fehler > 0); // non-integer start numbers occur in the pool
+    }
+
+    // The order without moving, from another present order and with stand-in cells, equals the
+    // neighbour-exchange sort of a table that stands in that order and holds those cells.
+    void orderWithoutMovingMatchesLiteralSort()
+    {
+        Zufall z(20261209u);
+        int verglichen = 0;
+        for (int i = 0; i < 3000; ++i) {
+            Cup cup = z.cup(24);
+            const Cup original = cup;
+            const int m = cup.teil.rowCount() - 1;
+            const int spalte = z.zahl(cup.teil.colCount() + 1);
+            const int richtung = z.prozent(50) ? -1 : 1;
+            std::vector<int> folge(static_cast<size_t>(m));
+            std::iota(folge.begin(), folge.end(), 1);
+            for (int k = m - 1; k > 0; --k)
+                std::swap(folge[static_cast<size_t>(k)], folge[static_cast<size_t>(z.zahl(k + 1))]);
+            const bool mitWerten = i % 2 == 1;
+            std::vector<QString> werte(static_cast<size_t>(m) + 1);
+            const int quelle = z.zahl(cup.teil.colCount());
+            for (int r = 1; r <= m; ++r)
+                werte[static_cast<size_t>(r)] = cup.teil.cell(quelle, 1 + z.zahl(m));
+
+            Cup lit = cup;
+            lit.teil.permuteRows(1, folge);
+            if (mitWerten) {
+                if (spalte >= lit.teil.colCount())
+                    lit.teil.setColCount(spalte + 1);
+                for (int i2 = 1; i2 <= m; ++i2)
+                    lit.teil.setCell(spalte, i2, werte[static_cast<size_t>(folge[static_cast<size_t>(i2 - 1)])]);
+            }
+            std::vector<int> ist;
+            bool fehlerSchnell = false, fehlerLit = false;
+            try {
+                ist = teilfolge(cup, richtung < 0 ? Richtung::Aufsteigend : Richtung::Absteigend, spalte, folge,
+                                mitWerten ? &werte : nullptr);
+            } catch (const Konvertierungsfehler &) {
+                fehlerSchnell = true;
+            }
+            try {
+                test::teilsortLiteral(lit, richtung, spalte);
+            } catch (const Konvertierungsfehler &) {
+                fehlerLit = true;
+            }
+            QCOMPARE(fehlerSchnell, fehlerLit);
+            QVERIFY(gleich(cup.teil, original.teil));
+            if (fehlerSchnell)
+                continue;
+            std::vector<int> soll;
+            for (int r = 1; r <= m; ++r)
+                soll.push_back(cup.teil.rowOf(lit.teil.rowId(r)));
+            if (ist != soll)
+                QFAIL(qPrintable(QStringLiteral("Lauf %1, Spalte %2, Richtung %3").arg(i).arg(spalte).arg(richtung)));
+            ++verglichen;
+        }
+        QVERIFY(verglichen >= 2500);
+    }
+
+    // Ordering by a list of rows takes every row once, or leaves the table as it is.
+    void orderByListOfRows()
+    {
+        Cup cup = mitSpalte(Teilspalte::Verein, {"a", "b", "c", "d"});
+        const Cup vorher = cup;
+        for (const std::vector<int> &falsch :
+             {std::vector<int>{1, 2, 3}, std::vector<int>{1, 2, 3, 3}, std::vector<int>{0, 1, 2, 3},
+              std::vector<int>{1, 2, 3, 5}, std::vector<int>{1, 2, 3, 4, 1}}) {
+            teilOrdnen(cup, falsch);
+            QVERIFY(gleich(cup.teil, vorher.teil));
+        }
+        teilOrdnen(cup, {3, 1, 4, 2});
+        QCOMPARE(spalteVon(cup.teil, Teilspalte::Verein), (QStringList{"c", "a", "d", "b"}));
     }
 
     // --- removal ---------------------------------------------------------------------------------

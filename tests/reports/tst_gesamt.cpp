@@ -56,13 +56,21 @@ Cup standCupOhneVarianten()
     return cup;
 }
 
-QString platzspalte(const Cup &cup)
+// "Surname=placing" of every row in the standings' order (0: the list ranks the row not).
+QString plaetze(const Cup &cup, const Gesamtstand &stand)
 {
     QStringList l;
-    const int c = gesamtPlatzSpalte(cup);
-    for (int r = 1; r < cup.teil.rowCount(); ++r)
-        l << cup.teil.cell(0, r) + QLatin1Char('=') + cup.teil.cell(c, r);
+    for (int r : stand.reihenfolge)
+        l << cup.teil.cell(0, r) + QLatin1Char('=') + QString::number(stand.zeile(r).platz);
     return l.join(QLatin1Char(' '));
+}
+
+QStringList tabellentext(const Tabelle &t)
+{
+    QStringList l;
+    for (int r = 0; r < t.rowCount(); ++r)
+        l << QStringList(t.row(r).begin(), t.row(r).end()).join(QLatin1Char('|'));
+    return l;
 }
 
 } // namespace
@@ -88,11 +96,11 @@ private slots:
         QFETCH(int, fall);
         QFETCH(int, lauf);
         QFETCH(QString, datei);
-        Cup cup = fall == 0 ? standCup() : fall == 1 ? standCupOhneVarianten() : test::berichtsCup();
-        const int spalten = cup.teil.colCount();
+        const Cup cup = fall == 0 ? standCup() : fall == 1 ? standCupOhneVarianten() : test::berichtsCup();
+        const QStringList vorher = tabellentext(cup.teil);
         Ausgabe aus;
         ausgabe_gesamt(cup, aus, lauf);
-        QCOMPARE(cup.teil.colCount(), spalten);
+        QCOMPARE(tabellentext(cup.teil), vorher);
         const QString fehler = test::goldenVergleich(datei, test::paneltext(aus).toUtf8());
         QVERIFY2(fehler.isEmpty(), qPrintable(fehler));
     }
@@ -107,41 +115,52 @@ private slots:
         QCOMPARE(aus.zeile(3), (Ausgabezeile{"vorl. Gesamtergebnis nach Lauf 1", 0, Fett, 12}));
     }
 
-    // Equal points share the first one's placing; below the minimum keeps the last placing given;
-    // participants not listed keep 0.
-    void platzspalteWirdGefuellt()
+    // Equal points share the first one's placing. Below the minimum ("---") and a line tied with
+    // such a line have no placing, nor have participants who are not listed.
+    void platzierungenWieDieListe()
     {
-        Cup cup = standCup();
+        const Cup cup = standCup();
+        const QStringList vorher = tabellentext(cup.teil);
+        const Gesamtstand stand = gesamtstand(cup, 2);
+        QCOMPARE(plaetze(cup, stand),
+                 QStringLiteral("Albers=1 Graf=1 Hahn=0 Jansen=0 Brandt=2 Conrad=2 Dietz=4 Engel=0 Fink=0 Imhof=0"));
+        // Engel: "---"; Fink (a code and one result: 0 points) stands tied below Engel without a number.
         Ausgabe aus;
-        gesamt_berechnen(cup, 2);
-        gesamt_vorschau(cup, aus, 2);
-        const QString ist = platzspalte(cup);
-        gesamt_reset(cup);
-        QCOMPARE(ist,
-                 QStringLiteral("Albers=1 Graf=1 Hahn=0 Jansen=0 Brandt=2 Conrad=2 Dietz=4 Engel=4 Fink=4 Imhof=1"));
-        // The table keeps the order by points after the reset.
-        QCOMPARE(cup.teil.cell(0, 1), QStringLiteral("Albers"));
+        gesamt_vorschau(cup, aus, stand);
+        const QString text = aus.text();
+        const auto zeile = [&](const QString &name) {
+            for (const QString &z : text.split(QLatin1Char('\n')))
+                if (z.contains(name))
+                    return z;
+            return QString();
+        };
+        QVERIFY(zeile(QStringLiteral("Engel")).endsWith(QStringLiteral("---")));
+        QVERIFY(zeile(QStringLiteral("Fink")).startsWith(QStringLiteral("     Fink")));
+        QVERIFY(zeile(QStringLiteral("Dietz")).startsWith(QStringLiteral("  4. Dietz")));
+        QVERIFY(!stand.platziert(stand.reihenfolge[8]) && !stand.zeile(stand.reihenfolge[8]).unterMinimum);
+        QVERIFY(!stand.zeile(stand.reihenfolge[2]).gelistet); // Hahn: age group without a row
+        QCOMPARE(stand.gruppeVon(stand.reihenfolge[2]), -1);
+        // Neither computing nor listing touches the cup.
+        QCOMPARE(tabellentext(cup.teil), vorher);
     }
 
     void ohneVariantenKeinMinimum()
     {
-        Cup cup = standCupOhneVarianten();
+        const Cup cup = standCupOhneVarianten();
+        const Gesamtstand stand = gesamtstand(cup, 2);
+        QCOMPARE(plaetze(cup, stand), QStringLiteral("Christ=1 Bauer=2 Adam=3 Dreher=3"));
         Ausgabe aus;
-        gesamt_berechnen(cup, 2);
-        gesamt_vorschau(cup, aus, 2);
-        const QString ist = platzspalte(cup);
-        gesamt_reset(cup);
-        QCOMPARE(ist, QStringLiteral("Christ=1 Bauer=2 Adam=3 Dreher=3"));
+        gesamt_vorschau(cup, aus, stand);
         QVERIFY(!aus.text().contains(QStringLiteral("---")));
     }
 
     // A maximum age that is no integer stops the list after the block that reads it; the lines so far
-    // stay, and the scratch columns are gone.
+    // stay, and the cup is as it was.
     void fehlerBehaeltZeilen()
     {
         Cup cup = standCup();
         cup.ag.setCell(2, 1, QStringLiteral("sieben"));
-        const int spalten = cup.teil.colCount();
+        const QStringList vorher = tabellentext(cup.teil);
         Ausgabe aus;
         QString meldung;
         try {
@@ -150,19 +169,20 @@ private slots:
             meldung = f.meldung();
         }
         QCOMPARE(meldung, QStringLiteral("'sieben' ist kein gültiger Integerwert"));
-        QCOMPARE(cup.teil.colCount(), spalten);
+        QCOMPARE(tabellentext(cup.teil), vorher);
         QCOMPARE(aus.anzahl(), 8);
         QCOMPARE(aus.zeile(7), (Ausgabezeile{"Ergebnisse im A-Cup", 0, Fett, 10}));
     }
 
-    void ohneHilfsspaltenNurKopf()
+    // A points cell that is no integer stops before anything is written into the pane.
+    void punktefehlerVorDerListe()
     {
         Cup cup = standCup();
-        const QString vorher = cup.teil.cell(Cup::ergebnisspalte(3), 1);
+        cup.pv.setCell(1, 1, QStringLiteral("viel"));
         Ausgabe aus;
-        gesamt_vorschau(cup, aus, 2);
-        QCOMPARE(aus.anzahl(), 3);
-        QCOMPARE(cup.teil.cell(Cup::ergebnisspalte(3), 1), vorher);
+        aus.p(0, Normal, 9, QStringLiteral("vorher"));
+        QVERIFY_THROWS_EXCEPTION(Konvertierungsfehler, ausgabe_gesamt(cup, aus, 2));
+        QCOMPARE(aus.anzahl(), 1);
     }
 
     // Every line of the lists is 82 characters wide at most, and fields stay in their columns.

@@ -35,7 +35,7 @@ void geschlechterSetzen(Cup &cup, unsigned seed)
     }
 }
 
-// Overall points per row as gesamt_berechnen leaves them (on a copy).
+// Overall points per row as the literal overall computation gives them (on a copy).
 std::map<int, int> standPunkte(const Cup &cup, int n)
 {
     Cup kopie = cup;
@@ -44,9 +44,9 @@ std::map<int, int> standPunkte(const Cup &cup, int n)
     for (int r = 1; r < kopie.teil.rowCount(); ++r)
         kopie.teil.setCell(spalte, r, QString::number(r));
     std::map<int, int> punkte;
-    GesamtScope scope(kopie, n);
+    literal::gesamt_berechnen(kopie, n);
     for (int i = 1; i < kopie.teil.rowCount(); ++i)
-        punkte[kopie.teil.cell(spalte, i).toInt()] = kopie.teil.cell(scope.punkteSpalte(), i).toInt();
+        punkte[kopie.teil.cell(spalte, i).toInt()] = kopie.teil.cell(kopie.teil.colCount() - 1, i).toInt();
     return punkte;
 }
 

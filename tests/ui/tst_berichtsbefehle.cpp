@@ -2,6 +2,7 @@
 // (into a PDF printer), HTML and PDF export, the print dialog's answers and the page "Ausgabe".
 #include "core/cupdatei.h"
 #include "core/konvertierung.h"
+#include "core/sortierung.h"
 #include "reports/ausgabe.h"
 #include "reports/dlv.h"
 #include "reports/drucken.h"
@@ -9,6 +10,7 @@
 #include "reports/html.h"
 #include "reports/laufergebnis.h"
 #include "reports/teilnehmer.h"
+#include "scoring/gesamtwertung.h"
 #include "support/berichtscups.h"
 #include "support/golden.h"
 #include "support/testhilfe.h"
@@ -57,13 +59,20 @@ void waehlen(MainUnit &w)
     w.teilGitter()->setAktuelleZelle(kTeilSpalte, kTeilZeile);
 }
 
+// The standings list; the window then leaves the participants in the standings' order.
+void gesamtUndOrdnen(Cup &c, Ausgabe &a, int n)
+{
+    ausgabe_gesamt(c, a, n);
+    teilOrdnen(c, gesamtstand(c, n).reihenfolge);
+}
+
 // The report a submenu stands for, written by the report function itself on a fresh copy of the cup.
 void sollBericht(const QString &menue, Cup &c, Ausgabe &a)
 {
     if (menue == "laufe_pop_s")
         ausgabe_laufergebnis(c, a, kLauf);
     else if (menue == "laufe_pop_g")
-        ausgabe_gesamt(c, a, kLauf);
+        gesamtUndOrdnen(c, a, kLauf);
     else if (menue == "laufe_pop_d_1")
         ausgabe_dlv(c, a, kLauf);
     else if (menue == "laufe_pop_d_2")
@@ -75,7 +84,7 @@ void sollBericht(const QString &menue, Cup &c, Ausgabe &a)
     else if (menue == "teil_pop_s")
         ausgabe_laufergebnis(c, a, kTeilSpalte - 7);
     else if (menue == "teil_pop_g")
-        ausgabe_gesamt(c, a, kTeilSpalte - 7);
+        gesamtUndOrdnen(c, a, kTeilSpalte - 7);
     else
         QFAIL(qPrintable("unknown menu " + menue));
 }

@@ -1,9 +1,13 @@
-// The four lists from the context menus of the real main window: right-click on a cell, click the
-// submenu, click the command. The pane, the page, the exported files and the enabling are checked.
+// The four lists and the standings from the context menus of the real main window: right-click on
+// a cell, click the submenu, click the command. The pane, the page, the exported files and the
+// enabling are checked.
 #include "core/cup.h"
+#include "core/sortierung.h"
 #include "reports/ausgabe.h"
+#include "reports/gesamt.h"
 #include "reports/html.h"
 #include "reports/listen.h"
+#include "scoring/gesamtwertung.h"
 #include "support/berichtscups.h"
 #include "support/golden.h"
 #include "support/testhilfe.h"
@@ -40,6 +44,14 @@ QStringList protokollArten()
     for (const auto &e : protokoll())
         l << e.art;
     return l;
+}
+
+QStringList tabellenText(const Tabelle &t)
+{
+    QStringList z;
+    for (int r = 0; r < t.rowCount(); ++r)
+        z << QStringList(t.row(r).begin(), t.row(r).end()).join('|');
+    return z;
 }
 
 QStringList texte(QMenu *m)
@@ -263,6 +275,35 @@ private slots:
         for (int r = 0; r < vorher.teil.rowCount(); ++r)
             QVERIFY(w->cup().teil.row(r) == vorher.teil.row(r));
         QVERIFY(!w->cup().geaendert);
+    }
+
+    // The standings command ("Gesamtstatistik nach diesem Lauf") leaves the participants table in
+    // the standings' order as a step of its own: Undo takes it back, and it changes no content.
+    void gesamtOrdnetTabelleAlsEigenenSchritt()
+    {
+        const Cup vorher = listenCup();
+        Cup soll = listenCup();
+        teilOrdnen(soll, gesamtstand(soll, 1).reihenfolge);
+        QVERIFY(tabellenText(soll.teil) != tabellenText(vorher.teil)); // there is something to sort
+        Ausgabe liste;
+        ausgabe_gesamt(vorher, liste, 1);
+        QAction *rueck = w->findChild<QAction *>(QStringLiteral("m_b_r"));
+        QVERIFY(rueck && !rueck->isEnabled());
+
+        QVERIFY(klicken(kontextmenue(w->laufeGitter(), 1, 1, "laufe_pop"), "laufe_pop_g", "_v"));
+        QCOMPARE(w->seiten()->currentWidget(), w->ausgabeSeite());
+        QCOMPARE(test::paneltext(w->ausgabe()), test::paneltext(liste));
+        QCOMPARE(tabellenText(w->cup().teil), tabellenText(soll.teil));
+        QVERIFY(!w->dokument().geaendert());
+        QCOMPARE(rueck->text(), QStringLiteral("&Rückgängig: Sortieren nach der Gesamtwertung"));
+
+        // Once in order, the command adds no further step.
+        QVERIFY(klicken(kontextmenue(w->laufeGitter(), 1, 1, "laufe_pop"), "laufe_pop_g", "_v"));
+        w->teilGitter()->setFocus();
+        QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(tabellenText(w->cup().teil), tabellenText(vorher.teil));
+        QVERIFY(!rueck->isEnabled());
+        QVERIFY(!w->dokument().geaendert());
     }
 };
 
