@@ -183,41 +183,20 @@ Webliste laufliste(const Cup &cup, int k, const Laufreihenfolge &reihenfolge, st
     return liste;
 }
 
-// The standings after race n, grouped, ordered and placed as the standings list shows them.
-Webliste gesamtliste(const Cup &cup, int n, std::vector<Webteilnehmer> &tn)
+// The blocks of a standings list: per cup variation (one block without variations) the age groups
+// in list order, each listed row as zeile(row, its standings entry) makes its line.
+template <class Zeile> void standbloecke(const Cup &cup, const Gesamtstand &stand, Webliste &liste, Zeile zeile)
 {
-    const Gesamtstand stand = gesamtstand(cup, n);
-    Webliste liste;
-    liste.titel = n == cup.anzahlLaufe() ? QStringLiteral("Gesamtergebnis")
-                                         : QStringLiteral("vorl. Gesamtergebnis nach Lauf ") + QString::number(n);
-    // Participations of everyone, listed or not, for the search.
-    for (int r = 1; r < cup.teil.rowCount(); ++r)
-        tn[static_cast<size_t>(r - 1)].teilnahmen = QString::number(stand.zeile(r).teilnahmen);
-
-    auto gruppe = [&](int variante, const QString &label) {
-        std::vector<Webzeile> ergebnis;
-        const Standgruppe *g = stand.gruppe(variante, label);
-        if (!g)
-            return ergebnis;
-        for (int r : g->zeilen) {
-            const Standzeile &s = stand.zeile(r);
-            Webzeile z;
-            z.teilnehmer = r - 1;
-            z.laeufe = QString::number(s.teilnahmen);
-            z.wert = s.unterMinimum ? QStringLiteral("---") : QString::number(s.punkte);
-            if (s.platzGezeigt)
-                z.platz = s.platz;
-            Webteilnehmer &t = tn[static_cast<size_t>(z.teilnehmer)];
-            t.gesamtplatz = s.platz;
-            t.gesamtpunkte = z.wert;
-            ergebnis.push_back(std::move(z));
-        }
-        return ergebnis;
-    };
     auto bloecke = [&](int variante, const QString &titel) {
         Webblock b;
         b.titel = titel;
-        b.gruppen = altersgruppen(cup.ag, [&](const QString &label) { return gruppe(variante, label); });
+        b.gruppen = altersgruppen(cup.ag, [&](const QString &label) {
+            std::vector<Webzeile> zeilen;
+            if (const Standgruppe *g = stand.gruppe(variante, label))
+                for (int r : g->zeilen)
+                    zeilen.push_back(zeile(r, stand.zeile(r)));
+            return zeilen;
+        });
         if (!b.gruppen.empty())
             liste.bloecke.push_back(std::move(b));
     };
@@ -227,6 +206,34 @@ Webliste gesamtliste(const Cup &cup, int n, std::vector<Webteilnehmer> &tn)
         for (int v = 1; v < cup.cv.rowCount(); ++v)
             bloecke(v, QStringLiteral("Ergebnisse im ") + cup.cv.cell(Cvspalte::Name, v));
     }
+}
+
+QString standtitel(const Cup &cup, int n)
+{
+    return n == cup.anzahlLaufe() ? QStringLiteral("Gesamtergebnis")
+                                  : QStringLiteral("vorl. Gesamtergebnis nach Lauf ") + QString::number(n);
+}
+
+// The standings, grouped, ordered and placed as the standings list shows them.
+Webliste gesamtliste(const Cup &cup, const Gesamtstand &stand, std::vector<Webteilnehmer> &tn)
+{
+    Webliste liste;
+    liste.titel = standtitel(cup, stand.lauf);
+    // Participations of everyone, listed or not, for the search.
+    for (int r = 1; r < cup.teil.rowCount(); ++r)
+        tn[static_cast<size_t>(r - 1)].teilnahmen = QString::number(stand.zeile(r).teilnahmen);
+    standbloecke(cup, stand, liste, [&](int r, const Standzeile &s) {
+        Webzeile z;
+        z.teilnehmer = r - 1;
+        z.laeufe = QString::number(s.teilnahmen);
+        z.wert = punktetext(s);
+        if (s.platzGezeigt)
+            z.platz = s.platz;
+        Webteilnehmer &t = tn[static_cast<size_t>(z.teilnehmer)];
+        t.gesamtplatz = s.platz;
+        t.gesamtpunkte = z.wert;
+        return z;
+    });
     return liste;
 }
 
@@ -317,8 +324,9 @@ Webdaten webdaten(const Cup &cup, int nachLauf)
         d.laufergebnisse.push_back(laufliste(cup, k, reihenfolge, d.teilnehmer));
         d.einlauflisten.push_back(einlaufliste(cup, k));
     }
-    d.gesamt = gesamtliste(cup, n, d.teilnehmer);
-    d.einzeln = einzelliste(cup, n);
+    const Gesamtstand stand = gesamtstand(cup, n);
+    d.gesamt = gesamtliste(cup, stand, d.teilnehmer);
+    d.einzeln = einzelliste(cup, stand);
     return d;
 }
 
@@ -369,51 +377,27 @@ Webliste einlaufliste(const Cup &cup, int k)
     return liste;
 }
 
-Webliste einzelliste(const Cup &cup, int n)
+Webliste einzelliste(const Cup &cup, const Gesamtstand &stand)
 {
-    n = std::clamp(n, 0, std::max(cup.anzahlLaufe(), 0));
+    const int n = stand.lauf;
     Webliste liste;
-    liste.titel = (n == cup.anzahlLaufe() ? QStringLiteral("Gesamtergebnis")
-                                          : QStringLiteral("vorl. Gesamtergebnis nach Lauf ") + QString::number(n)) +
-                  QStringLiteral(" mit Einzelergebnissen");
+    liste.titel = standtitel(cup, n) + QStringLiteral(" mit Einzelergebnissen");
     liste.untertitel = QStringLiteral("Punkte je Lauf mit Bonus; (Punkte) werden nicht gewertet, - = nicht teilgenommen.");
     for (int k = 1; k <= n; ++k)
         liste.kopf.push_back(QStringLiteral("L") + QString::number(k));
     liste.kopf.push_back(QStringLiteral("Läufe"));
     liste.kopf.push_back(QStringLiteral("Punkte"));
-
-    const Gesamtstand stand = gesamtstand(cup, n);
     const Laufanteilrechner anteile(cup, n);
-    auto bloecke = [&](int variante, const QString &titel) {
-        Webblock b;
-        b.titel = titel;
-        b.gruppen = altersgruppen(cup.ag, [&](const QString &label) {
-            std::vector<Webzeile> zeilen;
-            const Standgruppe *g = stand.gruppe(variante, label);
-            if (!g)
-                return zeilen;
-            for (int r : g->zeilen) {
-                const Standzeile &z = stand.zeile(r);
-                Webzeile w;
-                w.teilnehmer = z.zeile - 1;
-                w.platz = z.platzGezeigt ? z.platz : 0;
-                for (const Laufanteil &a : anteile(z.zeile))
-                    w.mehr.push_back(anteiltext(a));
-                w.mehr.push_back(QString::number(z.teilnahmen));
-                w.mehr.push_back(punktetext(z));
-                zeilen.push_back(std::move(w));
-            }
-            return zeilen;
-        });
-        if (!b.gruppen.empty())
-            liste.bloecke.push_back(std::move(b));
-    };
-    if (!mitVarianten(cup)) {
-        bloecke(0, QString());
-    } else {
-        for (int v = 1; v < cup.cv.rowCount(); ++v)
-            bloecke(v, QStringLiteral("Ergebnisse im ") + cup.cv.cell(Cvspalte::Name, v));
-    }
+    standbloecke(cup, stand, liste, [&](int r, const Standzeile &s) {
+        Webzeile w;
+        w.teilnehmer = r - 1;
+        w.platz = s.platzGezeigt ? s.platz : 0;
+        for (const Laufanteil &a : anteile(r))
+            w.mehr.push_back(anteiltext(a));
+        w.mehr.push_back(QString::number(s.teilnahmen));
+        w.mehr.push_back(punktetext(s));
+        return w;
+    });
     return liste;
 }
 
