@@ -32,15 +32,16 @@ Laufurkundendaten laufdaten(const Cup &cup, int k, int r, int platz, const QStri
 }
 
 // One age-group label (within one variation when the cup has variations): the running place counts
-// every valid result in table order; `startnummer` null prints places 1-3, otherwise only that holder.
-void gruppendurchgang(const Cup &cup, int k, const QString &gruppe, int cvZeile, const QString *startnummer,
-                      Urkundendruck &druck)
+// every valid result in the order of the race result list; `startnummer` null prints places 1-3,
+// otherwise only that holder.
+void gruppendurchgang(const Cup &cup, int k, const std::vector<int> &folge, const QString &gruppe, int cvZeile,
+                      const QString *startnummer, Urkundendruck &druck)
 {
     const Tabelle &t = cup.teil;
     const QString variation = cvZeile > 0 ? cup.cv.cell(Cvspalte::Name, cvZeile) : QString();
     const QString strecke = cvZeile > 0 ? cup.cv.cell(Cvspalte::Strecke, cvZeile) : QString();
     int platz = 1;
-    for (int r = 1; r < t.rowCount(); ++r) {
+    for (int r : folge) {
         if (t.cell(Teilspalte::Altersgruppe, r) != gruppe)
             continue;
         if (cvZeile > 0 && t.cell(Teilspalte::Cupvariation, r) != variation)
@@ -54,22 +55,20 @@ void gruppendurchgang(const Cup &cup, int k, const QString &gruppe, int cvZeile,
     }
 }
 
-void altersgruppen(const Cup &cup, int k, int cvZeile, const QString *startnummer, Urkundendruck &druck)
+void altersgruppen(const Cup &cup, int k, const std::vector<int> &folge, int cvZeile, const QString *startnummer,
+                   Urkundendruck &druck)
 {
     for (int a = 1; a < cup.ag.rowCount(); ++a) {
-        gruppendurchgang(cup, k, cup.ag.cell(Agspalte::Weiblich, a), cvZeile, startnummer, druck);
-        gruppendurchgang(cup, k, cup.ag.cell(Agspalte::Maennlich, a), cvZeile, startnummer, druck);
+        gruppendurchgang(cup, k, folge, cup.ag.cell(Agspalte::Weiblich, a), cvZeile, startnummer, druck);
+        gruppendurchgang(cup, k, folge, cup.ag.cell(Agspalte::Maennlich, a), cvZeile, startnummer, druck);
     }
 }
 
-int laufurkunden(Cup &cup, int k, const QString *startnummer, Leinwand &l, const Unterschriften &u,
+int laufurkunden(const Cup &cup, int k, const QString *startnummer, Leinwand &l, const Unterschriften &u,
                  const Variationsfrage &frage)
 {
     const bool gueltig = k >= 1 && k <= cup.anzahlLaufe();
-    if (gueltig) {
-        teilsort(cup, Richtung::Aufsteigend, Teilspalte::Name);
-        teilsort(cup, Richtung::Aufsteigend, Cup::ergebnisspalte(k));
-    }
+    const std::vector<int> folge = gueltig ? ergebnisfolge(cup, k) : std::vector<int>{};
     Urkundendruck druck(l, cup, u);
     druck.beginne();
     if (gueltig) {
@@ -77,10 +76,10 @@ int laufurkunden(Cup &cup, int k, const QString *startnummer, Leinwand &l, const
             for (int v = 1; v < cup.cv.rowCount(); ++v) {
                 if (!startnummer && frage && !frage(cup.cv.cell(Cvspalte::Name, v) + QStringLiteral(" drucken?")))
                     continue;
-                altersgruppen(cup, k, v, startnummer, druck);
+                altersgruppen(cup, k, folge, v, startnummer, druck);
             }
         } else {
-            altersgruppen(cup, k, 0, startnummer, druck);
+            altersgruppen(cup, k, folge, 0, startnummer, druck);
         }
     }
     druck.beende();
@@ -119,12 +118,12 @@ std::vector<int> gesamturkundenfolge(const Cup &cup, const Gesamtstand &stand)
 
 } // namespace
 
-int siegerurkunde(Cup &cup, int k, Leinwand &l, const Unterschriften &u, const Variationsfrage &frage)
+int siegerurkunde(const Cup &cup, int k, Leinwand &l, const Unterschriften &u, const Variationsfrage &frage)
 {
     return laufurkunden(cup, k, nullptr, l, u, frage);
 }
 
-int teilnehmerurkunde(Cup &cup, int k, const QString &s, Leinwand &l, const Unterschriften &u)
+int teilnehmerurkunde(const Cup &cup, int k, const QString &s, Leinwand &l, const Unterschriften &u)
 {
     return laufurkunden(cup, k, &s, l, u, {});
 }

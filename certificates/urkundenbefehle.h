@@ -18,11 +18,11 @@ using Variationsfrage = std::function<bool(const QString &frage)>;
 // without this kind of certificate) no job is started and the result is 0.
 
 // Winners' certificates of race k: the first three valid results of every age-group label,
-// per cup variation. Leaves teil sorted by race k's entries.
-int siegerurkunde(Cup &cup, int k, Leinwand &l, const Unterschriften &u, const Variationsfrage &frage);
+// per cup variation, in the order of the race result list. The cup is not changed.
+int siegerurkunde(const Cup &cup, int k, Leinwand &l, const Unterschriften &u, const Variationsfrage &frage);
 
 // The race certificate of the participant(s) with start number s, with their running place.
-int teilnehmerurkunde(Cup &cup, int k, const QString &s, Leinwand &l, const Unterschriften &u);
+int teilnehmerurkunde(const Cup &cup, int k, const QString &s, Leinwand &l, const Unterschriften &u);
 
 // Overall winners' certificates after race n: the placings 1-3 with more than 0 points that the
 // standings list shows, by variation, age group and placing (equal placings by surname).

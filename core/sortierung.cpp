@@ -322,6 +322,12 @@ void teilOrdnen(Cup &cup, const std::vector<int> &folge)
         teil.permuteRows(1, folge);
 }
 
+std::vector<int> ergebnisfolge(const Cup &cup, int k)
+{
+    return teilfolge(cup, Richtung::Aufsteigend, Cup::ergebnisspalte(k),
+                     teilfolge(cup, Richtung::Aufsteigend, Teilspalte::Name));
+}
+
 void teilsort(Cup &cup, Richtung richtung, int spalte)
 {
     teilOrdnen(cup, teilfolge(cup, richtung, spalte));

@@ -29,6 +29,9 @@ void teilsort(Cup &cup, Richtung richtung, int spalte);
 // they compare (a column behind the last race compares as the results of a distance race).
 std::vector<int> teilfolge(const Cup &cup, Richtung richtung, int spalte, const std::vector<int> &zeilen = {},
                            const std::vector<QString> *werte = nullptr);
+// The participants in the order of race k's result list: race k's entries best first, equal entries
+// by surname (teilsort by surname, then by the race's column), without moving a row.
+std::vector<int> ergebnisfolge(const Cup &cup, int k);
 // Brings the participant rows into the order `folge` (new row i + 1 is the old row folge[i]), as a
 // sort does; a list that does not hold every row once leaves the table as it is.
 void teilOrdnen(Cup &cup, const std::vector<int> &folge);

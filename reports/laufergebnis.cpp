@@ -74,23 +74,22 @@ private:
 
 } // namespace
 
-void ausgabe_laufergebnis(Cup &cup, Ausgabe &aus, int k)
+void ausgabe_laufergebnis(const Cup &cup, Ausgabe &aus, int k)
 {
     const int spalte = Cup::ergebnisspalte(k);
-    teilsort(cup, Richtung::Aufsteigend, Teilspalte::Name);
-    teilsort(cup, Richtung::Aufsteigend, spalte);
+    const std::vector<int> folge = ergebnisfolge(cup, k);
 
     aus.berichtskopf(cup);
     aus.p(0, Fett, 12, QStringLiteral("Ergebnisse vom ") + cup.laufe.cell(k, Laufzeile::Datum));
     aus.p(0, Fett, 12,
           QStringLiteral("Lauf ") + cup.laufe.cell(k, Laufzeile::Nummer) + QStringLiteral(" - ") + cup.lauftyp(k));
 
-    // Only the rows that took part in the race matter; the walk keeps the table order.
+    // Only the rows that took part in the race matter; the walk keeps the list's order.
     const Tabelle &teil = cup.teil;
     Laufliste liste(cup, aus, k);
     if (cup.cv.rowCount() <= 1) {
         std::vector<int> zeilen;
-        for (int r = 1; r < teil.rowCount(); ++r)
+        for (int r : folge)
             if (!teil.cell(spalte, r).isEmpty())
                 zeilen.push_back(r);
         liste.altersgruppen(zeilen);
@@ -106,7 +105,7 @@ void ausgabe_laufergebnis(Cup &cup, Ausgabe &aus, int k)
                       (zeitlauf ? cup.cv.cell(Cvspalte::Strecke, v) : cup.cv.cell(Cvspalte::Zeit, v)) +
                       QLatin1Char(')'));
             std::vector<int> zeilen;
-            for (int r = 1; r < teil.rowCount(); ++r)
+            for (int r : folge)
                 if (teil.cell(Teilspalte::Cupvariation, r) == name && !teil.cell(spalte, r).isEmpty())
                     zeilen.push_back(r);
             if (liste.altersgruppen(zeilen) == 0)

@@ -43,12 +43,21 @@ constexpr Zielpunkt kZiele[] = {{Ziel::Vorschau, "_v", "&Vorschau"},
                                 {Ziel::Html, "_h", "&HTML-Export"},
                                 {Ziel::Pdf, "_p", "&PDF-Export"}};
 
+// The race result list; the window then leaves the participants table in the list's order.
+void laufergebnisMitOrdnung(const Cup &c, Ausgabe &a, const Berichtsobjekt &o)
+{
+    ausgabe_laufergebnis(c, a, o.lauf);
+    o.ordnung = ergebnisfolge(c, o.lauf);
+    o.ordnungstext = QStringLiteral("Sortieren nach Lauf %1").arg(o.lauf);
+}
+
 // The standings list; the window then leaves the participants table in the standings' order.
-void gesamtMitOrdnung(Cup &c, Ausgabe &a, const Berichtsobjekt &o)
+void gesamtMitOrdnung(const Cup &c, Ausgabe &a, const Berichtsobjekt &o)
 {
     const Gesamtstand stand = gesamtstand(c, o.lauf);
     gesamt_vorschau(c, a, stand);
     o.ordnung = stand.reihenfolge;
+    o.ordnungstext = QStringLiteral("Sortieren nach der Gesamtwertung");
 }
 
 // Each row: menu, submenu, text, group submenu and its text, where the object comes from, the
@@ -56,19 +65,19 @@ void gesamtMitOrdnung(Cup &c, Ausgabe &a, const Berichtsobjekt &o)
 // printing needs participants).
 const std::vector<Berichtsbefehl> kBerichte = {
     {Kontextmenue::Laufe, "laufe_pop_s", "&Statistik dieses Laufes", nullptr, nullptr, Quelle::LaufAusLaufe,
-     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_laufergebnis(c, a, o.lauf); },
+     laufergebnisMitOrdnung,
      [](const Cup &, const Berichtsobjekt &o) { return QStringLiteral("Lauf_%1_Ergebnisliste").arg(o.lauf); }, true,
      true, true},
     {Kontextmenue::Laufe, "laufe_pop_f", "E&inlaufliste dieses Laufes", nullptr, nullptr, Quelle::LaufAusLaufe,
-     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_einlauf(c, a, o.lauf); },
+     [](const Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_einlauf(c, a, o.lauf); },
      [](const Cup &, const Berichtsobjekt &o) { return QStringLiteral("Lauf_%1_Einlaufliste").arg(o.lauf); }, true,
      true},
     {Kontextmenue::Laufe, "laufe_pop_d_1", "Version &1", "laufe_pop_d", "&DLV-Bericht dieses Laufes",
-     Quelle::LaufAusLaufe, [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_dlv(c, a, o.lauf); },
+     Quelle::LaufAusLaufe, [](const Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_dlv(c, a, o.lauf); },
      [](const Cup &, const Berichtsobjekt &o) { return QStringLiteral("Lauf_%1_DLV-Bericht_Version_1").arg(o.lauf); },
      false, true},
     {Kontextmenue::Laufe, "laufe_pop_d_2", "Version &2", "laufe_pop_d", "&DLV-Bericht dieses Laufes",
-     Quelle::LaufAusLaufe, [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_dlv_2(c, a, o.lauf); },
+     Quelle::LaufAusLaufe, [](const Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_dlv_2(c, a, o.lauf); },
      [](const Cup &, const Berichtsobjekt &o) { return QStringLiteral("Lauf_%1_DLV-Bericht_Version_2").arg(o.lauf); },
      false, true},
     {Kontextmenue::Laufe, "laufe_pop_g", "&Gesamtstatistik nach diesem Lauf", nullptr, nullptr, Quelle::LaufAusLaufe,
@@ -77,29 +86,29 @@ const std::vector<Berichtsbefehl> kBerichte = {
      true, true},
     {Kontextmenue::Laufe, "laufe_pop_x", "Gesamtstatistik &ausführlich nach diesem Lauf", nullptr, nullptr,
      Quelle::LaufAusLaufe,
-     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_gesamt_ausfuehrlich(c, a, o.lauf); },
+     [](const Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_gesamt_ausfuehrlich(c, a, o.lauf); },
      [](const Cup &, const Berichtsobjekt &o) {
          return QStringLiteral("Gesamtwertung_ausfuehrlich_nach_Lauf_%1").arg(o.lauf);
      },
      true, true},
     {Kontextmenue::Laufe, "laufe_pop_w", "&Wer kann noch gewinnen?", nullptr, nullptr, Quelle::LaufUndVerbleibend,
-     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_noch_offen(c, a, o.lauf, o.verbleibend); },
+     [](const Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_noch_offen(c, a, o.lauf, o.verbleibend); },
      [](const Cup &, const Berichtsobjekt &o) {
          return QStringLiteral("Wer_kann_noch_gewinnen_nach_Lauf_%1").arg(o.lauf);
      },
      true, true},
 
     {Kontextmenue::Teil, "teil_pop_t", "&Teilnehmerstatistik", nullptr, nullptr, Quelle::Teilnehmer,
-     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_teilnehmer(c, a, o.zeile); },
+     [](const Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_teilnehmer(c, a, o.zeile); },
      [](const Cup &c, const Berichtsobjekt &o) {
          return QStringLiteral("Teilnehmerstatistik_") + c.teil.cell(Teilspalte::Startnummer, o.zeile);
      },
      true, true},
     {Kontextmenue::Teil, "teil_pop_a", "Teilnehmerstatistik - &Alle", nullptr, nullptr, Quelle::Alle,
-     [](Cup &c, Ausgabe &a, const Berichtsobjekt &) { ausgabe_teilnehmeralle(c, a); },
+     [](const Cup &c, Ausgabe &a, const Berichtsobjekt &) { ausgabe_teilnehmeralle(c, a); },
      [](const Cup &, const Berichtsobjekt &) { return QStringLiteral("Teilnehmerstatistik_Alle"); }, true, true},
     {Kontextmenue::Teil, "teil_pop_c", "&Cup-Auskunft", nullptr, nullptr, Quelle::TeilnehmerUndLauf,
-     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_auskunft(c, a, o.zeile, o.lauf); },
+     [](const Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_auskunft(c, a, o.zeile, o.lauf); },
      [](const Cup &c, const Berichtsobjekt &o) {
          return QStringLiteral("Cup-Auskunft_%1_nach_Lauf_%2")
              .arg(c.teil.cell(Teilspalte::Startnummer, o.zeile))
@@ -107,7 +116,7 @@ const std::vector<Berichtsbefehl> kBerichte = {
      },
      true, true},
     {Kontextmenue::Teil, "teil_pop_s", "&Statistik dieses Laufes", nullptr, nullptr, Quelle::LaufAusTeil,
-     [](Cup &c, Ausgabe &a, const Berichtsobjekt &o) { ausgabe_laufergebnis(c, a, o.lauf); },
+     laufergebnisMitOrdnung,
      [](const Cup &, const Berichtsobjekt &o) { return QStringLiteral("Lauf_%1_Ergebnisliste").arg(o.lauf); }, true,
      true},
     {Kontextmenue::Teil, "teil_pop_g", "&Gesamtstatistik nach diesem Lauf", nullptr, nullptr, Quelle::LaufAusTeil,
@@ -196,7 +205,7 @@ void ausfuehren(MainUnit &w, const Berichtsbefehl &b, Ziel ziel)
         // and does not make the cup changed).
         if (!o->ordnung.empty())
             w.dokument().ausfuehren(
-                QStringLiteral("Sortieren nach der Gesamtwertung"), [&o](Cup &cup) { teilOrdnen(cup, o->ordnung); },
+                o->ordnungstext, [&o](Cup &cup) { teilOrdnen(cup, o->ordnung); },
                 CupDokument::Art::Ordnung);
     } catch (const Konvertierungsfehler &f) {
         // The lines written up to the failure stay in the pane; nothing is printed or exported.

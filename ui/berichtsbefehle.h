@@ -46,6 +46,7 @@ struct Berichtsobjekt {
     int verbleibend = 0;
     // Set by a report after which the participants table is put into this order (the standings).
     mutable std::vector<int> ordnung;
+    mutable QString ordnungstext; // the undo step's name ("Sortieren nach Lauf 3")
 };
 
 // One report of a context menu: its submenu with "&Vorschau", "&Drucken", "&HTML-Export" (where
@@ -58,7 +59,7 @@ struct Berichtsbefehl {
     const char *gruppe;       // the submenu it stands in, nullptr for the context menu itself
     const char *gruppentitel; // that submenu's text
     Quelle quelle;
-    void (*bericht)(Cup &cup, Ausgabe &aus, const Berichtsobjekt &o);
+    void (*bericht)(const Cup &cup, Ausgabe &aus, const Berichtsobjekt &o);
     // The file name an export proposes, without extension ("Lauf_3_Ergebnisliste").
     QString (*dateiname)(const Cup &cup, const Berichtsobjekt &o);
     bool html;

@@ -66,11 +66,18 @@ void gesamtUndOrdnen(Cup &c, Ausgabe &a, int n)
     teilOrdnen(c, gesamtstand(c, n).reihenfolge);
 }
 
+// The race result list; the window then leaves the participants in the list's order.
+void laufergebnisUndOrdnen(Cup &c, Ausgabe &a, int k)
+{
+    ausgabe_laufergebnis(c, a, k);
+    teilOrdnen(c, ergebnisfolge(c, k));
+}
+
 // The report a submenu stands for, written by the report function itself on a fresh copy of the cup.
 void sollBericht(const QString &menue, Cup &c, Ausgabe &a)
 {
     if (menue == "laufe_pop_s")
-        ausgabe_laufergebnis(c, a, kLauf);
+        laufergebnisUndOrdnen(c, a, kLauf);
     else if (menue == "laufe_pop_g")
         gesamtUndOrdnen(c, a, kLauf);
     else if (menue == "laufe_pop_d_1")
@@ -82,7 +89,7 @@ void sollBericht(const QString &menue, Cup &c, Ausgabe &a)
     else if (menue == "teil_pop_a")
         ausgabe_teilnehmeralle(c, a);
     else if (menue == "teil_pop_s")
-        ausgabe_laufergebnis(c, a, kTeilSpalte - 7);
+        laufergebnisUndOrdnen(c, a, kTeilSpalte - 7);
     else if (menue == "teil_pop_g")
         gesamtUndOrdnen(c, a, kTeilSpalte - 7);
     else

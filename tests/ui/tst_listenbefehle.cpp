@@ -305,6 +305,23 @@ private slots:
         QVERIFY(!rueck->isEnabled());
         QVERIFY(!w->dokument().geaendert());
     }
+
+    // The race result list does the same with the race's order; the list itself reads the cup only.
+    void laufergebnisOrdnetTabelleAlsEigenenSchritt()
+    {
+        const Cup vorher = listenCup();
+        Cup soll = listenCup();
+        teilOrdnen(soll, ergebnisfolge(soll, 1));
+        QVERIFY(tabellenText(soll.teil) != tabellenText(vorher.teil));
+        QAction *rueck = w->findChild<QAction *>(QStringLiteral("m_b_r"));
+
+        QVERIFY(klicken(kontextmenue(w->laufeGitter(), 1, 1, "laufe_pop"), "laufe_pop_s", "_v"));
+        QCOMPARE(tabellenText(w->cup().teil), tabellenText(soll.teil));
+        QVERIFY(!w->dokument().geaendert());
+        QCOMPARE(rueck->text(), QStringLiteral("&Rückgängig: Sortieren nach Lauf 1"));
+        rueck->trigger();
+        QCOMPARE(tabellenText(w->cup().teil), tabellenText(vorher.teil));
+    }
 };
 
 QTEST_MAIN(TestListenbefehle)
