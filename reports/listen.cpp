@@ -60,6 +60,21 @@ void variantenkopf(Ausgabe &aus, const QString &titel)
     aus.p(0, Fett, 10, titel);
 }
 
+// The blocks of a standings list: one without cup variations, else one per variation under its
+// heading ("Ergebnisse im A-Cup"); a variation without lines takes its heading back.
+template <class Bloecke> void variantenBloecke(Ausgabe &aus, const Cup &cup, Bloecke bloecke)
+{
+    if (!mitVarianten(cup)) {
+        bloecke(0);
+        return;
+    }
+    for (int v = 1; v < cup.cv.rowCount(); ++v) {
+        variantenkopf(aus, QStringLiteral("Ergebnisse im ") + cup.cv.cell(Cvspalte::Name, v));
+        if (bloecke(v) == 0)
+            aus.d(-4);
+    }
+}
+
 QString standTitel(const Cup &cup, int n)
 {
     return n == cup.anzahlLaufe() ? QStringLiteral("Gesamtergebnis")
@@ -225,15 +240,7 @@ void ausgabe_gesamt_ausfuehrlich(const Cup &cup, Ausgabe &aus, int n)
             return static_cast<int>(g->zeilen.size());
         });
     };
-    if (!mitVarianten(cup)) {
-        bloecke(0);
-    } else {
-        for (int v = 1; v < cup.cv.rowCount(); ++v) {
-            variantenkopf(aus, QStringLiteral("Ergebnisse im ") + cup.cv.cell(Cvspalte::Name, v));
-            if (bloecke(v) == 0)
-                aus.d(-4);
-        }
-    }
+    variantenBloecke(aus, cup, bloecke);
     aus.berichtsfuss();
 }
 
@@ -474,15 +481,7 @@ void ausgabe_noch_offen(const Cup &cup, Ausgabe &aus, int n, int verbleibend)
             return zeilen + (zeilen == 0 ? 1 : 0) + (weitere > 0 ? 1 : 0);
         });
     };
-    if (!mitVarianten(cup)) {
-        bloecke(0);
-    } else {
-        for (int v = 1; v < cup.cv.rowCount(); ++v) {
-            variantenkopf(aus, QStringLiteral("Ergebnisse im ") + cup.cv.cell(Cvspalte::Name, v));
-            if (bloecke(v) == 0)
-                aus.d(-4);
-        }
-    }
+    variantenBloecke(aus, cup, bloecke);
     aus.berichtsfuss();
 }
 

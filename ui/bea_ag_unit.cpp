@@ -57,12 +57,7 @@ BeaAg::BeaAg(MainUnit &w) : QDialog(&w), m_w(w)
     alterZeile->addWidget(alterW);
     alterZeile->addStretch(1);
     l->addLayout(alterZeile);
-    l->addSpacing(6);
-    l->addWidget(speichern);
-    m_hinweis = hinweiszeile(this);
-    m_hinweis->setMinimumHeight(2 * m_hinweis->fontMetrics().height());
-    l->addWidget(m_hinweis);
-    l->addStretch(1);
+    m_hinweis = dialogfuss(this, l, speichern);
 
     connect(speichern, &QPushButton::clicked, this, &BeaAg::speichernClick);
     resize(sizeHint().expandedTo(QSize(320, 215)));
@@ -72,10 +67,7 @@ void BeaAg::hinzufuegenOeffnen()
 {
     m_bearbeiten = false;
     m_id = 0;
-    setWindowTitle(QStringLiteral("Altersgruppe hinzufügen"));
-    m_hinweis->clear();
-    nichtModalZeigen(this);
-    weib->setFocus();
+    zumHinzufuegenZeigen(this, QStringLiteral("Altersgruppe hinzufügen"), m_hinweis, weib);
 }
 
 void BeaAg::bearbeitenOeffnen(int r)

@@ -49,12 +49,7 @@ BeaCup::BeaCup(MainUnit &w) : QDialog(&w), m_w(w)
     zeile(QStringLiteral("Name der Cup-Variation:"), QStringLiteral("nameT"), name);
     zeile(QStringLiteral("Strecke für Zeitlauflauf (in xxxxxm):"), QStringLiteral("streckeT"), strecke);
     zeile(QStringLiteral("Zeit für Distanzlauf (in h:mm'ss,h\"):"), QStringLiteral("zeitT"), zeit);
-    l->addSpacing(6);
-    l->addWidget(speichern);
-    m_hinweis = hinweiszeile(this);
-    m_hinweis->setMinimumHeight(2 * m_hinweis->fontMetrics().height());
-    l->addWidget(m_hinweis);
-    l->addStretch(1);
+    m_hinweis = dialogfuss(this, l, speichern);
 
     connect(speichern, &QPushButton::clicked, this, &BeaCup::speichernClick);
     setFixedSize(sizeHint().expandedTo(QSize(312, 181)));
@@ -64,10 +59,7 @@ void BeaCup::hinzufuegenOeffnen()
 {
     m_bearbeiten = false;
     m_id = 0;
-    setWindowTitle(QStringLiteral("Cup-Variation hinzufügen"));
-    m_hinweis->clear();
-    nichtModalZeigen(this);
-    name->setFocus();
+    zumHinzufuegenZeigen(this, QStringLiteral("Cup-Variation hinzufügen"), m_hinweis, name);
 }
 
 void BeaCup::bearbeitenOeffnen(int r)

@@ -6,9 +6,11 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStyle>
+#include <QVBoxLayout>
 #include <QValidator>
 #include <QVariant>
 #include <QWidget>
@@ -101,6 +103,25 @@ QLabel *hinweiszeile(QWidget *dialog)
     p.setColor(QPalette::WindowText, QColor(0xa0, 0, 0));
     l->setPalette(p);
     return l;
+}
+
+QLabel *dialogfuss(QWidget *dialog, QVBoxLayout *layout, QPushButton *speichern)
+{
+    layout->addSpacing(6);
+    layout->addWidget(speichern);
+    QLabel *hinweis = hinweiszeile(dialog);
+    hinweis->setMinimumHeight(2 * hinweis->fontMetrics().height());
+    layout->addWidget(hinweis);
+    layout->addStretch(1);
+    return hinweis;
+}
+
+void zumHinzufuegenZeigen(QWidget *dialog, const QString &titel, QLabel *hinweis, QWidget *erstesFeld)
+{
+    dialog->setWindowTitle(titel);
+    hinweis->clear();
+    nichtModalZeigen(dialog);
+    erstesFeld->setFocus();
 }
 
 void fehlendesFeld(QLabel *zeile, QWidget *feld, const QString &name)

@@ -3,6 +3,8 @@
 class QComboBox;
 class QEvent;
 class QLabel;
+class QPushButton;
+class QVBoxLayout;
 class QLineEdit;
 class QSize;
 class QSpinBox;
@@ -37,6 +39,11 @@ void listenbreiteAnpassen(QComboBox *liste);
 
 // The line of a dialog that says why a save did not happen.
 QLabel *hinweiszeile(QWidget *dialog);
+// The foot of a small edit dialog (cup variation, age group): the save button and below it the hint
+// line, two lines high so that the dialog does not grow when it speaks. Returns the hint line.
+QLabel *dialogfuss(QWidget *dialog, QVBoxLayout *layout, QPushButton *speichern);
+// Opens a small edit dialog for adding: its title, no hint left from before, the focus in the first field.
+void zumHinzufuegenZeigen(QWidget *dialog, const QString &titel, QLabel *hinweis, QWidget *erstesFeld);
 // Names the field that is missing in the hint line and puts the focus there.
 void fehlendesFeld(QLabel *zeile, QWidget *feld, const QString &name);
 
