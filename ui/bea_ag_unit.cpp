@@ -76,8 +76,8 @@ void BeaAg::bearbeitenOeffnen(int r)
     m_bearbeiten = true;
     m_id = ag.rowId(r);
     setWindowTitle(QStringLiteral("Altersgruppe bearbeiten"));
-    feldFuellen(weib, ag.cell(0, r));
-    feldFuellen(mann, ag.cell(1, r));
+    feldFuellen(weib, ag.cell(Agspalte::Weiblich, r));
+    feldFuellen(mann, ag.cell(Agspalte::Maennlich, r));
     int alter = 20;
     if (istInt(ag.cell(Agspalte::Maximalalter, r), &alter))
         alterW->setValue(alter);
@@ -129,7 +129,7 @@ void BeaAg::speichernClick()
             dok.ausfuehren(QStringLiteral("Altersgruppe %1/%2 hinzufügen").arg(w, m),
                            [&](Cup &c) { agHinzufuegen(c, w, m, alter); });
         else
-            dok.ausfuehren(QStringLiteral("Altersgruppe %1/%2 bearbeiten").arg(cup.ag.cell(0, r), cup.ag.cell(1, r)),
+            dok.ausfuehren(QStringLiteral("Altersgruppe %1/%2 bearbeiten").arg(cup.ag.cell(Agspalte::Weiblich, r), cup.ag.cell(Agspalte::Maennlich, r)),
                            [&](Cup &c) { agAendern(c, r, w, m, alter); });
     } catch (const Konvertierungsfehler &f) {
         fehler(&m_w, f.text());

@@ -134,7 +134,7 @@ void BeaCup::speichernClick()
         return;
     }
     hide();
-    dok.ausfuehren(QStringLiteral("Cup-Variation %1 bearbeiten").arg(cup.cv.cell(0, r)),
+    dok.ausfuehren(QStringLiteral("Cup-Variation %1 bearbeiten").arg(cup.cv.cell(Cvspalte::Name, r)),
                    [&](Cup &c) { cvAendern(c, r, name->text(), strecke->text(), zeit->text()); });
 }
 

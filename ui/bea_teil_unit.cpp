@@ -365,7 +365,7 @@ void BeaTeil::listenFuellen()
     } else {
         m_cupW->setEnabled(true);
         for (int r = 1; r < m_cup.cv.rowCount(); ++r) {
-            m_cupW->addItem(m_cup.cv.cell(0, r));
+            m_cupW->addItem(m_cup.cv.cell(Cvspalte::Name, r));
             m_cupW->setItemData(m_cupW->count() - 1, qulonglong(m_cup.cv.rowId(r)), kIdRolle);
         }
         waehlen(m_cupW, cup);
@@ -627,7 +627,7 @@ bool teilnehmerLoeschenFragen(QWidget *parent, CupDokument &dok, int s)
         return false;
     if (!frage(parent, teilnehmerLoeschenFrage(cup, s)))
         return false;
-    dok.ausfuehren(QStringLiteral("Teilnehmer %1, %2 löschen").arg(cup.teil.cell(0, s), cup.teil.cell(1, s)),
+    dok.ausfuehren(QStringLiteral("Teilnehmer %1, %2 löschen").arg(cup.teil.cell(Teilspalte::Name, s), cup.teil.cell(Teilspalte::Vorname, s)),
                    [s](Cup &c) { teilnehmerLoeschen(c, s); });
     return true;
 }
