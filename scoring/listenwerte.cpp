@@ -38,24 +38,38 @@ template <typename Besser> std::vector<int> plaetze(const std::vector<int> &folg
 
 // ---------------------------------------------------------------- finish list
 
-std::vector<Einlaufblock> einlauf(const Cup &cup, int k)
+std::vector<int> namensfolge(const Cup &cup)
 {
     const Tabelle &t = cup.teil;
-    const int spalte = Cup::ergebnisspalte(k);
-    const Laufwertung gruppenplaetze(cup, k);
-
-    // Rows that took part, in surname order (then first name, then table order), so that equal
-    // results stand alphabetically after the stable sort by result.
     std::vector<int> alle;
     for (int r = 1; r < t.rowCount(); ++r)
-        if (!t.cell(spalte, r).isEmpty())
-            alle.push_back(r);
+        alle.push_back(r);
     std::stable_sort(alle.begin(), alle.end(), [&](int a, int b) {
         const int n = textvergleich(t.cell(Teilspalte::Name, a), t.cell(Teilspalte::Name, b));
         return n != 0 ? n < 0 : textvergleich(t.cell(Teilspalte::Vorname, a), t.cell(Teilspalte::Vorname, b)) < 0;
     });
+    return alle;
+}
+
+std::vector<Einlaufblock> einlauf(const Cup &cup, int k)
+{
+    return einlauf(cup, k, namensfolge(cup), Laufwertungen(cup, k, k));
+}
+
+std::vector<Einlaufblock> einlauf(const Cup &cup, int k, const std::vector<int> &namensfolge, const Laufwertungen &w)
+{
+    const Tabelle &t = cup.teil;
+    const int spalte = Cup::ergebnisspalte(k);
+
+    // Rows that took part, in surname order (then first name, then table order), so that equal
+    // results stand alphabetically after the stable sort by result.
+    std::vector<int> alle;
+    for (int r : namensfolge)
+        if (!t.cell(spalte, r).isEmpty())
+            alle.push_back(r);
     // Best first; among codes alphabetically. besser(x, y): y strictly better than x.
-    auto vor = [&](int a, int b) { return besser(cup, k, t.cell(spalte, b), t.cell(spalte, a)); };
+    const Ergebnisvergleich schlechter(cup, k);
+    auto vor = [&](int a, int b) { return schlechter(b, a); };
     std::stable_sort(alle.begin(), alle.end(), vor);
     // Codes always stand at the end, also behind odd entries without digits ("abc" sorts before "d.").
     std::stable_partition(alle.begin(), alle.end(), [&](int r) { return istLeistung(t.cell(spalte, r)); });
@@ -104,7 +118,7 @@ std::vector<Einlaufblock> einlauf(const Cup &cup, int k)
             if (z.gewertet) {
                 z.platz = gesamt[g++];
                 z.platzGeschlecht = geschlechtsplatz.value(r);
-                z.platzGruppe = gruppenplaetze.platz(r);
+                z.platzGruppe = w.platz(k, r);
             }
             bloecke[b].zeilen.push_back(std::move(z));
         }
@@ -143,9 +157,15 @@ std::optional<int> lesen(const QString &zelle, int leer)
 
 } // namespace
 
-Laufanteilrechner::Laufanteilrechner(const Cup &cup, int n)
-    : m_cup(cup), m_bis(std::max(std::min(n, cup.anzahlLaufe()), 0)), m_w(cup, 1, m_bis)
+Laufanteilrechner::Laufanteilrechner(const Cup &cup, int n) : Laufanteilrechner(cup, n, nullptr) {}
+
+Laufanteilrechner::Laufanteilrechner(const Cup &cup, int n, const Laufwertungen &w) : Laufanteilrechner(cup, n, &w) {}
+
+Laufanteilrechner::Laufanteilrechner(const Cup &cup, int n, const Laufwertungen *w)
+    : m_cup(cup), m_bis(std::max(std::min(n, cup.anzahlLaufe()), 0)), m_fremd(w)
 {
+    if (!m_fremd)
+        m_eigen.emplace(cup, 1, m_bis);
     m_faktor.resize(static_cast<size_t>(m_bis) + 1);
     m_summand.resize(static_cast<size_t>(m_bis) + 1);
     for (int d = 1; d <= m_bis; ++d) {
@@ -183,12 +203,12 @@ std::vector<Laufanteil> Laufanteilrechner::operator()(int r) const
         } else {
             a.faktor = wert(m_faktor[i], cup.laufe.cell(d, Laufzeile::Bonusfaktor));
             a.summand = wert(m_summand[i], cup.laufe.cell(d, Laufzeile::Bonussummand));
-            a.platz = m_w.platz(d, r);
+            a.platz = wertungen().platz(d, r);
             a.tabellenpunkte =
                 a.platz >= 1 && a.platz < cup.pv.rowCount()
                     ? wert(m_tabelle[static_cast<size_t>(a.platz)], cup.pv.cell(Pvspalte::Punkte, a.platz))
                     : 0;
-            a.punkte = m_w.punkte(d, r);
+            a.punkte = wertungen().punkte(d, r);
             a.wertung = Wertung::Gestrichen;
             gewertete.push_back(anteile.size());
         }
@@ -231,9 +251,9 @@ QString anteiltext(const Laufanteil &a)
 
 QString geschlechtKurz(const QString &geschlecht)
 {
-    if (geschlecht == QLatin1String("weiblich"))
+    if (geschlecht == u"weiblich")
         return QStringLiteral("W");
-    if (geschlecht == QStringLiteral("männlich"))
+    if (geschlecht == u"männlich")
         return QStringLiteral("M");
     return {};
 }

@@ -38,6 +38,11 @@ struct Einlaufblock {
 // One block per cup variation in cv order (blocks may be empty), or one block without variations.
 // Participants whose "ggf. Cup" names no variation are not listed, as in the race result list.
 std::vector<Einlaufblock> einlauf(const Cup &cup, int k);
+// Every participant row by surname, then first name, then table order: the order einlauf() starts
+// from. Passing it in saves sorting the names again for each race.
+std::vector<int> namensfolge(const Cup &cup);
+// The same with the placings of the races taken from w (which must cover race k), for many races.
+std::vector<Einlaufblock> einlauf(const Cup &cup, int k, const std::vector<int> &namensfolge, const Laufwertungen &w);
 
 // ---------------------------------------------------------------- race points of one participant
 
@@ -69,15 +74,21 @@ std::vector<Laufanteil> laufanteile(const Cup &cup, int r, int n);
 class Laufanteilrechner {
 public:
     Laufanteilrechner(const Cup &cup, int n);
+    // With the placings of w, which must cover races 1..n (saves computing them again).
+    Laufanteilrechner(const Cup &cup, int n, const Laufwertungen &w);
     std::vector<Laufanteil> operator()(int r) const;
 
 private:
+    Laufanteilrechner(const Cup &cup, int n, const Laufwertungen *w);
     // A cell read as an integer; an unreadable one is read again (and throws) where it is used.
     static int wert(const std::optional<int> &gelesen, const QString &zelle);
 
+    const Laufwertungen &wertungen() const { return m_fremd ? *m_fremd : *m_eigen; }
+
     const Cup &m_cup;
     int m_bis;
-    Laufwertungen m_w;
+    std::optional<Laufwertungen> m_eigen;
+    const Laufwertungen *m_fremd = nullptr;
     std::vector<std::optional<int>> m_faktor;  // per race (index 0 unused)
     std::vector<std::optional<int>> m_summand; // per race
     std::vector<std::optional<int>> m_tabelle; // points per placing (index 0 unused)

@@ -25,6 +25,26 @@ class Cup;
 // This is the best-first order of the result columns that teilsort applies.
 bool besser(const Cup &cup, int k, const QString &x, const QString &y);
 
+// besser() over the participant rows of race k with each entry's digits read once, for sorting many
+// rows: (a, b) is true when row b's entry is strictly better than row a's. Digits that are no integer
+// throw Konvertierungsfehler when compared, as besser() does.
+class Ergebnisvergleich {
+public:
+    Ergebnisvergleich(const Cup &cup, int k);
+    bool operator()(int a, int b) const;
+
+private:
+    struct Schluessel {
+        bool ziffern = false; // the entry has digits
+        bool lesbar = false;  // and they read as an integer
+        int wert = 0;
+    };
+    const Cup &m_cup;
+    int m_spalte;
+    bool m_zeitlauf;
+    std::vector<Schluessel> m_schluessel; // per row of teil
+};
+
 // Placing of row r in race k within its group: 1 plus the number of strictly better scored results
 // in the group (equal results share a placing, the next one is skipped: 1, 1, 3).
 // Returns 0 when row r has no scored result in race k. One call scans the table once (O(n)); to

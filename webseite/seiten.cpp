@@ -94,8 +94,9 @@ QString listenklasse(Listenart art)
 // next page under its title with "(Fortsetzung)".
 class Listenseiten {
 public:
-    Listenseiten(const Webdaten &d, const Webliste &liste, Listenart art, qsizetype budget)
-        : m_d(d), m_art(art), m_budget(budget)
+    // personen: per participant the name and club cells, escaped once for all lists.
+    Listenseiten(const std::vector<QString> &personen, const Webliste &liste, Listenart art, qsizetype budget)
+        : m_personen(personen), m_art(art), m_budget(budget)
     {
         switch (art) {
         case Listenart::Lauf:
@@ -167,26 +168,30 @@ private:
 
     void zeile(const Webzeile &z)
     {
-        const Webteilnehmer &t = m_d.teilnehmer[static_cast<size_t>(z.teilnehmer)];
-        QString s = QStringLiteral("<tr><td>");
-        if (z.platz > 0)
-            s += QString::number(z.platz) + QLatin1Char('.');
-        s += QStringLiteral("<td>") + htmlText(t.name) + QStringLiteral("<td>") + htmlText(t.verein);
+        // One buffer for every row: the lists have hundreds of thousands of them.
+        QString &s = m_zeile;
+        s.clear();
+        const auto zelle = [&s](const QString &text) {
+            s += QLatin1String("<td>");
+            htmlAnhaengen(s, text);
+        };
+        s += QLatin1String("<tr><td>");
+        if (z.platz > 0) {
+            s += QString::number(z.platz);
+            s += QLatin1Char('.');
+        }
+        s += m_personen[static_cast<size_t>(z.teilnehmer)];
         switch (m_art) {
         case Listenart::Lauf:
-            s += QStringLiteral("<td>") + htmlText(z.wert);
+            zelle(z.wert);
             break;
         case Listenart::Gesamt:
-            s += QStringLiteral("<td>") + htmlText(z.laeufe) + QStringLiteral("<td>") + htmlText(z.wert);
+            zelle(z.laeufe);
+            zelle(z.wert);
             break;
         default:
-            // Each cell names its column, so that the phone layout can label the race columns.
-            for (size_t i = 0; i < z.mehr.size(); ++i) {
-                s += QStringLiteral("<td");
-                if (m_art == Listenart::Einzeln && i < m_kopf.size())
-                    s += QStringLiteral(" data-k=\"") + htmlText(m_kopf[i]) + QLatin1Char('"');
-                s += QLatin1Char('>') + htmlText(z.mehr[i]);
-            }
+            for (const QString &text : z.mehr)
+                zelle(text);
         }
         s += QLatin1Char('\n');
         const qsizetype laenge = utf8Laenge(s);
@@ -210,9 +215,10 @@ private:
         tabelleAuf(true);
     }
 
-    const Webdaten &m_d;
+    const std::vector<QString> &m_personen;
     Listenart m_art;
     std::vector<QString> m_kopf;
+    QString m_zeile;
     qsizetype m_budget;
     static constexpr qsizetype kRahmen = 4096; // the frame around the list
     qsizetype m_bytes = kRahmen;
@@ -252,10 +258,26 @@ struct Querverweis {
     QString text;
 };
 
-void listenseiten(std::vector<Webdatei> &dateien, const Webdaten &d, const Webliste &liste, Listenart art,
-                  const QString &basis, const Querverweis &verweis, const QDateTime &stand, qsizetype budget)
+// Name and club of every participant as the two table cells of a list line, escaped once.
+std::vector<QString> personenzellen(const Webdaten &d)
 {
-    const Listenseiten teile(d, liste, art, budget);
+    std::vector<QString> zellen;
+    zellen.reserve(d.teilnehmer.size());
+    for (const Webteilnehmer &t : d.teilnehmer) {
+        QString s = QStringLiteral("<td>");
+        htmlAnhaengen(s, t.name);
+        s += QLatin1String("<td>");
+        htmlAnhaengen(s, t.verein);
+        zellen.push_back(std::move(s));
+    }
+    return zellen;
+}
+
+void listenseiten(std::vector<Webdatei> &dateien, const Webdaten &d, const std::vector<QString> &personen,
+                  const Webliste &liste, Listenart art, const QString &basis, const Querverweis &verweis,
+                  const QDateTime &stand, qsizetype budget)
+{
+    const Listenseiten teile(personen, liste, art, budget);
     for (size_t i = 0; i < teile.teile().size(); ++i) {
         QString inhalt = QStringLiteral("<h1>") + htmlText(liste.titel) + QStringLiteral("</h1>\n");
         if (!liste.untertitel.isEmpty())
@@ -369,18 +391,19 @@ std::vector<Webdatei> webseiten(const Webdaten &d, const QDateTime &stand, qsize
     dateien.push_back({QStringLiteral("stil.css"), ressource(QStringLiteral("stil.css"))});
     dateien.push_back({QStringLiteral("tlt.js"), ressource(QStringLiteral("tlt.js"))});
     dateien.push_back({QStringLiteral("daten.js"), suchdaten(d)});
+    const std::vector<QString> personen = personenzellen(d);
     for (int k = 1; k <= d.nachLauf; ++k) {
         const auto i = static_cast<size_t>(k - 1);
-        listenseiten(dateien, d, d.laufergebnisse[i], Listenart::Lauf, laufseite(k).chopped(5),
+        listenseiten(dateien, d, personen, d.laufergebnisse[i], Listenart::Lauf, laufseite(k).chopped(5),
                      {einlaufseite(k), QStringLiteral("Einlaufliste dieses Laufes")}, stand, budget);
         if (i < d.einlauflisten.size())
-            listenseiten(dateien, d, d.einlauflisten[i], Listenart::Einlauf, einlaufseite(k).chopped(5),
+            listenseiten(dateien, d, personen, d.einlauflisten[i], Listenart::Einlauf, einlaufseite(k).chopped(5),
                          {laufseite(k), QStringLiteral("Ergebnisliste nach Altersgruppen")}, stand, budget);
     }
     if (d.nachLauf > 0) {
-        listenseiten(dateien, d, d.gesamt, Listenart::Gesamt, kGesamtseite.chopped(5),
+        listenseiten(dateien, d, personen, d.gesamt, Listenart::Gesamt, kGesamtseite.chopped(5),
                      {kEinzelseite, QStringLiteral("Gesamtwertung mit Einzelergebnissen")}, stand, budget);
-        listenseiten(dateien, d, d.einzeln, Listenart::Einzeln, kEinzelseite.chopped(5),
+        listenseiten(dateien, d, personen, d.einzeln, Listenart::Einzeln, kEinzelseite.chopped(5),
                      {kGesamtseite, QStringLiteral("Gesamtwertung ohne Einzelergebnisse")}, stand, budget);
     }
     dateien.push_back({QStringLiteral("index.html"),

@@ -65,51 +65,22 @@ QHash<QString, std::vector<int>> nachLabel(const Tabelle &teil, const std::vecto
 }
 
 // The participant rows in the order the race list of race k walks them: sorted by surname from
-// the cup's current order, then best first by the race's entry. Only rows with an entry.
-// The sorts run on small tables of their own, so the cup is never touched; a row with an entry
-// keeps its place among the others exactly as in the sorted participants table, because the
-// empty entries sink below every entry there.
+// the cup's current order, then best first by the race's entry. Only rows with an entry. The
+// orders are computed without moving a row, so the cup is never touched.
 class Laufreihenfolge {
 public:
-    explicit Laufreihenfolge(const Cup &cup)
-    {
-        const Tabelle &teil = cup.teil;
-        const int m = teil.rowCount() - 1;
-        Cup namen;
-        namen.teil = Tabelle(Teilspalte::Anzahl, m + 1);
-        for (int r = 1; r <= m; ++r) {
-            namen.teil.setCell(Teilspalte::Name, r, teil.cell(Teilspalte::Name, r));
-            namen.teil.setCell(kZeilenindex, r, QString::number(r));
-        }
-        teilsort(namen, Richtung::Aufsteigend, Teilspalte::Name);
-        m_nachName.reserve(static_cast<size_t>(m));
-        for (int r = 1; r <= m; ++r)
-            m_nachName.push_back(namen.teil.cell(kZeilenindex, r).toInt());
-    }
+    // The surname order is the same for every race: it is sorted once.
+    explicit Laufreihenfolge(const Cup &cup) : m_nachName(teilfolge(cup, Richtung::Aufsteigend, Teilspalte::Name)) {}
 
+    // The rows with an entry in race k in the order of its result list (ergebnisfolge), without
+    // sorting the names again.
     std::vector<int> lauf(const Cup &cup, int k) const
     {
         const int spalte = Cup::ergebnisspalte(k);
-        Cup sortierung;
-        sortierung.laufe = Tabelle(2, Laufzeile::Lauftyp + 1);
-        sortierung.laufe.setCell(1, Laufzeile::Lauftyp, cup.lauftyp(k));
-        std::vector<int> mitEintrag;
-        for (int r : m_nachName)
-            if (!cup.teil.cell(spalte, r).isEmpty())
-                mitEintrag.push_back(r);
-        Tabelle &t = sortierung.teil;
-        // The entries stand in the result column of race 1, whose type is this race's.
-        const int ergebnis = Cup::ergebnisspalte(1);
-        t = Tabelle(ergebnis + 1, static_cast<int>(mitEintrag.size()) + 1);
-        for (size_t i = 0; i < mitEintrag.size(); ++i) {
-            t.setCell(kZeilenindex, static_cast<int>(i) + 1, QString::number(mitEintrag[i]));
-            t.setCell(ergebnis, static_cast<int>(i) + 1, cup.teil.cell(spalte, mitEintrag[i]));
-        }
-        teilsort(sortierung, Richtung::Aufsteigend, ergebnis);
         std::vector<int> folge;
-        folge.reserve(mitEintrag.size());
-        for (int r = 1; r < t.rowCount(); ++r)
-            folge.push_back(t.cell(kZeilenindex, r).toInt());
+        for (int r : teilfolge(cup, Richtung::Aufsteigend, spalte, m_nachName))
+            if (!cup.teil.cell(spalte, r).isEmpty())
+                folge.push_back(r);
         return folge;
     }
 
@@ -320,13 +291,14 @@ Webdaten webdaten(const Cup &cup, int nachLauf)
         }
     }
     const Laufreihenfolge reihenfolge(cup);
+    const std::vector<int> nachNamen = namensfolge(cup);
     for (int k = 1; k <= n; ++k) {
         d.laufergebnisse.push_back(laufliste(cup, k, reihenfolge, d.teilnehmer));
-        d.einlauflisten.push_back(einlaufliste(cup, k));
+        d.einlauflisten.push_back(einlaufliste(cup, k, nachNamen, wertungen));
     }
     const Gesamtstand stand = gesamtstand(cup, n);
     d.gesamt = gesamtliste(cup, stand, d.teilnehmer);
-    d.einzeln = einzelliste(cup, stand);
+    d.einzeln = einzelliste(cup, stand, wertungen);
     return d;
 }
 
@@ -341,13 +313,18 @@ QString platzText(int platz)
 
 Webliste einlaufliste(const Cup &cup, int k)
 {
+    return einlaufliste(cup, k, namensfolge(cup), Laufwertungen(cup, k, k));
+}
+
+Webliste einlaufliste(const Cup &cup, int k, const std::vector<int> &namensfolge, const Laufwertungen &w)
+{
     Webliste liste;
     liste.titel = QStringLiteral("Einlaufliste vom ") + cup.laufe.cell(k, Laufzeile::Datum);
     liste.untertitel = QStringLiteral("Lauf ") + cup.laufe.cell(k, Laufzeile::Nummer) + QStringLiteral(" - ") + cup.lauftyp(k);
     liste.kopf = {QStringLiteral("W/M"), QStringLiteral("AK"), QStringLiteral("Ergebnis")};
     const Tabelle &teil = cup.teil;
     const bool zeitlauf = cup.lauftyp(k) == kZeitlauf;
-    for (const Einlaufblock &b : einlauf(cup, k)) {
+    for (const Einlaufblock &b : einlauf(cup, k, namensfolge, w)) {
         if (b.zeilen.empty())
             continue;
         Webgruppe g;
@@ -379,6 +356,11 @@ Webliste einlaufliste(const Cup &cup, int k)
 
 Webliste einzelliste(const Cup &cup, const Gesamtstand &stand)
 {
+    return einzelliste(cup, stand, Laufwertungen(cup, 1, std::clamp(stand.lauf, 0, std::max(cup.anzahlLaufe(), 0))));
+}
+
+Webliste einzelliste(const Cup &cup, const Gesamtstand &stand, const Laufwertungen &w)
+{
     const int n = stand.lauf;
     Webliste liste;
     liste.titel = standtitel(cup, n) + QStringLiteral(" mit Einzelergebnissen");
@@ -387,7 +369,7 @@ Webliste einzelliste(const Cup &cup, const Gesamtstand &stand)
         liste.kopf.push_back(QStringLiteral("L") + QString::number(k));
     liste.kopf.push_back(QStringLiteral("Läufe"));
     liste.kopf.push_back(QStringLiteral("Punkte"));
-    const Laufanteilrechner anteile(cup, n);
+    const Laufanteilrechner anteile(cup, n, w);
     standbloecke(cup, stand, liste, [&](int r, const Standzeile &s) {
         Webzeile w;
         w.teilnehmer = r - 1;

@@ -38,10 +38,18 @@ QString nurErlaubteZeichen(const QString &text)
 // Whether the text holds nothing that needs escaping or replacing, the usual case.
 static bool schlicht(const QString &text)
 {
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u < 0x20 || u == u'&' || u == u'<' || u == u'>' || u == u'"' || u == u'\\' || (u >= 0x7F && u < 0xA0) ||
-            u >= 0xD800)
+    // A plain loop over the characters: this runs for every cell of every list.
+    const char16_t *p = reinterpret_cast<const char16_t *>(text.constData());
+    const char16_t *ende = p + text.size();
+    for (; p != ende; ++p) {
+        const char16_t u = *p;
+        // Printable ASCII other than & < > " \ is the common case and decided first.
+        if (u >= 0x20 && u < 0x7F) {
+            if (u == u'&' || u == u'<' || u == u'>' || u == u'"' || u == u'\\')
+                return false;
+            continue;
+        }
+        if (u < 0xA0 || u >= 0xD800)
             return false;
     }
     return true;
@@ -63,6 +71,14 @@ QString htmlText(const QString &text)
         }
     }
     return aus;
+}
+
+void htmlAnhaengen(QString &ziel, const QString &text)
+{
+    if (schlicht(text))
+        ziel += text;
+    else
+        ziel += htmlText(text);
 }
 
 QString jsText(const QString &text)

@@ -9,6 +9,8 @@ namespace tlt {
 // surrogates) become the replacement character U+FFFD; tabs and line breaks become spaces, since
 // every cup text is one line.
 QString htmlText(const QString &text);
+// Appends htmlText(text) to ziel without a copy in the usual case of a text that needs no escaping.
+void htmlAnhaengen(QString &ziel, const QString &text);
 
 // The same text as a quoted JavaScript string literal (and valid JSON): quotes, backslashes and
 // control characters escaped, and "<", ">", "&", U+2028 and U+2029 as \u escapes, so that the
