@@ -1,6 +1,7 @@
 #include "webseite/seiten.h"
 
 #include "core/version.h"
+#include "webseite/parallel.h"
 #include "webseite/webtext.h"
 
 #include <QFile>
@@ -390,22 +391,44 @@ std::vector<Webdatei> webseiten(const Webdaten &d, const QDateTime &stand, qsize
     std::vector<Webdatei> dateien;
     dateien.push_back({QStringLiteral("stil.css"), ressource(QStringLiteral("stil.css"))});
     dateien.push_back({QStringLiteral("tlt.js"), ressource(QStringLiteral("tlt.js"))});
-    dateien.push_back({QStringLiteral("daten.js"), suchdaten(d)});
     const std::vector<QString> personen = personenzellen(d);
-    for (int k = 1; k <= d.nachLauf; ++k) {
-        const auto i = static_cast<size_t>(k - 1);
-        listenseiten(dateien, d, personen, d.laufergebnisse[i], Listenart::Lauf, laufseite(k).chopped(5),
-                     {einlaufseite(k), QStringLiteral("Einlaufliste dieses Laufes")}, stand, budget);
-        if (i < d.einlauflisten.size())
-            listenseiten(dateien, d, personen, d.einlauflisten[i], Listenart::Einlauf, einlaufseite(k).chopped(5),
-                         {laufseite(k), QStringLiteral("Ergebnisliste nach Altersgruppen")}, stand, budget);
-    }
-    if (d.nachLauf > 0) {
-        listenseiten(dateien, d, personen, d.gesamt, Listenart::Gesamt, kGesamtseite.chopped(5),
-                     {kEinzelseite, QStringLiteral("Gesamtwertung mit Einzelergebnissen")}, stand, budget);
-        listenseiten(dateien, d, personen, d.einzeln, Listenart::Einzeln, kEinzelseite.chopped(5),
-                     {kGesamtseite, QStringLiteral("Gesamtwertung ohne Einzelergebnisse")}, stand, budget);
-    }
+    // The search data, the standings and each race's pages are made on their own (side by side)
+    // and then taken in that order: part 0 the search data, 1 the standings, 2.. the races.
+    const int laeufe = std::max(d.nachLauf, 0);
+    std::vector<std::vector<Webdatei>> teile(static_cast<size_t>(laeufe) + 2);
+    jeweilsParallel(laeufe + 2, [&](int i) {
+        std::vector<Webdatei> &seiten = teile[static_cast<size_t>(i)];
+        if (i == 0) {
+            seiten.push_back({QStringLiteral("daten.js"), suchdaten(d)});
+            return;
+        }
+        if (i == 1) {
+            if (d.nachLauf > 0) {
+                listenseiten(seiten, d, personen, d.gesamt, Listenart::Gesamt, kGesamtseite.chopped(5),
+                             {kEinzelseite, QStringLiteral("Gesamtwertung mit Einzelergebnissen")}, stand, budget);
+                listenseiten(seiten, d, personen, d.einzeln, Listenart::Einzeln, kEinzelseite.chopped(5),
+                             {kGesamtseite, QStringLiteral("Gesamtwertung ohne Einzelergebnisse")}, stand, budget);
+            }
+            return;
+        }
+        const int k = i - 1;
+        listenseiten(seiten, d, personen, d.laufergebnisse[static_cast<size_t>(k - 1)], Listenart::Lauf,
+                     laufseite(k).chopped(5), {einlaufseite(k), QStringLiteral("Einlaufliste dieses Laufes")}, stand,
+                     budget);
+        if (static_cast<size_t>(k - 1) < d.einlauflisten.size())
+            listenseiten(seiten, d, personen, d.einlauflisten[static_cast<size_t>(k - 1)], Listenart::Einlauf,
+                         einlaufseite(k).chopped(5), {laufseite(k), QStringLiteral("Ergebnisliste nach Altersgruppen")},
+                         stand, budget);
+    });
+    // Files in the order the folder is written: search data, races, standings, index last.
+    auto uebernehmen = [&dateien](std::vector<Webdatei> &teil) {
+        for (auto &s : teil)
+            dateien.push_back(std::move(s));
+    };
+    uebernehmen(teile[0]);
+    for (size_t i = 2; i < teile.size(); ++i)
+        uebernehmen(teile[i]);
+    uebernehmen(teile[1]);
     dateien.push_back({QStringLiteral("index.html"),
                        rahmen(d, cupTitel(d) + QStringLiteral(" – Übersicht"), startseite(d, stand), stand).toUtf8()});
     return dateien;

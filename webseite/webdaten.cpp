@@ -8,6 +8,7 @@
 #include "scoring/gesamtwertung.h"
 #include "scoring/listenwerte.h"
 #include "scoring/wertung.h"
+#include "webseite/parallel.h"
 
 #include <QHash>
 #include <algorithm>
@@ -292,10 +293,14 @@ Webdaten webdaten(const Cup &cup, int nachLauf)
     }
     const Laufreihenfolge reihenfolge(cup);
     const std::vector<int> nachNamen = namensfolge(cup);
-    for (int k = 1; k <= n; ++k) {
-        d.laufergebnisse.push_back(laufliste(cup, k, reihenfolge, d.teilnehmer));
-        d.einlauflisten.push_back(einlaufliste(cup, k, nachNamen, wertungen));
-    }
+    // The races' lists do not depend on each other (each race writes only its own placing of each
+    // participant), so they are built side by side.
+    d.laufergebnisse.resize(static_cast<size_t>(n));
+    d.einlauflisten.resize(static_cast<size_t>(n));
+    jeweilsParallel(n, [&](int i) {
+        d.laufergebnisse[static_cast<size_t>(i)] = laufliste(cup, i + 1, reihenfolge, d.teilnehmer);
+        d.einlauflisten[static_cast<size_t>(i)] = einlaufliste(cup, i + 1, nachNamen, wertungen);
+    });
     const Gesamtstand stand = gesamtstand(cup, n);
     d.gesamt = gesamtliste(cup, stand, d.teilnehmer);
     d.einzeln = einzelliste(cup, stand, wertungen);

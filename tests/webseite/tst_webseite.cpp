@@ -1,8 +1,10 @@
 // The pages of the results site: structure, escaping, long lists on several pages, safe writing.
 #include "core/cup.h"
+#include "core/konvertierung.h"
 #include "core/spalten.h"
 #include "support/berichtscups.h"
 #include "support/testhilfe.h"
+#include "webseite/parallel.h"
 #include "webseite/seiten.h"
 #include "webseite/webdaten.h"
 #include "webseite/webseite.h"
@@ -14,6 +16,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <atomic>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -303,6 +307,29 @@ private slots:
         }
         for (const auto &[name, bytes] : vorher)
             QVERIFY2(nachher.count(name), qPrintable(name));
+    }
+
+    // The site is built on several threads: every part runs, results stay in order, and of several
+    // failures the one of the earliest part is reported, as in a plain loop.
+    void partsBuiltSideBySide()
+    {
+        std::vector<int> ergebnis(37, 0);
+        jeweilsParallel(37, [&](int i) { ergebnis[static_cast<size_t>(i)] = i * i; });
+        for (int i = 0; i < 37; ++i)
+            QCOMPARE(ergebnis[static_cast<size_t>(i)], i * i);
+        std::atomic<int> gelaufen{0};
+        try {
+            jeweilsParallel(9, [&](int i) {
+                ++gelaufen;
+                if (i == 3 || i == 6 || i == 8)
+                    throw Konvertierungsfehler(QString::number(i));
+            });
+            QFAIL("no failure");
+        } catch (const Konvertierungsfehler &f) {
+            QCOMPARE(f.meldung(), QStringLiteral("'3' ist kein gültiger Integerwert"));
+        }
+        QCOMPARE(gelaufen.load(), 9);
+        jeweilsParallel(0, [](int) { QFAIL("nothing to do"); });
     }
 
     void aMissingFolderIsCreatedAndABadOneReported()
