@@ -141,11 +141,6 @@ QString altersgruppe(const Tabelle &ag, int r)
 }
 } // namespace
 
-QString Cup::ortAltersgruppe(int r) const
-{
-    return altersgruppe(ag, r);
-}
-
 int maximalalter(const Tabelle &ag, int r)
 {
     return amOrt([&] { return toInt(ag.cell(Agspalte::Maximalalter, r)); },

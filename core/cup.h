@@ -67,11 +67,10 @@ public:
     void uebernehmen(Cup &&anderer);
 
     // Where a value stands, for messages about a value that cannot be read: "Lauf 3",
-    // "Startnummer 007 (Muster, Erika)", "Altersgruppe F30/M30", "Punktevergabe, Platz 4".
+    // "Startnummer 007 (Muster, Erika)", "Punktevergabe, Platz 4".
     QString ortLauf(int c) const;
     QString ortTeilnehmer(int r) const;
     QString ortErgebnis(int c, int r) const; // "Lauf 3, Startnummer 007 (Muster, Erika)"
-    QString ortAltersgruppe(int r) const;
     QString ortPunkte(int platz) const;
 };
 

@@ -59,43 +59,6 @@ bool besser(const Cup &cup, int k, const QString &x, const QString &y)
     return textvergleich(x, y) > 0;
 }
 
-Ergebnisvergleich::Ergebnisvergleich(const Cup &cup, int k)
-    : m_cup(cup), m_spalte(Cup::ergebnisspalte(k)), m_zeitlauf(istZeitlauf(cup, k)),
-      m_schluessel(static_cast<size_t>(std::max(cup.teil.rowCount(), 1)))
-{
-    for (int r = 1; r < cup.teil.rowCount(); ++r) {
-        Schluessel &s = m_schluessel[static_cast<size_t>(r)];
-        const QString z = ziffern(cup.teil.cell(m_spalte, r));
-        s.ziffern = !z.isEmpty();
-        s.lesbar = s.ziffern && istInt(z, &s.wert);
-    }
-}
-
-bool Ergebnisvergleich::operator()(int a, int b) const
-{
-    const Schluessel &x = m_schluessel[static_cast<size_t>(a)];
-    const Schluessel &y = m_schluessel[static_cast<size_t>(b)];
-    if (x.ziffern && y.ziffern) {
-        // An unreadable number fails here with the message besser() gives, the first entry first.
-        if (!x.lesbar)
-            toInt(ziffern(m_cup.teil.cell(m_spalte, a)));
-        if (!y.lesbar)
-            toInt(ziffern(m_cup.teil.cell(m_spalte, b)));
-        return m_zeitlauf ? y.wert < x.wert : y.wert > x.wert;
-    }
-    if (y.ziffern)
-        return true;
-    if (x.ziffern)
-        return false;
-    const QString &xs = m_cup.teil.cell(m_spalte, a);
-    const QString &ys = m_cup.teil.cell(m_spalte, b);
-    if (ys.isEmpty())
-        return false;
-    if (xs.isEmpty())
-        return true;
-    return textvergleich(xs, ys) > 0;
-}
-
 int platzierung(const Cup &cup, int k, int r)
 {
     const Tabelle &t = cup.teil;
@@ -168,6 +131,43 @@ Laufwertungen::Art einordnen(const QString &e, int &wert)
 }
 
 } // namespace
+
+Ergebnisvergleich::Ergebnisvergleich(const Cup &cup, int k)
+    : m_cup(cup), m_spalte(Cup::ergebnisspalte(k)), m_zeitlauf(istZeitlauf(cup, k)),
+      m_schluessel(static_cast<size_t>(std::max(cup.teil.rowCount(), 1)))
+{
+    for (int r = 1; r < cup.teil.rowCount(); ++r) {
+        Schluessel &s = m_schluessel[static_cast<size_t>(r)];
+        const Laufwertungen::Art art = einordnen(cup.teil.cell(m_spalte, r), s.wert);
+        s.ziffern = art == Laufwertungen::Art::Zahl || art == Laufwertungen::Art::Unlesbar;
+        s.lesbar = art == Laufwertungen::Art::Zahl;
+    }
+}
+
+bool Ergebnisvergleich::operator()(int a, int b) const
+{
+    const Schluessel &x = m_schluessel[static_cast<size_t>(a)];
+    const Schluessel &y = m_schluessel[static_cast<size_t>(b)];
+    if (x.ziffern && y.ziffern) {
+        // An unreadable number fails here with the message besser() gives, the first entry first.
+        if (!x.lesbar)
+            toInt(ziffern(m_cup.teil.cell(m_spalte, a)));
+        if (!y.lesbar)
+            toInt(ziffern(m_cup.teil.cell(m_spalte, b)));
+        return m_zeitlauf ? y.wert < x.wert : y.wert > x.wert;
+    }
+    if (y.ziffern)
+        return true;
+    if (x.ziffern)
+        return false;
+    const QString &xs = m_cup.teil.cell(m_spalte, a);
+    const QString &ys = m_cup.teil.cell(m_spalte, b);
+    if (ys.isEmpty())
+        return false;
+    if (xs.isEmpty())
+        return true;
+    return textvergleich(xs, ys) > 0;
+}
 
 Laufwertungen::Laufwertungen(const Cup &cup, int von, int bis)
     : m_cup(cup), m_von(von), m_bis(std::max(bis, von - 1)), m_zeilen(std::max(cup.teil.rowCount(), 1))

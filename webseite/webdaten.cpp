@@ -316,11 +316,6 @@ QString platzText(int platz)
 
 } // namespace
 
-Webliste einlaufliste(const Cup &cup, int k)
-{
-    return einlaufliste(cup, k, namensfolge(cup), Laufwertungen(cup, k, k));
-}
-
 Webliste einlaufliste(const Cup &cup, int k, const std::vector<int> &namensfolge, const Laufwertungen &w)
 {
     Webliste liste;
@@ -357,11 +352,6 @@ Webliste einlaufliste(const Cup &cup, int k, const std::vector<int> &namensfolge
         liste.bloecke.push_back(std::move(block));
     }
     return liste;
-}
-
-Webliste einzelliste(const Cup &cup, const Gesamtstand &stand)
-{
-    return einzelliste(cup, stand, Laufwertungen(cup, 1, std::clamp(stand.lauf, 0, std::max(cup.anzahlLaufe(), 0))));
 }
 
 Webliste einzelliste(const Cup &cup, const Gesamtstand &stand, const Laufwertungen &w)

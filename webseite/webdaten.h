@@ -83,15 +83,13 @@ struct Webdaten {
 // The finish list of race k: per cup variation every entry in finishing order, with the overall
 // place, the place among women or men ("W 3."), the age group with its place and the result. The
 // numbers are those of the program's finish list.
-Webliste einlaufliste(const Cup &cup, int k);
-// The same with the rows in name order (namensfolge() of scoring/listenwerte.h) and the placings
-// (covering race k) computed once for all races.
+// namensfolge: the rows in name order (namensfolge() of scoring/listenwerte.h); w: the placings,
+// covering race k. Both are computed once for all races.
 Webliste einlaufliste(const Cup &cup, int k, const std::vector<int> &namensfolge, const Laufwertungen &w);
 // The standings with a column per race: the groups, order and placings of the standings list, each
 // race's points as the detailed standings list shows them ("(12)" does not count, "-" not run), the
 // participations and the points.
-Webliste einzelliste(const Cup &cup, const Gesamtstand &stand);
-// The same with the placings w, which must cover races 1..stand.lauf.
+// w: the placings, covering races 1..stand.lauf.
 Webliste einzelliste(const Cup &cup, const Gesamtstand &stand, const Laufwertungen &w);
 
 // The last race that has an entry of anyone; 0 when none has.
